@@ -1,0 +1,38 @@
+// Every message box the program shows goes through here, so tests can answer them.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace Messages {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { Information, Question, Exclamation, Stop };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct Shown
+{
+    QString text; // as the program wrote it, with CR line breaks
+    QString title;
+    Buttons buttons;
+    Icon icon;
+    Answer defaultAnswer;
+};
+
+// Shows a modal message box. Line breaks in text are carriage returns. Without an
+// explicit default, Yes/No/Cancel questions default to No, the others to their first button.
+Answer show(const QString& text, const QString& title, Buttons buttons, Icon icon);
+Answer show(const QString& text, const QString& title, Buttons buttons, Icon icon, Answer defaultAnswer);
+
+// Test scripting: while scripted, no box appears; each message takes the next queued
+// answer (or its default when the queue is empty) and is recorded.
+void setScripted(bool scripted);
+void queueAnswer(Answer answer);
+QList<Shown> takeShown();
+QList<Shown> shown();
+
+void setParentWindow(QWidget* parent);
+
+} // namespace Messages

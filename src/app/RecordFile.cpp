@@ -1,0 +1,112 @@
+#include "app/RecordFile.h"
+
+#include "app/AtomicFile.h"
+#include "app/CodePage.h"
+#include "app/DataFolder.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr std::uint16_t kTypeInteger = 3;
+constexpr std::uint16_t kTypeText = 8;
+
+std::uint16_t u16At(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<std::uint16_t>(bytes.constData() + offset);
+}
+
+// Text stored at offset: its length field and as many bytes as the record holds.
+QString textAt(const QByteArray& record, int offset)
+{
+    if (record.size() < offset + 2)
+        return QString();
+    const int length = u16At(record, offset);
+    const int available = record.size() - offset - 2;
+    return CodePage::toUnicode(record.mid(offset + 2, qMin(length, available)));
+}
+
+QByteArray encodeText(const QString& text, int room)
+{
+    QByteArray bytes = CodePage::fromUnicode(text).left(qMax(0, room - 2));
+    QByteArray out(2, '\0');
+    qToLittleEndian<std::uint16_t>(static_cast<std::uint16_t>(bytes.size()), out.data());
+    return out + bytes;
+}
+
+} // namespace
+
+RecordFile::RecordFile(const QString& name, int recordLength) : m_name(name), m_recordLength(recordLength) {}
+
+QByteArray RecordFile::readRecord(int r) const
+{
+    QByteArray record(m_recordLength, '\0');
+    QByteArray whole;
+    if (r < 1 || !readWholeFile(DataFolder::path(m_name), &whole))
+        return record;
+    const qint64 offset = qint64(r - 1) * m_recordLength;
+    if (offset < whole.size()) {
+        const QByteArray present = whole.mid(offset, m_recordLength);
+        record.replace(0, present.size(), present);
+    }
+    return record;
+}
+
+QString RecordFile::readText(int r) const
+{
+    return textAt(readRecord(r), 0);
+}
+
+TaggedValue RecordFile::readTagged(int r) const
+{
+    const QByteArray record = readRecord(r);
+    switch (u16At(record, 0)) {
+    case kTypeInteger:
+        if (record.size() >= 6)
+            return qFromLittleEndian<std::int32_t>(record.constData() + 2);
+        return std::monostate();
+    case kTypeText:
+        return textAt(record, 2);
+    default:
+        return std::monostate();
+    }
+}
+
+bool RecordFile::writeText(int r, const QString& text, QString* error)
+{
+    return writeValue(r, encodeText(text, m_recordLength), error);
+}
+
+bool RecordFile::writeTagged(int r, const TaggedValue& value, QString* error)
+{
+    QByteArray bytes(2, '\0');
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        qToLittleEndian<std::uint16_t>(kTypeInteger, bytes.data());
+        QByteArray n(4, '\0');
+        qToLittleEndian<std::int32_t>(*number, n.data());
+        bytes += n;
+    } else if (const auto* text = std::get_if<QString>(&value)) {
+        qToLittleEndian<std::uint16_t>(kTypeText, bytes.data());
+        bytes += encodeText(*text, m_recordLength - 2);
+    }
+    return writeValue(r, bytes, error);
+}
+
+bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
+{
+    if (r < 1) {
+        if (error)
+            *error = QStringLiteral("Record %1 does not exist.").arg(r);
+        return false;
+    }
+    const QString path = DataFolder::path(m_name);
+    QByteArray whole;
+    readWholeFile(path, &whole);
+    const qint64 offset = qint64(r - 1) * m_recordLength;
+    const qint64 end = offset + value.size();
+    if (whole.size() < offset + m_recordLength)
+        whole.append(QByteArray(offset + m_recordLength - whole.size(), '\0'));
+    Q_ASSERT(end <= whole.size());
+    whole.replace(offset, value.size(), value);
+    return writeFileAtomically(path, whole, error);
+}

@@ -1,0 +1,41 @@
+// Random-access files of fixed-length records, numbered from 1.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <variant>
+
+// A record that holds nothing, a 32-bit number (type code 3) or a text (type code 8).
+using TaggedValue = std::variant<std::monostate, std::int32_t, QString>;
+
+class RecordFile
+{
+public:
+    // name is a bare file name in the program folder.
+    RecordFile(const QString& name, int recordLength);
+
+    // The raw bytes of record r; a record past the end of the file is all zeros.
+    QByteArray readRecord(int r) const;
+
+    // A text field: 16-bit little-endian length, then that many Windows-1252 bytes.
+    // A record never written, or a length that does not fit the record, reads as
+    // empty ("") or as much of the text as the record holds.
+    QString readText(int r) const;
+    TaggedValue readTagged(int r) const;
+
+    // Writes leave the bytes of every other record, and the tail of this record
+    // after the value, exactly as they were. A record past the end extends the
+    // file with zeros. The whole file is replaced atomically.
+    bool writeText(int r, const QString& text, QString* error = nullptr);
+    bool writeTagged(int r, const TaggedValue& value, QString* error = nullptr);
+
+    QString name() const { return m_name; }
+    int recordLength() const { return m_recordLength; }
+
+private:
+    bool writeValue(int r, const QByteArray& value, QString* error);
+
+    QString m_name;
+    int m_recordLength;
+};
