@@ -1,0 +1,76 @@
+// The fixed table of the Security Rule's standards and implementation specifications.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The three documents a user writes for each safeguard; the values are the pane codes
+// the Action Area keeps as its current pane.
+enum class WorksheetPane { ActionTaken = 3, CommentsNotes = 4, PoliciesProcedures = 5 };
+
+struct SafeguardGroup
+{
+    int code = 0; // position of the group's left-hand button (2-6)
+    QString caption;
+    QString section;
+    int entryCount = 0;
+    int firstEntryNumber = 0;
+    int firstStatusRecord = 0;
+};
+
+struct SafeguardEntry
+{
+    int groupCode = 0;
+    int index = 0; // position of the safeguard button in its group's row
+    int number = 0; // 0-46, the key of the entry's documents and status record
+    QString buttonCaption; // "&&" stands for one "&" (see displayText)
+    QString fullTitle;
+    QString standard;
+    QString section;
+    QString specification;
+    bool isOverview = false;
+};
+
+// Where an entry sits: its group code and its index in that group; -1 for no entry.
+struct EntryPosition
+{
+    int groupCode = -1;
+    int index = -1;
+    bool isValid() const { return groupCode >= 0; }
+};
+
+namespace SafeguardCatalog {
+
+constexpr int kEntryCount = 47;
+constexpr int kGroupCount = 5;
+constexpr int kFirstGroupCode = 2;
+constexpr int kLastGroupCode = 6;
+
+const QList<SafeguardGroup>& groups();
+const QList<SafeguardEntry>& entries(); // in entry-number order
+
+// nullptr when code is not a catalog group (0, 1, 7-9) or out of range.
+const SafeguardGroup* group(int code);
+// nullptr when there is no such entry.
+const SafeguardEntry* entry(int groupCode, int index);
+const SafeguardEntry* entry(int number);
+
+// -1 when there is no such entry.
+int entryNumber(int groupCode, int index);
+EntryPosition groupAndIndex(int number);
+
+// The entry's record in Stat1.Fil (number + 1); 0 when there is no such entry.
+int statusRecord(int number);
+
+// "Action0.Fil", "Comment23.Fil", "Policy46.Fil"; empty when there is no such entry.
+QString documentFileName(int number, WorksheetPane pane);
+
+// The three heading labels shown above the worksheet of an entry.
+QString standardLabel(const SafeguardEntry& entry);
+QString sectionLabel(const SafeguardEntry& entry);
+QString specificationLabel(const SafeguardEntry& entry);
+
+// A caption or label as shown: "&&" becomes one "&".
+QString displayText(const QString& text);
+
+} // namespace SafeguardCatalog
