@@ -196,7 +196,8 @@ QStringList addressableBlock()
         QStringLiteral("    4 - Do not implement the addressable implementation specification or"),
         QStringLiteral("        an alternative security measure. (Least desirable)"),
         QStringLiteral("    Which ever action is taken it should be well documented!"),
-        QStringLiteral("    In several addressable areas it may be easier to implement than explain/justify why not used!"),
+        QStringLiteral(
+            "    In several addressable areas it may be easier to implement than explain/justify why not used!"),
     };
 }
 

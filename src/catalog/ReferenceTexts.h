@@ -6,7 +6,12 @@
 
 class QTextDocument;
 
-enum class ReferencePane { Specification, ReferencesInRule, AdditionalInformation };
+enum class ReferencePane
+{
+    Specification,
+    ReferencesInRule,
+    AdditionalInformation
+};
 
 namespace ReferenceTexts {
 

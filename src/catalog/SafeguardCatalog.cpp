@@ -13,10 +13,8 @@ struct GroupRow
 
 // The group's first status record always follows from its first entry number.
 constexpr GroupRow kGroupRows[] = {
-    {2, "Administrative Safeguards", "164.308", 23, 0},
-    {3, "Physical Safeguards", "164.310", 10, 23},
-    {4, "Technical Safeguards", "164.312", 9, 33},
-    {5, "Organization Requirements", "164.314", 3, 42},
+    {2, "Administrative Safeguards", "164.308", 23, 0},   {3, "Physical Safeguards", "164.310", 10, 23},
+    {4, "Technical Safeguards", "164.312", 9, 33},        {5, "Organization Requirements", "164.314", 3, 42},
     {6, "Policies and Proceedures...", "164.316", 2, 45},
 };
 
@@ -36,14 +34,12 @@ struct EntryRow
 constexpr EntryRow kEntryRows[] = {
     // Administrative safeguards
     {2, "Risk Analysis", "Risk Analysis", "Security Mananagement Process", "164.308(a)(1)", "Risk Analysis (R)"},
-    {2, "Risk Management", "Risk Management", "Security Mananagement Process", "164.308(a)(1)",
-     "Risk Management (R)"},
-    {2, "Sanction Policy", "Sanction Policy", "Security Mananagement Process", "164.308(a)(1)",
-     "Sanction Policy (R)"},
-    {2, "Information System...", "Information System Activity Review", "Security Mananagement Process",
-     "164.308(a)(1)", "Information System Activity Review (R)"},
-    {2, "Assigned Security...", "Assigned Security Responsibility", "Assigned Security Responsibility",
-     "164.308(a)(2)", "Assigned Security Responsibility (R)"},
+    {2, "Risk Management", "Risk Management", "Security Mananagement Process", "164.308(a)(1)", "Risk Management (R)"},
+    {2, "Sanction Policy", "Sanction Policy", "Security Mananagement Process", "164.308(a)(1)", "Sanction Policy (R)"},
+    {2, "Information System...", "Information System Activity Review", "Security Mananagement Process", "164.308(a)(1)",
+     "Information System Activity Review (R)"},
+    {2, "Assigned Security...", "Assigned Security Responsibility", "Assigned Security Responsibility", "164.308(a)(2)",
+     "Assigned Security Responsibility (R)"},
     {2, "Authorization...", "Authorization and/or Supervision", "Workforce Security", "164.308(a)(3)",
      "Authorization and/or Supervision (A)"},
     {2, "Workforce Clearance", "Workforce Clearance Procedure", "Workforce Security", "164.308(a)(3)",
@@ -84,8 +80,8 @@ constexpr EntryRow kEntryRows[] = {
      "Contingency Operation (A)"},
     {3, "Facility Security Plan", "Facility Security Plan", "Facility Access Controls", "164.310(a)(1)",
      "Facility Security Plan (A)"},
-    {3, "Access Control and Validation", "Access Control and Validation", "Facility Access Controls",
-     "164.310(a)(1)", "Access Control && Validation Procedures (A)"},
+    {3, "Access Control and Validation", "Access Control and Validation", "Facility Access Controls", "164.310(a)(1)",
+     "Access Control && Validation Procedures (A)"},
     {3, "Maintenance Records", "Maintenance Records", "Facility Access Controls", "164.310(a)(1)",
      "Maintenance Records (A)"},
     {3, "Workstation Use", "Workstation Use", "Workstation Use", "164.310(b)", "Workstation Use (R)"},
@@ -109,8 +105,7 @@ constexpr EntryRow kEntryRows[] = {
      "164.312(c)(1)", "Mechanism to Authenticate Electronic PHI (A)"},
     {4, "Person or entity Authentication", "Person or entity Authentication", "Person or Entity Authentication",
      "164.312(d)", "Person or Entity Authentication (R)"},
-    {4, "Integrity Controls", "Integrity Controls", "Transmission Security", "164.312(e)(1)",
-     "Integrity Controls (A)"},
+    {4, "Integrity Controls", "Integrity Controls", "Transmission Security", "164.312(e)(1)", "Integrity Controls (A)"},
     {4, "Encryption", "Encryption", "Transmission Security", "164.312(e)(1)", "Encryption (A)"},
     // Organization requirements
     {5, "Organizational Requirements Overview", "Organizational Requirements Overview", "", "", ""},

@@ -6,7 +6,12 @@
 
 // The three documents a user writes for each safeguard; the values are the pane codes
 // the Action Area keeps as its current pane.
-enum class WorksheetPane { ActionTaken = 3, CommentsNotes = 4, PoliciesProcedures = 5 };
+enum class WorksheetPane
+{
+    ActionTaken = 3,
+    CommentsNotes = 4,
+    PoliciesProcedures = 5
+};
 
 struct SafeguardGroup
 {
@@ -21,8 +26,8 @@ struct SafeguardGroup
 struct SafeguardEntry
 {
     int groupCode = 0;
-    int index = 0; // position of the safeguard button in its group's row
-    int number = 0; // 0-46, the key of the entry's documents and status record
+    int index = 0;         // position of the safeguard button in its group's row
+    int number = 0;        // 0-46, the key of the entry's documents and status record
     QString buttonCaption; // "&&" stands for one "&" (see displayText)
     QString fullTitle;
     QString standard;

@@ -182,9 +182,9 @@ private slots:
 void TestReferenceTexts::referenceFiles()
 {
     const QMap<int, QString> files{
-        {0, "RefRA1.Dat"},   {1, "RefRM1.Dat"},   {2, "RefSC1.Dat"},   {7, "RefTM1.Dat"},   {9, "RefAA1.Dat"},
-        {10, "RefAE1.Dat"},  {21, "RefEV1.Dat"},  {24, "RefFS1.Dat"},  {27, "RefWU1.Dat"},  {41, "RefEnc1.Dat"},
-        {42, "OrgReq1.Dat"}, {43, "OrgRef2.Dat"}, {45, "PPReq1.Dat"},  {46, "PPReq1.Dat"},
+        {0, "RefRA1.Dat"},   {1, "RefRM1.Dat"},   {2, "RefSC1.Dat"},  {7, "RefTM1.Dat"},  {9, "RefAA1.Dat"},
+        {10, "RefAE1.Dat"},  {21, "RefEV1.Dat"},  {24, "RefFS1.Dat"}, {27, "RefWU1.Dat"}, {41, "RefEnc1.Dat"},
+        {42, "OrgReq1.Dat"}, {43, "OrgRef2.Dat"}, {45, "PPReq1.Dat"}, {46, "PPReq1.Dat"},
     };
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
         QCOMPARE(ReferenceTexts::referenceFile(number, ReferencePane::ReferencesInRule), files.value(number));
@@ -213,9 +213,11 @@ void TestReferenceTexts::availability()
 
 void TestReferenceTexts::headingLines()
 {
-    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::Specification), QStringLiteral("Implementation Specification:"));
+    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::Specification),
+             QStringLiteral("Implementation Specification:"));
     QCOMPARE(ReferenceTexts::headingLine(ReferencePane::ReferencesInRule), QStringLiteral("References in Rule:"));
-    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::AdditionalInformation), QStringLiteral("Additional Information:"));
+    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::AdditionalInformation),
+             QStringLiteral("Additional Information:"));
 }
 
 void TestReferenceTexts::addressableEntries()
@@ -470,7 +472,8 @@ void TestReferenceTexts::everyTextIsSupplied()
                 continue;
             ++expected;
             if (!ReferenceTexts::hasBuiltInText(number, pane) || ReferenceTexts::keyTerm(number, pane).isEmpty())
-                missing += QStringLiteral("%1-%2").arg(number, 2, 10, QLatin1Char('0')).arg(QLatin1String(paneName(pane)));
+                missing +=
+                    QStringLiteral("%1-%2").arg(number, 2, 10, QLatin1Char('0')).arg(QLatin1String(paneName(pane)));
         }
     }
     QCOMPARE(expected, 45 + 33 + 45);

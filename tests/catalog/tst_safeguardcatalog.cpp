@@ -60,7 +60,8 @@ const Row kRows[] = {
      "Applications and Data Criticality Analysis (A)"},
     {2, 21, 21, "Evaluation", "Evaluation", "Evaluation", "164.308(a)(8)", "Evaluation (R)"},
     {2, 22, 22, "Business Assoc..", "Business Associate Contracts And Other Arrangements",
-     "Business Associate Contacts && Other Arrangements", "164.308(B)(1)", "Written Contract or Other Arrangements (R)"},
+     "Business Associate Contacts && Other Arrangements", "164.308(B)(1)",
+     "Written Contract or Other Arrangements (R)"},
     {3, 0, 23, "Contingency Operation", "Contingency Operation", "Facility Access Controls", "164.310(a)(1)",
      "Contingency Operation (A)"},
     {3, 1, 24, "Facility Security Plan", "Facility Security Plan", "Facility Access Controls", "164.310(a)(1)",
@@ -87,8 +88,8 @@ const Row kRows[] = {
     {4, 4, 37, "Audit Controls", "Audit Controls", "Audit Controls", "164.312(b)", "Audit Controls (R)"},
     {4, 5, 38, "Mechanism to Authenticate Electronic PHI", "Mechanism to Authenticate Electronic PHI", "Ingerity",
      "164.312(c)(1)", "Mechanism to Authenticate Electronic PHI (A)"},
-    {4, 6, 39, "Person or entity Authentication", "Person or entity Authentication",
-     "Person or Entity Authentication", "164.312(d)", "Person or Entity Authentication (R)"},
+    {4, 6, 39, "Person or entity Authentication", "Person or entity Authentication", "Person or Entity Authentication",
+     "164.312(d)", "Person or Entity Authentication (R)"},
     {4, 7, 40, "Integrity Controls", "Integrity Controls", "Transmission Security", "164.312(e)(1)",
      "Integrity Controls (A)"},
     {4, 8, 41, "Encryption", "Encryption", "Transmission Security", "164.312(e)(1)", "Encryption (A)"},
@@ -132,11 +133,16 @@ void TestSafeguardCatalog::groups_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("firstNumber");
     QTest::addColumn<int>("firstRecord");
-    QTest::newRow("administrative") << 2 << "Administrative Safeguards" << "164.308" << 23 << 0 << 1;
-    QTest::newRow("physical") << 3 << "Physical Safeguards" << "164.310" << 10 << 23 << 24;
-    QTest::newRow("technical") << 4 << "Technical Safeguards" << "164.312" << 9 << 33 << 34;
-    QTest::newRow("organization") << 5 << "Organization Requirements" << "164.314" << 3 << 42 << 43;
-    QTest::newRow("policies") << 6 << "Policies and Proceedures..." << "164.316" << 2 << 45 << 46;
+    QTest::newRow("administrative") << 2 << "Administrative Safeguards"
+                                    << "164.308" << 23 << 0 << 1;
+    QTest::newRow("physical") << 3 << "Physical Safeguards"
+                              << "164.310" << 10 << 23 << 24;
+    QTest::newRow("technical") << 4 << "Technical Safeguards"
+                               << "164.312" << 9 << 33 << 34;
+    QTest::newRow("organization") << 5 << "Organization Requirements"
+                                  << "164.314" << 3 << 42 << 43;
+    QTest::newRow("policies") << 6 << "Policies and Proceedures..."
+                              << "164.316" << 2 << 45 << 46;
 }
 
 void TestSafeguardCatalog::groups()
