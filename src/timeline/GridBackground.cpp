@@ -1,0 +1,48 @@
+#include "timeline/GridBackground.h"
+
+#include "app/DataFolder.h"
+#include "app/NumberText.h"
+#include "app/RecordFile.h"
+
+namespace GridBackground {
+
+const QString kSettingsFileName = QStringLiteral("GColor3.Fil");
+
+int readChoice()
+{
+    const QString text = RecordFile(kSettingsFileName, kRecordLength).readText(kChoiceRecord).trimmed();
+    bool ok = false;
+    const int choice = text.toInt(&ok);
+    return ok && choice >= 0 && choice < kChoices ? choice : 0;
+}
+
+bool writeChoice(int choice, QString* error)
+{
+    return RecordFile(kSettingsFileName, kRecordLength).writeText(kChoiceRecord, numberText(choice), error);
+}
+
+QString backgroundName(int choice)
+{
+    return choice >= 1 && choice < kChoices ? QStringLiteral("WP") + QString::number(choice) : QString();
+}
+
+bool isPicture(const QString& name)
+{
+    return name.startsWith(QStringLiteral("WP"), Qt::CaseInsensitive);
+}
+
+QString pictureFileName(int choice)
+{
+    const QString name = backgroundName(choice);
+    return name.isEmpty() ? QString() : name + QStringLiteral(".jpg");
+}
+
+QImage loadPicture(int choice)
+{
+    const QString file = pictureFileName(choice);
+    if (file.isEmpty() || !DataFolder::exists(file))
+        return QImage();
+    return QImage(DataFolder::path(file));
+}
+
+} // namespace GridBackground
