@@ -1,0 +1,17 @@
+// Reads RTF into a QTextDocument.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace RtfReader {
+
+// Replaces the document's content with the RTF's. Returns false, leaving the document
+// untouched, only when the bytes are not RTF at all (they do not start with "{\rtf");
+// damaged RTF still gives the most readable document possible. Embedded objects are
+// never run; pictures other than PNG and JPEG are left out.
+bool read(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr);
+
+} // namespace RtfReader

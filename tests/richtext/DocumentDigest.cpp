@@ -1,0 +1,111 @@
+// Effective formatting, resolved against the document's default font.
+#include "DocumentDigest.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <cmath>
+
+namespace {
+
+QString runFormat(const QTextCharFormat& format, const QFont& base)
+{
+    QString family = format.property(QTextFormat::FontFamilies).toStringList().value(0);
+    if (family.isEmpty())
+        family = base.family();
+    const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
+    const bool bold =
+        format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold : base.bold();
+    const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : base.italic();
+    const bool underline =
+        format.hasProperty(QTextFormat::TextUnderlineStyle) ? format.fontUnderline() : base.underline();
+    const bool strike = format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut() : base.strikeOut();
+    QString text = QStringLiteral("%1 %2").arg(family).arg(std::lround(points * 2) / 2.0);
+    if (bold)
+        text += QStringLiteral(" b");
+    if (italic)
+        text += QStringLiteral(" i");
+    if (underline)
+        text += QStringLiteral(" u");
+    if (strike)
+        text += QStringLiteral(" s");
+    if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
+        text += QStringLiteral(" fg=") + format.foreground().color().name();
+    if (format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush)
+        text += QStringLiteral(" bg=") + format.background().color().name();
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        text += QStringLiteral(" super");
+    if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        text += QStringLiteral(" sub");
+    if (format.isAnchor())
+        text += QStringLiteral(" href=") + format.anchorHref();
+    if (format.isImageFormat()) {
+        const QTextImageFormat image = format.toImageFormat();
+        text += QStringLiteral(" image %1x%2").arg(std::lround(image.width())).arg(std::lround(image.height()));
+    }
+    return text;
+}
+
+QString alignmentName(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (alignment & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (alignment & Qt::AlignJustify)
+        return QStringLiteral("justify");
+    return QStringLiteral("left");
+}
+
+} // namespace
+
+namespace DocumentDigest {
+
+QStringList describe(const QTextDocument& document)
+{
+    QStringList lines;
+    const QFont base = document.defaultFont();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString line;
+        QTextCursor cursor(block);
+        if (QTextTable* table = cursor.currentTable()) {
+            const QTextTableCell cell = table->cellAt(cursor);
+            line += QStringLiteral("cell %1,%2 of %3x%4: ")
+                        .arg(cell.row())
+                        .arg(cell.column())
+                        .arg(table->rows())
+                        .arg(table->columns());
+        }
+        const QTextBlockFormat format = block.blockFormat();
+        line += QStringLiteral("%1 li=%2 ri=%3 fi=%4 sb=%5 sa=%6 |")
+                    .arg(alignmentName(format.alignment()))
+                    .arg(std::lround(format.leftMargin()))
+                    .arg(std::lround(format.rightMargin()))
+                    .arg(std::lround(format.textIndent()))
+                    .arg(std::lround(format.topMargin()))
+                    .arg(std::lround(format.bottomMargin()));
+        QString lastFormat;
+        QString runText;
+        auto flush = [&]() {
+            if (!runText.isEmpty())
+                line += QStringLiteral(" [%1] \"%2\"").arg(lastFormat, runText);
+            runText.clear();
+        };
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString formatText = runFormat(fragment.charFormat(), base);
+            if (formatText != lastFormat || fragment.charFormat().isImageFormat()) {
+                flush();
+                lastFormat = formatText;
+            }
+            runText += fragment.text();
+        }
+        flush();
+        lines.append(line);
+    }
+    return lines;
+}
+
+} // namespace DocumentDigest

@@ -1,0 +1,16 @@
+// A readable description of a document's structure and formatting, for comparing documents
+// by what they contain rather than by the bytes of their RTF.
+#pragma once
+
+#include <QStringList>
+
+class QTextDocument;
+
+namespace DocumentDigest {
+
+// One line per paragraph: table cell (if any), alignment, indents, spacing, then each run of
+// equally formatted characters with its effective font, size, styles and colours. Adjacent
+// fragments with the same effective formatting are merged.
+QStringList describe(const QTextDocument& document);
+
+} // namespace DocumentDigest
