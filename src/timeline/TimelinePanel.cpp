@@ -1,0 +1,796 @@
+#include "timeline/TimelinePanel.h"
+
+#include "app/Clock.h"
+#include "app/HINFO1.h"
+#include "app/Messages.h"
+#include "timeline/GridBackground.h"
+#include "timeline/GridBackgroundMenu.h"
+#include "timeline/ItemBox.h"
+#include "timeline/KnownItemsBox.h"
+#include "timeline/TimelineDate.h"
+#include "timeline/TimelineFiles.h"
+#include "timeline/TimelineGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kAfterInsertOrDelete = 999;
+const QColor kHighlightColour(255, 255, 192);
+const QColor kDeleteColour(255, 0, 0);
+
+QString withoutTrailingBlanks(const QString& text)
+{
+    int end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+QString withoutLeadingBlanks(const QString& text)
+{
+    int start = 0;
+    while (start < text.size() && text.at(start) == QLatin1Char(' '))
+        ++start;
+    return text.mid(start);
+}
+
+bool isDateColumn(int column)
+{
+    return column == TimelineGrid::kToDoDateColumn || column == TimelineGrid::kActualDateColumn ||
+           column == TimelineGrid::kReviewDateColumn;
+}
+
+bool isItemRow(int row)
+{
+    return row >= 1 && row <= TimelineGrid::kItemRows;
+}
+
+// Where the calendar's left edge goes, as a share of the panel's width, so that it
+// does not cover the column being filled.
+double calendarPlace(int column)
+{
+    switch (column) {
+    case TimelineGrid::kToDoDateColumn:
+        return 0.575;
+    case TimelineGrid::kActualDateColumn:
+        return 0.28;
+    default:
+        return 0.485;
+    }
+}
+
+const char* const kButtonCaptions[TimelinePanel::ButtonCount] = {
+    "E&xit", "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid", "&Print", "&Save", "&Clear Grid"};
+
+} // namespace
+
+TimelinePanel::TimelinePanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("timelinePanel"));
+    m_grid = new TimelineGrid(this);
+    buildControls();
+    connectControls();
+    m_backgroundMenu = new GridBackgroundMenu(this);
+    m_backgroundMenu->addGrid(m_gridView);
+    m_backgroundMenu->loadChoice();
+    refreshOnActivate();
+}
+
+QLineEdit* TimelinePanel::itemBox() const
+{
+    return m_itemBox;
+}
+
+bool TimelinePanel::isSaveEnabled() const
+{
+    return m_buttons[SaveButton]->isEnabled();
+}
+
+void TimelinePanel::buildControls()
+{
+    m_headingLabel = new QLabel(QStringLiteral("Project Timeline/To Do List"), this);
+    m_headingLabel->setObjectName(QStringLiteral("timelineHeadingLabel"));
+    QFont headingFont = m_headingLabel->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    m_headingLabel->setFont(headingFont);
+
+    m_itemBox = new ItemBox(this);
+    m_itemBox->setObjectName(QStringLiteral("itemBox"));
+    m_itemBox->setAccessibleName(QStringLiteral("New To Do item"));
+    m_itemBox->setToolTip(QStringLiteral("Type a new To Do item (at most 45 characters), then add it to the grid."));
+
+    m_knownItemsList = new KnownItemsBox(this);
+    m_knownItemsList->setObjectName(QStringLiteral("knownItemsList"));
+    m_knownItemsList->setAccessibleName(QStringLiteral("Known To Do items"));
+    m_knownItemsList->setMinimumContentsLength(30);
+
+    m_dateLabel = new QLabel(this);
+    m_dateLabel->setObjectName(QStringLiteral("dateLabel"));
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(m_itemBox, 3);
+    entryRow->addWidget(m_knownItemsList, 3);
+    entryRow->addSpacing(12);
+    entryRow->addWidget(m_dateLabel, 2);
+
+    auto* buttonRow = new QHBoxLayout;
+    for (int b = 0; b < ButtonCount; ++b) {
+        m_buttons[b] = new QPushButton(QString::fromLatin1(kButtonCaptions[b]), this);
+        m_buttons[b]->setObjectName(QStringLiteral("timelineButton%1").arg(b));
+        m_buttons[b]->setAutoDefault(false);
+        m_buttons[b]->installEventFilter(this);
+        buttonRow->addWidget(m_buttons[b]);
+    }
+    m_spellButton = new QPushButton(QStringLiteral("Spell Chec&k"), this);
+    m_spellButton->setObjectName(QStringLiteral("timelineSpellButton"));
+    buttonRow->addWidget(m_spellButton);
+    m_buttons[DeleteFromFileButton]->setEnabled(false);
+    m_buttons[AddToGridButton]->setEnabled(false);
+    m_buttons[DeleteFromGridButton]->setEnabled(false);
+    m_buttons[SaveButton]->setEnabled(false);
+    m_buttons[ClearGridButton]->setEnabled(false);
+
+    m_gridView = new QTableView(this);
+    m_gridView->setObjectName(QStringLiteral("timelineGrid"));
+    m_gridView->setAccessibleName(QStringLiteral("To Do grid"));
+    m_gridView->setModel(m_grid);
+    m_gridView->verticalHeader()->hide();
+    m_gridView->setRowHidden(0, true); // the headings show in the header instead
+    m_gridView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_gridView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_gridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_gridView->horizontalHeader()->setSectionsClickable(true);
+    m_gridView->horizontalHeader()->setStretchLastSection(false);
+    m_gridView->horizontalHeader()->setHighlightSections(false);
+    // The first column and the spacer are only a few pixels wide.
+    m_gridView->horizontalHeader()->setMinimumSectionSize(1);
+    m_gridView->installEventFilter(this);
+    m_gridView->viewport()->installEventFilter(this);
+
+    m_calendar = new QCalendarWidget(this);
+    m_calendar->setObjectName(QStringLiteral("timelineCalendar"));
+    m_calendar->setAccessibleName(QStringLiteral("Calendar"));
+    m_calendar->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_calendar->setGridVisible(true);
+    m_calendar->adjustSize();
+    m_calendar->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_headingLabel);
+    layout->addLayout(entryRow);
+    layout->addLayout(buttonRow);
+    layout->addWidget(m_gridView, 1);
+
+    m_deleteItemAction = new QAction(QStringLiteral("&Delete Item from Grid"), this);
+    m_deleteItemAction->setObjectName(QStringLiteral("mODeleteItem"));
+    m_deleteItemAction->setEnabled(false);
+    m_clearGridAction = new QAction(QStringLiteral("&Clear Grid"), this);
+    m_clearGridAction->setObjectName(QStringLiteral("mOClearGrid"));
+    m_insertRowAction = new QAction(QStringLiteral("&Insert Row"), this);
+    m_insertRowAction->setObjectName(QStringLiteral("mOInsertRow"));
+}
+
+void TimelinePanel::connectControls()
+{
+    for (int b = 0; b < ButtonCount; ++b)
+        connect(m_buttons[b], &QPushButton::clicked, this, [this, b] { pressButton(Button(b)); });
+    connect(m_spellButton, &QPushButton::clicked, this, [this] {
+        m_calendar->hide();
+        emit spellCheckRequested();
+    });
+    connect(m_deleteItemAction, &QAction::triggered, this, &TimelinePanel::deleteItemFromGrid);
+    connect(m_clearGridAction, &QAction::triggered, this, &TimelinePanel::clearGrid);
+    connect(m_insertRowAction, &QAction::triggered, this, &TimelinePanel::insertRow);
+
+    connect(m_gridView, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { cellClicked(index.row(), index.column()); });
+    connect(m_gridView->horizontalHeader(), &QHeaderView::sectionClicked, this, &TimelinePanel::headerClicked);
+    connect(m_gridView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { emit optionsMenuRequested(m_gridView->viewport()->mapToGlobal(pos)); });
+    connect(m_gridView->verticalScrollBar(), &QScrollBar::valueChanged, this, &TimelinePanel::showScrollTip);
+    connect(m_grid, &QAbstractItemModel::modelReset, this, [this] { m_gridView->setRowHidden(0, true); });
+    connect(m_grid, &TimelineGrid::cellEdited, this, &TimelinePanel::cellEdited);
+
+    connect(m_calendar, &QCalendarWidget::clicked, this, &TimelinePanel::calendarDateClicked);
+    connect(m_calendar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { emit optionsMenuRequested(m_calendar->mapToGlobal(pos)); });
+
+    connect(m_itemBox, &ItemBox::focused, this, &TimelinePanel::itemBoxFocusedIn);
+    connect(m_itemBox, &QLineEdit::textChanged, this, &TimelinePanel::itemBoxTextChanged);
+    connect(m_itemBox, &ItemBox::clicked, this, [this] {
+        m_rowSelection = false;
+        setCurrentCell(m_currentRow, TimelineGrid::kItemColumn);
+    });
+    connect(m_itemBox, &ItemBox::doubleClicked, this, [this] {
+        if (!withoutLeadingBlanks(m_itemBox->text()).isEmpty())
+            addToGrid();
+    });
+    connect(m_itemBox, &ItemBox::deleteKeyPressed, this, [this] {
+        if (m_buttons[DeleteFromGridButton]->isEnabled())
+            deleteRow();
+    });
+    connect(m_itemBox, &ItemBox::insertKeyPressed, this, [this] {
+        if (m_buttons[DeleteFromGridButton]->isEnabled())
+            insertRow();
+    });
+    connect(m_itemBox, &ItemBox::enterKeyPressed, this, &TimelinePanel::itemBoxEnter);
+    connect(m_itemBox, &ItemBox::otherKeyPressed, this,
+            [this] { m_knownItemsList->setEditText(m_itemBox->text()); });
+    connect(m_itemBox, &ItemBox::keyReleased, this, &TimelinePanel::itemBoxKeyReleased);
+
+    connect(m_knownItemsList, &QComboBox::activated, this, &TimelinePanel::knownItemPicked);
+    connect(m_knownItemsList, &KnownItemsBox::popupOpened, this, [this] {
+        m_calendar->hide();
+        m_buttons[DeleteFromFileButton]->setEnabled(false);
+    });
+    connect(m_knownItemsList, &KnownItemsBox::focused, this, &TimelinePanel::knownItemsFocused);
+    connect(m_knownItemsList, &KnownItemsBox::enterPressed, this, &TimelinePanel::knownItemsEnter);
+}
+
+// ---- Loading, saving and the host's commands -------------------------------------------
+
+void TimelinePanel::loadTimeline()
+{
+    QCoreApplication::processEvents();
+    HINFO1::busyOn();
+    m_names.load();
+    m_itemBox->clear();
+    showKnownItems();
+    m_grid->prepare();
+    m_clearGridAction->setEnabled(true);
+    // A missing file leaves the headings over 500 empty rows.
+    TimelineFiles::loadGridRows(*m_grid);
+    HINFO1::busyOff();
+    m_calendar->hide();
+    setSaveEnabled(false);
+    QCoreApplication::processEvents();
+    m_changed = false;
+}
+
+bool TimelinePanel::saveTimeline()
+{
+    return writeTimeline(true);
+}
+
+bool TimelinePanel::writeTimeline(bool fromSaveCommand)
+{
+    if (m_changed) {
+        HINFO1::busyOn();
+        QString error;
+        const bool saved = TimelineFiles::saveGridRows(*m_grid, &error);
+        HINFO1::busyOff();
+        if (!saved) {
+            Messages::show(QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
+                                          "in the grid; please try to save them again.")
+                               .arg(TimelineFiles::kGridFileName, error),
+                           QStringLiteral("Save To Do List"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+            return false;
+        }
+        m_changed = false;
+    }
+    if (fromSaveCommand)
+        setSaveEnabled(false);
+    return true;
+}
+
+void TimelinePanel::setChanged(bool changed)
+{
+    m_changed = changed;
+    if (changed)
+        setSaveEnabled(true);
+}
+
+void TimelinePanel::refreshOnActivate()
+{
+    applyColumnWidths();
+    m_dateLabel->setText(TimelineDate::labelText(Clock::today()));
+}
+
+void TimelinePanel::deleteItemFromGrid()
+{
+    m_calendar->hide();
+    deleteRow();
+}
+
+void TimelinePanel::clearGrid()
+{
+    m_calendar->hide();
+    const Messages::Answer answer =
+        Messages::show(QStringLiteral("Do you really want To Clear the Grid?"), QStringLiteral("Clear Grid"),
+                       Messages::Buttons::YesNoCancel, Messages::Icon::Question, Messages::Answer::No);
+    if (answer != Messages::Answer::Yes)
+        return;
+    m_grid->clear();
+    QCoreApplication::processEvents();
+    markChanged();
+}
+
+void TimelinePanel::insertRow()
+{
+    m_calendar->hide();
+    int row = m_selectedRow;
+    if (!isItemRow(row))
+        row = isItemRow(m_currentRow) ? m_currentRow : 1;
+    // The grid keeps exactly 500 item rows: a used last row would be pushed out and lost.
+    if (m_grid->isRowUsed(TimelineGrid::kItemRows)) {
+        Messages::show(QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
+                                      "Delete a row you no longer need first."),
+                       QStringLiteral("Insert Row"), Messages::Buttons::Ok, Messages::Icon::Information);
+        return;
+    }
+    m_grid->insertRowBefore(row);
+    setCurrentCell(row, m_currentColumn);
+    m_selectedRow = kAfterInsertOrDelete;
+    m_rowSelection = false;
+    markChanged();
+    focusExit();
+}
+
+// ---- Grid and calendar --------------------------------------------------------------------
+
+void TimelinePanel::cellClicked(int row, int column)
+{
+    if (!isItemRow(row))
+        return;
+    m_currentRow = row;
+    m_currentColumn = column;
+    m_selectedRow = row;
+    if (withoutTrailingBlanks(m_itemBox->text()).isEmpty()) {
+        if (column > TimelineGrid::kItemColumn && m_grid->text(row, TimelineGrid::kItemColumn).isEmpty()) {
+            itemFirstCheck();
+            return;
+        }
+        setItemBoxHighlight(false);
+        if (column != 0)
+            m_rowSelection = true;
+        m_calendar->setSelectedDate(Clock::today());
+        if (isDateColumn(column))
+            openCalendar(column, row, true);
+        if (column == TimelineGrid::kItemColumn)
+            m_calendar->hide();
+        setDeleteFromGridEnabled(true);
+        return;
+    }
+    if (column == TimelineGrid::kItemColumn) {
+        m_grid->setText(row, column, m_itemBox->text());
+        markChanged();
+        registerItemName();
+        m_itemBox->clear();
+        setItemBoxHighlight(false);
+        focusExit();
+    } else if (column > TimelineGrid::kItemColumn) {
+        m_itemBox->clear();
+        setItemBoxHighlight(false);
+        if (isDateColumn(column))
+            openCalendar(column, row, false);
+    }
+}
+
+void TimelinePanel::openCalendar(int column, int row, bool emptyItemBox)
+{
+    const int top = m_gridView->geometry().top() + m_gridView->horizontalHeader()->height();
+    m_calendar->move(int(calendarPlace(column) * width()), top);
+    m_calendar->show();
+    m_calendar->raise();
+    setCurrentCell(row, column);
+    const QString text = m_grid->text(row, column);
+    if (!text.isEmpty()) {
+        const QDate date = TimelineDate::fromCellText(text);
+        if (date.isValid())
+            m_calendar->setSelectedDate(date);
+    } else if (emptyItemBox) {
+        focusPrintIfEnabled();
+    }
+}
+
+void TimelinePanel::calendarDateClicked(const QDate& date)
+{
+    // Only the three date columns take a date.
+    if (!isItemRow(m_currentRow) || !isDateColumn(m_currentColumn))
+        return;
+    setCurrentCell(m_currentRow, m_currentColumn);
+    m_grid->setText(m_currentRow, m_currentColumn, TimelineDate::cellText(date));
+    markChanged();
+    focusPrintIfEnabled();
+}
+
+void TimelinePanel::itemFirstCheck()
+{
+    m_calendar->hide();
+    Messages::show(QStringLiteral("Please, enter an Item before any dates."), QStringLiteral("Item Grid"),
+                   Messages::Buttons::Ok, Messages::Icon::Information);
+    const int row = m_grid->firstEmptyItemRow();
+    if (row == 0)
+        return;
+    setCurrentCell(row, TimelineGrid::kItemColumn);
+    m_gridView->scrollTo(m_grid->index(row, 0), QAbstractItemView::PositionAtTop);
+    m_gridView->horizontalScrollBar()->setValue(0);
+    cellClicked(row, TimelineGrid::kItemColumn);
+}
+
+void TimelinePanel::cellEdited(int row, int column)
+{
+    m_buttons[DeleteFromFileButton]->setEnabled(false);
+    m_buttons[AddToGridButton]->setEnabled(false);
+    markChanged();
+    const QString text = m_grid->text(row, column);
+    if (column != TimelineGrid::kItemColumn || text.trimmed().isEmpty())
+        return;
+    if (!m_names.contains(text))
+        addItemName(text);
+    m_rowSelection = false;
+    m_itemBox->clear();
+}
+
+void TimelinePanel::headerClicked(int column)
+{
+    m_sortOrder = (column == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder
+                                                                                 : Qt::AscendingOrder;
+    m_sortColumn = column;
+    m_gridView->horizontalHeader()->setSortIndicatorShown(true);
+    m_gridView->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    m_grid->sort(column, m_sortOrder);
+    // Sorting rearranges the cells' texts, so the timeline has changed in either order.
+    m_grid->sortCleanup(column, m_sortOrder);
+    markChanged();
+    setCurrentCell(isItemRow(m_currentRow) ? m_currentRow : 1, TimelineGrid::kItemColumn);
+}
+
+void TimelinePanel::gridFocused()
+{
+    if (m_rowSelection)
+        m_selectedRow = m_currentRow;
+    setDeleteFromGridEnabled(m_currentColumn == TimelineGrid::kItemColumn &&
+                             !m_grid->text(m_currentRow, TimelineGrid::kItemColumn).trimmed().isEmpty() &&
+                             m_rowSelection);
+}
+
+void TimelinePanel::applyColumnWidths()
+{
+    // Positions are rounded, not widths, so the columns add up to the grid's width exactly.
+    const int total = m_gridView->viewport()->width();
+    double edge = 0;
+    int previous = 0;
+    for (int c = 0; c < TimelineGrid::kColumnCount; ++c) {
+        edge += TimelineGrid::columnFraction(c) * total;
+        const int position = c == TimelineGrid::kColumnCount - 1 ? total : qRound(edge);
+        m_gridView->setColumnWidth(c, position - previous);
+        previous = position;
+    }
+}
+
+void TimelinePanel::showScrollTip()
+{
+    if (!m_gridView->verticalScrollBar()->isSliderDown())
+        return;
+    const int row = m_gridView->rowAt(0);
+    if (isItemRow(row))
+        QToolTip::showText(QCursor::pos(), m_grid->scrollTip(row), m_gridView);
+}
+
+// ---- Buttons -------------------------------------------------------------------------------
+
+void TimelinePanel::pressButton(Button which)
+{
+    m_calendar->hide();
+    switch (which) {
+    case ExitButton:
+        emit exitRequested();
+        break;
+    case DeleteFromFileButton:
+        removeItemName(m_itemBox->text());
+        break;
+    case AddToGridButton:
+        addToGrid();
+        break;
+    case DeleteFromGridButton:
+        deleteRow();
+        break;
+    case PrintButton:
+        emit printRequested();
+        break;
+    case SaveButton:
+        writeTimeline(false);
+        break;
+    case ClearGridButton:
+        clearGrid();
+        break;
+    case ButtonCount:
+        break;
+    }
+}
+
+void TimelinePanel::buttonFocused()
+{
+    if (m_highlighted)
+        setItemBoxHighlight(false);
+    if (m_changed && !m_buttons[ClearGridButton]->isEnabled()) {
+        m_buttons[ClearGridButton]->setEnabled(true);
+        m_clearGridAction->setEnabled(true);
+        setSaveEnabled(true);
+    }
+    if (m_selectedRow == kAfterInsertOrDelete) {
+        m_selectedRow = 0;
+        m_rowSelection = false;
+    }
+}
+
+void TimelinePanel::addToGrid()
+{
+    const QString text = m_itemBox->text();
+    if (text.isEmpty() || text == QStringLiteral(" "))
+        return;
+    m_currentColumn = TimelineGrid::kItemColumn;
+    const int row = m_grid->firstEmptyItemRow(true);
+    if (row != 0) {
+        m_grid->setText(row, TimelineGrid::kItemColumn, text);
+        registerItemName();
+        m_itemBox->clear();
+        markChanged();
+    } else {
+        Messages::show(QStringLiteral("All 500 rows of the grid hold an item.\rDelete a row you no longer need "
+                                      "before adding another item."),
+                       QStringLiteral("Add to To Do Grid"), Messages::Buttons::Ok, Messages::Icon::Information);
+    }
+    m_rowSelection = false;
+    focusExit();
+}
+
+void TimelinePanel::deleteRow()
+{
+    m_rowSelection = false;
+    if (m_selectedRow == 0)
+        m_selectedRow = 1;
+    else if (!isItemRow(m_selectedRow))
+        m_selectedRow = isItemRow(m_currentRow) ? m_currentRow : 1;
+    const int row = m_selectedRow;
+    setCurrentCell(row, m_currentColumn);
+
+    m_grid->setRowColour(row, kDeleteColour);
+    const QString item = m_grid->text(row, TimelineGrid::kItemColumn);
+    const QString question =
+        item.isEmpty() ? QStringLiteral("Delete This Row?")
+                       : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
+                             m_grid->text(row, TimelineGrid::kToDoDateColumn) + QStringLiteral("?");
+    const Messages::Answer answer = Messages::show(question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel,
+                                                   Messages::Icon::Question, Messages::Answer::No);
+    if (answer == Messages::Answer::Yes) {
+        markChanged();
+        m_grid->removeItemRow(row);
+        setCurrentCell(row, m_currentColumn);
+        m_selectedRow = kAfterInsertOrDelete;
+    }
+    removeRedHighlight(row);
+
+    setDeleteFromGridEnabled(false);
+    setSaveEnabled(true);
+    focusExit();
+    m_rowSelection = false;
+}
+
+void TimelinePanel::removeRedHighlight(int row)
+{
+    if (!m_backgroundMenu->isPictureBackground()) {
+        // Without a colour of its own the row shows the grid's plain background again.
+        m_grid->setRowColour(row, QColor());
+        return;
+    }
+    // Over a picture: take the texts out, empty the grid, show the picture again and put
+    // the texts back, so that no cell keeps a colour that would hide the picture.
+    const auto texts = m_grid->itemTexts();
+    m_grid->clear();
+    m_backgroundMenu->reapply();
+    m_grid->setItemTexts(texts);
+    setCurrentCell(m_currentRow, m_currentColumn);
+}
+
+// ---- Item box and known-items list ---------------------------------------------------------
+
+void TimelinePanel::itemBoxFocusedIn()
+{
+    emit itemBoxFocused(m_itemBox);
+    m_calendar->hide();
+    if (m_highlighted)
+        setItemBoxHighlight(false);
+    setItemBoxHighlight(true);
+}
+
+void TimelinePanel::itemBoxTextChanged(const QString& text)
+{
+    m_buttons[AddToGridButton]->setEnabled(!withoutLeadingBlanks(text).isEmpty());
+}
+
+void TimelinePanel::itemBoxEnter()
+{
+    const QString text = m_itemBox->text();
+    if (text.isEmpty() || !m_rowSelection || !isItemRow(m_currentRow))
+        return;
+    if (m_currentColumn == 0 || m_currentColumn == TimelineGrid::kSpacerColumn)
+        return;
+    m_grid->setText(m_currentRow, m_currentColumn, text + QStringLiteral("  "));
+    markChanged();
+    registerItemName();
+}
+
+void TimelinePanel::itemBoxKeyReleased()
+{
+    const QString match = m_names.firstStartingWith(m_itemBox->text());
+    m_knownItemsList->setEditText(match.isEmpty() ? m_itemBox->text() : match);
+}
+
+void TimelinePanel::knownItemPicked(int index)
+{
+    const QString text = m_knownItemsList->itemText(index);
+    if (text.isEmpty())
+        return;
+    if (m_rowSelection && m_currentColumn == TimelineGrid::kItemColumn && isItemRow(m_currentRow)) {
+        m_grid->setText(m_currentRow, m_currentColumn, text);
+        m_rowSelection = false;
+        focusExit();
+        markChanged();
+        return;
+    }
+    m_itemBox->setText(text);
+    setItemBoxHighlight(true);
+    m_knownItemsList->setEditText(QString());
+    m_buttons[DeleteFromFileButton]->setEnabled(true);
+    m_buttons[AddToGridButton]->setEnabled(true);
+}
+
+void TimelinePanel::knownItemsFocused()
+{
+    if (m_currentColumn >= 2) {
+        m_rowSelection = false;
+        m_currentColumn = TimelineGrid::kItemColumn;
+    }
+    m_buttons[DeleteFromFileButton]->setEnabled(false);
+}
+
+void TimelinePanel::knownItemsEnter()
+{
+    m_itemBox->setText(m_knownItemsList->currentText());
+    registerItemName();
+}
+
+void TimelinePanel::registerItemName()
+{
+    m_buttons[DeleteFromFileButton]->setEnabled(false);
+    m_buttons[AddToGridButton]->setEnabled(false);
+    if (m_itemBox->text().isEmpty())
+        return;
+    addItemName(m_itemBox->text());
+}
+
+void TimelinePanel::addItemName(const QString& name)
+{
+    QString error;
+    switch (m_names.add(name, &error)) {
+    case ItemNameList::AddResult::AlreadyKnown:
+        return;
+    case ItemNameList::AddResult::Full:
+        Messages::show(QStringLiteral("The list of known items already holds %1 names, so this item was not added "
+                                      "to it.\rDelete a name you no longer need from the list first.")
+                           .arg(ItemNameList::kSlots),
+                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Information);
+        return;
+    case ItemNameList::AddResult::WriteFailed:
+        showKnownItems();
+        Messages::show(QStringLiteral("The list of known items could not be saved to %1.\r%2")
+                           .arg(ItemNameList::kFileName, error),
+                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        return;
+    case ItemNameList::AddResult::Added:
+        showKnownItems();
+        m_itemBox->clear();
+        return;
+    }
+}
+
+void TimelinePanel::removeItemName(const QString& name)
+{
+    if (m_names.count() == 0)
+        return;
+    QString error;
+    const bool written = m_names.remove(name, &error);
+    m_itemBox->clear();
+    showKnownItems();
+    m_buttons[DeleteFromFileButton]->setEnabled(false);
+    m_buttons[AddToGridButton]->setEnabled(false);
+    if (!written) {
+        Messages::show(QStringLiteral("The list of known items could not be saved to %1.\r%2")
+                           .arg(ItemNameList::kFileName, error),
+                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+    }
+}
+
+void TimelinePanel::showKnownItems()
+{
+    m_knownItemsList->clear();
+    m_knownItemsList->addItems(m_names.names());
+    m_knownItemsList->setCurrentIndex(-1);
+    m_knownItemsList->setEditText(QString());
+}
+
+// ---- Shared steps ---------------------------------------------------------------------------
+
+bool TimelinePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == m_gridView) {
+            gridFocused();
+        } else {
+            for (QPushButton* b : m_buttons) {
+                if (watched == b)
+                    buttonFocused();
+            }
+        }
+    } else if (event->type() == QEvent::Resize && watched == m_gridView->viewport()) {
+        applyColumnWidths();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TimelinePanel::markChanged()
+{
+    m_changed = true;
+    setSaveEnabled(true);
+    m_buttons[ClearGridButton]->setEnabled(true);
+    m_clearGridAction->setEnabled(true);
+    emit changed();
+}
+
+void TimelinePanel::setCurrentCell(int row, int column)
+{
+    m_currentRow = row;
+    m_currentColumn = column;
+    if (isItemRow(row) && column >= 0 && column < TimelineGrid::kColumnCount)
+        m_gridView->selectionModel()->setCurrentIndex(m_grid->index(row, column),
+                                                      QItemSelectionModel::ClearAndSelect);
+}
+
+void TimelinePanel::setSaveEnabled(bool enabled)
+{
+    if (m_buttons[SaveButton]->isEnabled() == enabled)
+        return;
+    m_buttons[SaveButton]->setEnabled(enabled);
+    emit saveEnabledChanged(enabled);
+}
+
+void TimelinePanel::setDeleteFromGridEnabled(bool enabled)
+{
+    m_buttons[DeleteFromGridButton]->setEnabled(enabled);
+    m_deleteItemAction->setEnabled(enabled);
+}
+
+void TimelinePanel::setItemBoxHighlight(bool on)
+{
+    m_highlighted = on;
+    QPalette palette = m_itemBox->palette();
+    palette.setColor(QPalette::Base, on ? kHighlightColour : QApplication::palette(m_itemBox).color(QPalette::Base));
+    m_itemBox->setPalette(palette);
+}
+
+void TimelinePanel::focusExit()
+{
+    m_buttons[ExitButton]->setFocus();
+}
+
+void TimelinePanel::focusPrintIfEnabled()
+{
+    if (m_buttons[PrintButton]->isEnabled())
+        m_buttons[PrintButton]->setFocus();
+}
