@@ -1,0 +1,81 @@
+// Times loading and saving a To Do grid with all 500 rows in use; prints the median of several runs.
+#include "app/DataFolder.h"
+#include "timeline/ItemNameList.h"
+#include "timeline/TimelineDate.h"
+#include "timeline/TimelineFiles.h"
+#include "timeline/TimelineGrid.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 15;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+template <typename F> double medianMs(F&& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+void fillGrid(TimelineGrid& grid)
+{
+    const QDate start(2004, 1, 5);
+    for (int r = 1; r <= TimelineGrid::kItemRows; ++r) {
+        // 45 characters, the longest item the item box takes.
+        grid.setText(r, 1, QStringLiteral("Review access logs for workstation group %1").arg(r, 3, 10, QLatin1Char('0')).left(45));
+        grid.setText(r, 2, TimelineDate::cellText(start.addDays(r)));
+        grid.setText(r, 3, TimelineDate::cellText(start.addDays(r + 7)));
+        grid.setText(r, 5, TimelineDate::cellText(start.addDays(r + 365)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    DataFolder::setRoot(folder.path());
+
+    TimelineGrid full;
+    fillGrid(full);
+    bool ok = true;
+    const double saveMs = medianMs([&] { ok = TimelineFiles::saveGridRows(full) && ok; });
+    TimelineGrid loaded;
+    const double loadMs = medianMs([&] {
+        loaded.prepare();
+        ok = TimelineFiles::loadGridRows(loaded) && ok;
+    });
+    if (!ok || loaded.itemTexts() != full.itemTexts()) {
+        std::fprintf(stderr, "the grid did not survive the round trip\n");
+        return 1;
+    }
+
+    ItemNameList names;
+    for (int i = 1; i <= 1000; ++i)
+        names.add(QStringLiteral("Known item number %1").arg(i));
+    const double namesMs = medianMs([&] { names.load(); });
+
+    std::printf("timeline grid save, 500 rows (2500 fields): %.2f ms (median of %d)\n", saveMs, kRuns);
+    std::printf("timeline grid load, 500 rows (2500 fields): %.2f ms (median of %d)\n", loadMs, kRuns);
+    std::printf("known item names load, 1000 names:          %.2f ms (median of %d)\n", namesMs, kRuns);
+    std::printf("target: under 20 ms each\n");
+    return saveMs < 20.0 && loadMs < 20.0 ? 0 : 1;
+}
