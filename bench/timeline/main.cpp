@@ -39,7 +39,9 @@ void fillGrid(TimelineGrid& grid)
     const QDate start(2004, 1, 5);
     for (int r = 1; r <= TimelineGrid::kItemRows; ++r) {
         // 45 characters, the longest item the item box takes.
-        grid.setText(r, 1, QStringLiteral("Review access logs for workstation group %1").arg(r, 3, 10, QLatin1Char('0')).left(45));
+        grid.setText(
+            r, 1,
+            QStringLiteral("Review access logs for workstation group %1").arg(r, 3, 10, QLatin1Char('0')).left(45));
         grid.setText(r, 2, TimelineDate::cellText(start.addDays(r)));
         grid.setText(r, 3, TimelineDate::cellText(start.addDays(r + 7)));
         grid.setText(r, 5, TimelineDate::cellText(start.addDays(r + 365)));

@@ -11,7 +11,13 @@ public:
     static constexpr int kSlots = 1000;
     static const QString kFileName; // "TODONAME.FIL"
 
-    enum class AddResult { Added, AlreadyKnown, Full, WriteFailed };
+    enum class AddResult
+    {
+        Added,
+        AlreadyKnown,
+        Full,
+        WriteFailed
+    };
 
     ItemNameList();
 

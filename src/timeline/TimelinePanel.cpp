@@ -228,8 +228,7 @@ void TimelinePanel::connectControls()
             insertRow();
     });
     connect(m_itemBox, &ItemBox::enterKeyPressed, this, &TimelinePanel::itemBoxEnter);
-    connect(m_itemBox, &ItemBox::otherKeyPressed, this,
-            [this] { m_knownItemsList->setEditText(m_itemBox->text()); });
+    connect(m_itemBox, &ItemBox::otherKeyPressed, this, [this] { m_knownItemsList->setEditText(m_itemBox->text()); });
     connect(m_itemBox, &ItemBox::keyReleased, this, &TimelinePanel::itemBoxKeyReleased);
 
     connect(m_knownItemsList, &QComboBox::activated, this, &TimelinePanel::knownItemPicked);
@@ -438,8 +437,8 @@ void TimelinePanel::cellEdited(int row, int column)
 
 void TimelinePanel::headerClicked(int column)
 {
-    m_sortOrder = (column == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder
-                                                                                 : Qt::AscendingOrder;
+    m_sortOrder =
+        (column == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_sortColumn = column;
     m_gridView->horizontalHeader()->setSortIndicatorShown(true);
     m_gridView->horizontalHeader()->setSortIndicator(column, m_sortOrder);
@@ -562,12 +561,13 @@ void TimelinePanel::deleteRow()
 
     m_grid->setRowColour(row, kDeleteColour);
     const QString item = m_grid->text(row, TimelineGrid::kItemColumn);
-    const QString question =
-        item.isEmpty() ? QStringLiteral("Delete This Row?")
-                       : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
-                             m_grid->text(row, TimelineGrid::kToDoDateColumn) + QStringLiteral("?");
-    const Messages::Answer answer = Messages::show(question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel,
-                                                   Messages::Icon::Question, Messages::Answer::No);
+    const QString question = item.isEmpty()
+                                 ? QStringLiteral("Delete This Row?")
+                                 : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
+                                       m_grid->text(row, TimelineGrid::kToDoDateColumn) + QStringLiteral("?");
+    const Messages::Answer answer =
+        Messages::show(question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel, Messages::Icon::Question,
+                       Messages::Answer::No);
     if (answer == Messages::Answer::Yes) {
         markChanged();
         m_grid->removeItemRow(row);
@@ -689,9 +689,9 @@ void TimelinePanel::addItemName(const QString& name)
         return;
     case ItemNameList::AddResult::WriteFailed:
         showKnownItems();
-        Messages::show(QStringLiteral("The list of known items could not be saved to %1.\r%2")
-                           .arg(ItemNameList::kFileName, error),
-                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        Messages::show(
+            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+            QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
         return;
     case ItemNameList::AddResult::Added:
         showKnownItems();
@@ -711,9 +711,9 @@ void TimelinePanel::removeItemName(const QString& name)
     m_buttons[DeleteFromFileButton]->setEnabled(false);
     m_buttons[AddToGridButton]->setEnabled(false);
     if (!written) {
-        Messages::show(QStringLiteral("The list of known items could not be saved to %1.\r%2")
-                           .arg(ItemNameList::kFileName, error),
-                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        Messages::show(
+            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+            QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
     }
 }
 
@@ -758,8 +758,7 @@ void TimelinePanel::setCurrentCell(int row, int column)
     m_currentRow = row;
     m_currentColumn = column;
     if (isItemRow(row) && column >= 0 && column < TimelineGrid::kColumnCount)
-        m_gridView->selectionModel()->setCurrentIndex(m_grid->index(row, column),
-                                                      QItemSelectionModel::ClearAndSelect);
+        m_gridView->selectionModel()->setCurrentIndex(m_grid->index(row, column), QItemSelectionModel::ClearAndSelect);
 }
 
 void TimelinePanel::setSaveEnabled(bool enabled)

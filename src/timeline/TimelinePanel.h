@@ -23,8 +23,17 @@ class TimelinePanel : public QWidget
 {
     Q_OBJECT
 public:
-    enum Button { ExitButton, DeleteFromFileButton, AddToGridButton, DeleteFromGridButton, PrintButton, SaveButton,
-                  ClearGridButton, ButtonCount };
+    enum Button
+    {
+        ExitButton,
+        DeleteFromFileButton,
+        AddToGridButton,
+        DeleteFromGridButton,
+        PrintButton,
+        SaveButton,
+        ClearGridButton,
+        ButtonCount
+    };
 
     explicit TimelinePanel(QWidget* parent = nullptr);
 

@@ -40,7 +40,8 @@ void TestTimelineFiles::savedGridHas2500FieldsEvenWithOneRow()
     grid.setText(1, 5, "Fri - Jan 7, 05");
     QVERIFY(TimelineFiles::saveGridRows(grid));
     const QByteArray bytes = folder.read("TODOActv.FIL");
-    QByteArray expected = "\"Assign security official\"\r\n\"Mon - Jan 5, 04\"\r\n\"\"\r\n\"\"\r\n\"Fri - Jan 7, 05\"\r\n";
+    QByteArray expected =
+        "\"Assign security official\"\r\n\"Mon - Jan 5, 04\"\r\n\"\"\r\n\"\"\r\n\"Fri - Jan 7, 05\"\r\n";
     for (int r = 2; r <= 500; ++r)
         expected += "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n";
     QCOMPARE(bytes, expected);
@@ -200,9 +201,15 @@ void TestTimelineFiles::gridBackgroundRecord()
 {
     TestFolder folder(false);
     QByteArray original(700, '\0');
-    original.replace(200, 3, QByteArray("\x01\x00" "1", 3));        // record 11
-    original.replace(680, 5, QByteArray("\x03\x00" "Yes", 5));      // record 35
-    original.replace(20, 20, QByteArray(20, 'z'));                  // record 2 before
+    original.replace(200, 3,
+                     QByteArray("\x01\x00"
+                                "1",
+                                3)); // record 11
+    original.replace(680, 5,
+                     QByteArray("\x03\x00"
+                                "Yes",
+                                5));               // record 35
+    original.replace(20, 20, QByteArray(20, 'z')); // record 2 before
     folder.write("GColor3.Fil", original);
     QVERIFY(GridBackground::writeChoice(3));
     QByteArray expected = original;
@@ -230,9 +237,18 @@ void TestTimelineFiles::gridBackgroundReadsOddRecords_data()
     QTest::addColumn<int>("choice");
     QTest::newRow("short file") << QByteArray(10, '\0') << 0;
     QTest::newRow("empty text") << QByteArray(40, '\0') << 0;
-    QTest::newRow("no sign blank") << QByteArray(20, '\0') + QByteArray("\x01\x00" "5", 3) << 5;
-    QTest::newRow("out of range") << QByteArray(20, '\0') + QByteArray("\x02\x00" "12", 4) << 0;
-    QTest::newRow("not a number") << QByteArray(20, '\0') + QByteArray("\x02\x00" "ab", 4) << 0;
+    QTest::newRow("no sign blank") << QByteArray(20, '\0') + QByteArray("\x01\x00"
+                                                                        "5",
+                                                                        3)
+                                   << 5;
+    QTest::newRow("out of range") << QByteArray(20, '\0') + QByteArray("\x02\x00"
+                                                                       "12",
+                                                                       4)
+                                  << 0;
+    QTest::newRow("not a number") << QByteArray(20, '\0') + QByteArray("\x02\x00"
+                                                                       "ab",
+                                                                       4)
+                                  << 0;
     QTest::newRow("length past record") << QByteArray(20, '\0') + QByteArray("\xFF\x00 7", 4) << 7;
 }
 

@@ -126,8 +126,9 @@ void TestTimelinePanel::opensWithHeadingsAndWritesNothing()
     Host host;
     QCOMPARE(host.panel->findChild<QLabel*>("timelineHeadingLabel")->text(), QString("Project Timeline/To Do List"));
     QCOMPARE(host.panel->findChild<QLabel*>("dateLabel")->text(), QString("Date: January 5, 2004"));
-    const QStringList captions = {"E&xit",  "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid",
-                                  "&Print", "&Save",                "&Clear Grid"};
+    const QStringList captions = {
+        "E&xit", "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid", "&Print",
+        "&Save", "&Clear Grid"};
     for (int b = 0; b < TimelinePanel::ButtonCount; ++b)
         QCOMPARE(host.button(TimelinePanel::Button(b))->text(), captions.at(b));
     QCOMPARE(host.grid().rowCount(), 501);
@@ -452,8 +453,14 @@ void TestTimelinePanel::backgroundChoiceAppliesToEveryGridAndIsRemembered()
 {
     TestFolder folder;
     QByteArray settings(700, '\0');
-    settings.replace(200, 3, QByteArray("\x01\x00" "1", 3));
-    settings.replace(680, 5, QByteArray("\x03\x00" "Yes", 5));
+    settings.replace(200, 3,
+                     QByteArray("\x01\x00"
+                                "1",
+                                3));
+    settings.replace(680, 5,
+                     QByteArray("\x03\x00"
+                                "Yes",
+                                5));
     folder.write("GColor3.Fil", settings);
     {
         Host host;
