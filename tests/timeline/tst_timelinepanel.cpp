@@ -432,6 +432,21 @@ void TestTimelinePanel::knownItemsListAndRemoval()
     host.addItem("Workforce security");
     QCOMPARE(list->count(), 2);
     QCOMPARE(host.grid().text(2, 1), QString("Workforce security"));
+
+    // Enter in the list's own text field registers what was typed there.
+    list->lineEdit()->setFocus();
+    list->lineEdit()->setText("Sanction policy");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    QCOMPARE(list->count(), 3);
+    QVERIFY(folder.read("TODONAME.FIL").endsWith("\"Sanction policy\"\r\n"));
+    QVERIFY(box->text().isEmpty());
+
+    // An item typed into a cell in place joins the known names.
+    QVERIFY(host.grid().setData(host.grid().index(5, 1), "Facility access"));
+    QCOMPARE(list->count(), 4);
+    QVERIFY(host.panel->itemNames().contains("facility ACCESS"));
+    QVERIFY(host.grid().setData(host.grid().index(5, 2), "next week"));
+    QCOMPARE(list->count(), 4);
 }
 
 void TestTimelinePanel::failedSaveIsReportedAndStaysChanged()
