@@ -1,0 +1,381 @@
+// RichTextBox: files, selection, search, formatting, locking and the events callers rely on.
+#include "DocumentDigest.h"
+#include "TestFolder.h"
+
+#include "richtext/RichTextBox.h"
+
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QtTest>
+
+class TestRichTextBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadFailureKeepsText();
+    void loadReplacesContent();
+    void saveAndLoadKeepFormatting();
+    void saveFailureReportsAndKeepsFile();
+    void textGetAndSet();
+    void selectionStartLengthAndText();
+    void findIsCaseInsensitiveFromTheStart();
+    void selectionFormatting();
+    void alignmentOfSelectedParagraphs();
+    void defaultFont();
+    void lockedKeepsUserOut();
+    void contentChangedForProgramChanges();
+    void tabTypesATab();
+    void keyEvents();
+    void mouseDownAndFocus();
+    void selectionRtfHoldsOnlyTheSelection();
+};
+
+namespace {
+
+void typeFormattedDocument(RichTextBox* box)
+{
+    box->setText(QStringLiteral("Heading\nbold italic underline strike\nsmall big red\nright"));
+    auto select = [box](const QString& word) { QVERIFY(box->find(word)); };
+    select(QStringLiteral("Heading"));
+    box->setSelFontSize(18);
+    box->setSelBold(true);
+    box->setSelAlignment(Qt::AlignHCenter);
+    select(QStringLiteral("bold"));
+    box->setSelBold(true);
+    select(QStringLiteral("italic"));
+    box->setSelItalic(true);
+    select(QStringLiteral("underline"));
+    box->setSelUnderline(true);
+    select(QStringLiteral("strike"));
+    box->setSelStrikeThru(true);
+    select(QStringLiteral("small"));
+    box->setSelFontName(QStringLiteral("Times New Roman"));
+    box->setSelFontSize(8);
+    select(QStringLiteral("big"));
+    box->setSelFontSize(24);
+    select(QStringLiteral("red"));
+    box->setSelColor(QColor(200, 0, 0));
+    select(QStringLiteral("right"));
+    box->setSelAlignment(Qt::AlignRight);
+}
+
+} // namespace
+
+void TestRichTextBox::loadFailureKeepsText()
+{
+    TestFolder folder(false);
+    RichTextBox box;
+    box.setText(QStringLiteral("kept text"));
+    QString error;
+    QVERIFY(!box.loadFile(QStringLiteral("Missing.Dat"), &error));
+    QVERIFY(error.contains(QStringLiteral("Missing.Dat")));
+    QCOMPARE(box.text(), QStringLiteral("kept text"));
+
+    folder.write(QStringLiteral("NotRtf.Dat"), "just words");
+    QVERIFY(!box.loadFile(QStringLiteral("NotRtf.Dat")));
+    QCOMPARE(box.text(), QStringLiteral("kept text"));
+}
+
+void TestRichTextBox::loadReplacesContent()
+{
+    TestFolder folder(false);
+    folder.write(QStringLiteral("Doc1.Dat"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 {\\b Loaded} text\\par}");
+    RichTextBox box;
+    box.setText(QStringLiteral("old"));
+    // The name is found whatever its letter case.
+    QVERIFY(box.loadFile(QStringLiteral("doc1.dat")));
+    QCOMPARE(box.text(), QStringLiteral("Loaded text"));
+    QCOMPARE(box.selStart(), 0);
+    QVERIFY(box.loadFile(folder.filePath(QStringLiteral("Doc1.Dat"))));
+    QVERIFY(box.find(QStringLiteral("loaded")));
+    QVERIFY(box.selBold());
+}
+
+void TestRichTextBox::saveAndLoadKeepFormatting()
+{
+    TestFolder folder(false);
+    RichTextBox box;
+    typeFormattedDocument(&box);
+    const QStringList before = DocumentDigest::describe(*box.document());
+    QVERIFY(before.join(QLatin1Char('\n')).contains(QStringLiteral("[Times New Roman 8]")));
+    QString error;
+    QVERIFY2(box.saveFile(QStringLiteral("Saved.Dat"), &error), qPrintable(error));
+    QVERIFY(folder.read(QStringLiteral("Saved.Dat")).startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
+
+    RichTextBox other;
+    QVERIFY(other.loadFile(QStringLiteral("Saved.Dat")));
+    QCOMPARE(DocumentDigest::describe(*other.document()), before);
+
+    QVERIFY(other.find(QStringLiteral("heading")));
+    QVERIFY(other.selBold());
+    QCOMPARE(other.selFontSize(), 18.0);
+    QCOMPARE(other.selAlignment(), Qt::AlignHCenter);
+    QVERIFY(other.find(QStringLiteral("italic")));
+    QVERIFY(other.selItalic());
+    QVERIFY(!other.selBold());
+    QVERIFY(other.find(QStringLiteral("underline")));
+    QVERIFY(other.selUnderline());
+    QVERIFY(other.find(QStringLiteral("strike")));
+    QVERIFY(other.selStrikeThru());
+    QVERIFY(other.find(QStringLiteral("small")));
+    QCOMPARE(other.selFontName(), QStringLiteral("Times New Roman"));
+    QCOMPARE(other.selFontSize(), 8.0);
+    QVERIFY(other.find(QStringLiteral("red")));
+    QCOMPARE(other.selColor(), QColor(200, 0, 0));
+    QCOMPARE(other.selFontName(), QStringLiteral("Arial"));
+    QVERIFY(other.find(QStringLiteral("right")));
+    QCOMPARE(other.selAlignment(), Qt::AlignRight);
+}
+
+void TestRichTextBox::saveFailureReportsAndKeepsFile()
+{
+    TestFolder folder(false);
+    RichTextBox box;
+    box.setText(QStringLiteral("text"));
+    QString error;
+    QVERIFY(!box.saveFile(folder.filePath(QStringLiteral("no-such-folder/Doc.Dat")), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestRichTextBox::textGetAndSet()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("one\ntwo"));
+    QCOMPARE(box.text(), QStringLiteral("one\ntwo"));
+    QCOMPARE(box.document()->blockCount(), 2);
+    box.setText(QString());
+    QCOMPARE(box.text(), QString());
+    QVERIFY(box.text().trimmed().isEmpty());
+}
+
+void TestRichTextBox::selectionStartLengthAndText()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("alpha\nbeta gamma"));
+    box.setSelStart(6);
+    QCOMPARE(box.selStart(), 6);
+    QCOMPARE(box.selLength(), 0);
+    box.setSelLength(4);
+    QCOMPARE(box.selText(), QStringLiteral("beta"));
+    box.setSelText(QStringLiteral("BETA"));
+    QCOMPARE(box.text(), QStringLiteral("alpha\nBETA gamma"));
+    QCOMPARE(box.selStart(), 10);
+    QCOMPARE(box.selLength(), 0);
+
+    box.setSelStart(3);
+    box.setSelLength(5);
+    QCOMPARE(box.selText(), QStringLiteral("ha\nBE"));
+    box.setSelStart(1000);
+    QCOMPARE(box.selStart(), box.text().size());
+    box.setSelStart(-5);
+    QCOMPARE(box.selStart(), 0);
+    box.setSelLength(1000);
+    QCOMPARE(box.selLength(), box.text().size());
+}
+
+void TestRichTextBox::findIsCaseInsensitiveFromTheStart()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("Risk analysis\nrisk management"));
+    box.setSelStart(20);
+    QVERIFY(box.find(QStringLiteral("RISK")));
+    QCOMPARE(box.selStart(), 0);
+    QCOMPARE(box.selLength(), 4);
+    QCOMPARE(box.selText(), QStringLiteral("Risk"));
+    QVERIFY(box.find(QStringLiteral("management")));
+    QCOMPARE(box.selStart(), 19);
+    QVERIFY(!box.find(QStringLiteral("contingency")));
+    QCOMPARE(box.selStart(), 19);
+    QVERIFY(!box.find(QString()));
+}
+
+void TestRichTextBox::selectionFormatting()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("plain words here"));
+    QVERIFY(box.find(QStringLiteral("words")));
+    QVERIFY(!box.selBold());
+    QCOMPARE(box.selFontName(), QStringLiteral("Arial"));
+    QCOMPARE(box.selFontSize(), 10.0);
+    box.setSelBold(true);
+    box.setSelItalic(true);
+    box.setSelUnderline(true);
+    box.setSelStrikeThru(true);
+    box.setSelColor(Qt::blue);
+    box.setSelFontName(QStringLiteral("Courier New"));
+    box.setSelFontSize(14);
+    QVERIFY(box.selBold() && box.selItalic() && box.selUnderline() && box.selStrikeThru());
+    QCOMPARE(box.selColor(), QColor(Qt::blue));
+    QCOMPARE(box.selFontName(), QStringLiteral("Courier New"));
+    QCOMPARE(box.selFontSize(), 14.0);
+    // Only the selection changed.
+    QVERIFY(box.find(QStringLiteral("plain")));
+    QVERIFY(!box.selBold());
+    QCOMPARE(box.selFontSize(), 10.0);
+    box.setSelBold(false);
+    QVERIFY(box.find(QStringLiteral("words")));
+    box.setSelBold(false);
+    QVERIFY(!box.selBold());
+    QVERIFY(box.selItalic());
+}
+
+void TestRichTextBox::alignmentOfSelectedParagraphs()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("one\ntwo\nthree"));
+    box.setSelStart(1);
+    box.setSelLength(5); // from "one" into "two"
+    box.setSelAlignment(Qt::AlignHCenter);
+    QCOMPARE(box.selAlignment(), Qt::AlignHCenter);
+    QTextBlock block = box.document()->begin();
+    QCOMPARE(block.blockFormat().alignment(), Qt::AlignHCenter);
+    QCOMPARE(block.next().blockFormat().alignment(), Qt::AlignHCenter);
+    QCOMPARE(block.next().next().blockFormat().alignment(), Qt::AlignLeft);
+    box.setSelAlignment(Qt::AlignLeft);
+    QCOMPARE(box.selAlignment(), Qt::AlignLeft);
+}
+
+void TestRichTextBox::defaultFont()
+{
+    RichTextBox box;
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setBold(true);
+    font.setItalic(true);
+    font.setUnderline(true);
+    box.setDefaultFont(font);
+    QCOMPARE(box.defaultFont().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(box.defaultFont().pointSize(), 12);
+    box.setText(QStringLiteral("text"));
+    QVERIFY(box.find(QStringLiteral("text")));
+    QVERIFY(box.selBold() && box.selItalic() && box.selUnderline());
+    QVERIFY(box.documentRtf().contains("\\plain\\f0\\fs24\\b\\i\\ul text"));
+}
+
+void TestRichTextBox::lockedKeepsUserOut()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("fixed"));
+    box.setLocked(true);
+    QVERIFY(box.isLocked());
+    box.setSelStart(5);
+    QTest::keyClicks(&box, QStringLiteral("typed"));
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QCOMPARE(box.text(), QStringLiteral("fixed"));
+    // The program still changes a locked box.
+    box.setSelText(QStringLiteral(" by program"));
+    QCOMPARE(box.text(), QStringLiteral("fixed by program"));
+    QVERIFY(box.find(QStringLiteral("fixed")));
+    box.setSelBold(true);
+    QVERIFY(box.selBold());
+    box.setText(QStringLiteral("replaced"));
+    QCOMPARE(box.text(), QStringLiteral("replaced"));
+    box.setLocked(false);
+    box.setSelStart(8);
+    QTest::keyClicks(&box, QStringLiteral("!"));
+    QCOMPARE(box.text(), QStringLiteral("replaced!"));
+}
+
+void TestRichTextBox::contentChangedForProgramChanges()
+{
+    RichTextBox box;
+    QSignalSpy changed(&box, &RichTextBox::contentChanged);
+    box.setText(QStringLiteral("a"));
+    QVERIFY(changed.count() >= 1);
+    changed.clear();
+    box.setSelText(QStringLiteral("b"));
+    QVERIFY(changed.count() >= 1);
+    changed.clear();
+    QVERIFY(box.loadRtf("{\\rtf1 loaded}"));
+    QVERIFY(changed.count() >= 1);
+    changed.clear();
+    QVERIFY(box.find(QStringLiteral("loaded")));
+    box.setSelBold(true);
+    QVERIFY(changed.count() >= 1);
+    changed.clear();
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    QVERIFY(changed.count() >= 1);
+}
+
+void TestRichTextBox::tabTypesATab()
+{
+    QWidget window;
+    RichTextBox box(&window);
+    box.setObjectName(QStringLiteral("documentBox"));
+    RichTextBox next(&window);
+    window.show();
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A);
+    QTest::keyClick(&box, Qt::Key_Tab);
+    QTest::keyClick(&box, Qt::Key_B);
+    QCOMPARE(box.text(), QStringLiteral("a\tb"));
+}
+
+void TestRichTextBox::keyEvents()
+{
+    RichTextBox box;
+    QList<int> downs;
+    QList<int> ups;
+    connect(&box, &RichTextBox::keyDown, this, [&](int key, Qt::KeyboardModifiers, bool* cancel) {
+        downs.append(key);
+        if (key == Qt::Key_Delete)
+            *cancel = true;
+    });
+    connect(&box, &RichTextBox::keyUp, this, [&](int key, Qt::KeyboardModifiers) { ups.append(key); });
+    connect(&box, &RichTextBox::keyPress, this, [](QString* text) {
+        if (*text == QLatin1String("q"))
+            text->clear();
+        else if (*text == QLatin1String("t"))
+            *text = QStringLiteral("T");
+    });
+    QTest::keyClicks(&box, QStringLiteral("quote"));
+    QCOMPARE(box.text(), QStringLiteral("uoTe"));
+    QCOMPARE(downs.size(), 5);
+    QCOMPARE(ups.size(), 5);
+    QCOMPARE(downs.first(), int(Qt::Key_Q));
+    box.setSelStart(0);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QCOMPARE(box.text(), QStringLiteral("uoTe"));
+    QTest::keyClick(&box, Qt::Key_Home, Qt::ShiftModifier);
+    QCOMPARE(downs.last(), int(Qt::Key_Home));
+}
+
+void TestRichTextBox::mouseDownAndFocus()
+{
+    QWidget window;
+    RichTextBox box(&window);
+    RichTextBox other(&window);
+    other.move(0, 200);
+    window.resize(300, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    other.setFocus();
+    QSignalSpy focus(&box, &RichTextBox::gotFocus);
+    QSignalSpy mouse(&box, &RichTextBox::mouseDown);
+    QSignalSpy moved(&box, &RichTextBox::selectionMoved);
+    box.setFocus();
+    QTRY_COMPARE(focus.count(), 1);
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QCOMPARE(mouse.count(), 1);
+    QCOMPARE(mouse.first().at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    box.setText(QStringLiteral("some text"));
+    moved.clear();
+    box.setSelStart(3);
+    QVERIFY(moved.count() >= 1);
+}
+
+void TestRichTextBox::selectionRtfHoldsOnlyTheSelection()
+{
+    RichTextBox box;
+    box.setText(QStringLiteral("keep this part"));
+    QVERIFY(box.find(QStringLiteral("this")));
+    box.setSelItalic(true);
+    const QByteArray selection = box.selectionRtf();
+    QVERIFY(selection.contains("\\plain\\f0\\fs20\\i this"));
+    QVERIFY(!selection.contains("keep"));
+    const QByteArray whole = box.documentRtf();
+    QVERIFY(whole.contains("keep"));
+    QVERIFY(whole.contains("part"));
+}
+
+QTEST_MAIN(TestRichTextBox)
+#include "tst_richtextbox.moc"
