@@ -1,5 +1,6 @@
-// Tessaly: starts the program at its start screen.
+// Tessaly: a workbook that guides a small practice through the HIPAA Security Rule.
 #include "app/DataFolder.h"
+#include "app/Startfrm.h"
 
 #include <QApplication>
 
@@ -7,6 +8,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    QApplication::setApplicationVersion(QStringLiteral("6.0a"));
+    QApplication::setOrganizationDomain(QStringLiteral("tessaly.org"));
+    // Everything the program reads and writes lives beside the executable.
     DataFolder::setRoot(QCoreApplication::applicationDirPath());
-    return 0;
+
+    Startfrm startScreen;
+    startScreen.show();
+    startScreen.activate();
+    return QApplication::exec();
 }

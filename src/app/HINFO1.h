@@ -15,8 +15,8 @@ struct State
 {
     short displayMode = FullScreenDisplay;
     short splashShown = 0; // 99 once the splash has been shown in this run
-    short startScreenWidth = 0; // twips
-    short startScreenHeight = 0;
+    int startScreenWidth = 0; // twips
+    int startScreenHeight = 0;
     QColor backgroundColour;
     bool backgroundIsSystemDefault = false;
     short pendingScreenRequest = ActionAreaScreen;

@@ -1,0 +1,36 @@
+// The stored display mode (GColor3.Fil record 35) and background colour (HINV3.Fil record 3).
+#pragma once
+
+#include "app/HINFO1.h"
+
+#include <QColor>
+#include <QString>
+
+namespace DisplaySettings {
+
+constexpr int kDisplayModeRecord = 35;
+constexpr int kBackgroundRecord = 3;
+inline const QString kGridFile = QStringLiteral("GColor3.Fil");
+inline const QString kColourFile = QStringLiteral("HINV3.Fil");
+
+// Smaller Screen Display when the trimmed text of record 35 begins with "Yes";
+// anything else, a missing file included, means Full Screen Display.
+HINFO1::DisplayMode readDisplayMode();
+bool writeDisplayMode(HINFO1::DisplayMode mode);
+
+struct Background
+{
+    bool systemDefault = false; // "Def": the system's window colour, whatever it is at the time
+    QColor colour;               // valid unless systemDefault
+};
+
+// Empty or unreadable record: blue (colour number 0xFF0000, red in the low byte).
+Background readBackground();
+bool writeBackgroundColour(const QColor& colour);
+bool writeBackgroundSystemDefault();
+
+// Colour numbers as stored: 0x00BBGGRR.
+QColor colourFromNumber(std::int32_t number);
+std::int32_t numberFromColour(const QColor& colour);
+
+} // namespace DisplaySettings

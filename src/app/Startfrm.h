@@ -1,0 +1,64 @@
+// The start screen: the program's first window and the owner of the run.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class WorkArea1;
+
+class Startfrm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Startfrm(QWidget* parent = nullptr);
+    ~Startfrm() override;
+
+    // The load sequence: display mode, window size, splash (once per run), background
+    // colour, menu check marks. Run at start and again by the display switches.
+    void loadScreen();
+    // What the screen does each time it becomes the active window.
+    void activate();
+
+    void switchToFullScreen();
+    void switchToSmallerScreen();
+    void chooseBackgroundColour();
+    void beginProgram();
+
+    WorkArea1* actionArea() const { return m_actionArea; }
+    QMenu* optionsMenu() const { return m_optionsMenu; }
+    QColor backgroundColour() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void applyWindowSize();
+    void applyBackgroundColour();
+    void keepDisplayModeInStepWithWindow();
+    void storeScreenSize();
+    void placeCentralPanel();
+    void setDisplayChecks();
+    void switchDisplayMode(short mode);
+
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_picture = nullptr;
+    QFrame* m_centralPanel = nullptr;
+    QPushButton* m_fullScreenButton = nullptr;
+    QPushButton* m_smallerScreenButton = nullptr;
+    QPushButton* m_beginButton = nullptr;
+    QLabel* m_systemColourLabel = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    QAction* m_fullScreenAction = nullptr;
+    QAction* m_smallerScreenAction = nullptr;
+    WorkArea1* m_actionArea = nullptr;
+    bool m_loading = false;
+};

@@ -1,0 +1,87 @@
+#include "app/WorkScreenMenus.h"
+
+#include "app/About1.h"
+#include "app/ButtonLook.h"
+#include "app/HINFO1.h"
+#include "app/Messages.h"
+#include "app/ProgramEnd.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+TabButtonRow::TabButtonRow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabButtonRow"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (int t = 0; t < WorkScreenMenus::kTabCaptions.size(); ++t) {
+        auto* button = new QPushButton(WorkScreenMenus::kTabCaptions.at(t), this);
+        button->setObjectName(QStringLiteral("tabButton%1").arg(t));
+        layout->addWidget(button);
+        m_tabs.append(button);
+        connect(button, &QPushButton::clicked, this, [this, t] { emit tabPressed(t); });
+    }
+}
+
+void TabButtonRow::choose(int t)
+{
+    for (int i = 0; i < m_tabs.size(); ++i)
+        ButtonLook::setChosenColour(m_tabs.at(i), i == t);
+}
+
+namespace WorkScreenMenus {
+
+bool confirmExit()
+{
+    return Messages::show(QStringLiteral("Exit Tessaly?"), QStringLiteral("Exit"), Messages::Buttons::YesNoCancel,
+                          Messages::Icon::Question) == Messages::Answer::Yes;
+}
+
+QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QStringLiteral("mUtilities"));
+    QAction* backup = menu->addAction(QStringLiteral("&Backup User Created Files"));
+    backup->setObjectName(QStringLiteral("mUBack"));
+    QAction* restore = menu->addAction(QStringLiteral("&Restore User Created Files"));
+    restore->setObjectName(QStringLiteral("mURest"));
+    // Backup and restore to removable disks are not part of this version yet.
+    backup->setEnabled(false);
+    restore->setEnabled(false);
+    Q_UNUSED(screen);
+    return menu;
+}
+
+QMenu* addHelpMenu(QMenuBar* bar, QWidget* screen, const QString& ownCaption, int ownContext)
+{
+    QMenu* menu = bar->addMenu(QStringLiteral("&Help"));
+    menu->setObjectName(QStringLiteral("mHelp"));
+    QAction* contents = menu->addAction(QStringLiteral("&Help Contents"));
+    contents->setObjectName(QStringLiteral("mHCont"));
+    QObject::connect(contents, &QAction::triggered, screen, [] { Help::openContents(); });
+    QAction* overview = menu->addAction(QStringLiteral("&Program Overview"));
+    overview->setObjectName(QStringLiteral("mHOver"));
+    QObject::connect(overview, &QAction::triggered, screen, [] { Help::openContext(Help::kProgramOverview); });
+    if (!ownCaption.isEmpty()) {
+        QAction* own = menu->addAction(ownCaption);
+        own->setObjectName(QStringLiteral("mHOwn"));
+        QObject::connect(own, &QAction::triggered, screen, [ownContext] { Help::openContext(ownContext); });
+    }
+    menu->addSeparator();
+    QAction* about = menu->addAction(QStringLiteral("&About Tessaly"));
+    about->setObjectName(QStringLiteral("mHAbout"));
+    QObject::connect(about, &QAction::triggered, screen, [screen] { About1::showAbout(screen); });
+    menu->addSeparator();
+    QAction* web = menu->addAction(QStringLiteral("Tessaly on the &Web"));
+    web->setObjectName(QStringLiteral("mHWeb"));
+    QObject::connect(web, &QAction::triggered, screen, [] {
+        HINFO1::busyOff();
+        WebLinks::openWebPage(WebLinks::kMakerWebSite);
+    });
+    return menu;
+}
+
+} // namespace WorkScreenMenus

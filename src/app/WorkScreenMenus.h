@@ -1,0 +1,49 @@
+// What the work screens share: the row of five tabs, the exit question, and the
+// Utilities and Help menus.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+// The five tab buttons: Action Area, Information Advisor, Security Rule, Miscellaneous, Exit Program.
+class TabButtonRow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TabButtonRow(QWidget* parent = nullptr);
+
+    // All tabs black, tab t bright blue.
+    void choose(int t);
+    QPushButton* tab(int t) const { return m_tabs.at(t); }
+    int count() const { return int(m_tabs.size()); }
+
+signals:
+    void tabPressed(int t);
+
+private:
+    QList<QPushButton*> m_tabs;
+};
+
+namespace WorkScreenMenus {
+
+inline const QStringList kTabCaptions = {QStringLiteral("&Action Area"), QStringLiteral("&Information Advisor"),
+                                         QStringLiteral("&Security Rule"), QStringLiteral("&Miscellaneous"),
+                                         QStringLiteral("E&xit Program")};
+
+// "Exit Tessaly?" with Yes, No and Cancel: true only for Yes.
+bool confirmExit();
+
+// "Utilities": "&Backup User Created Files" and "&Restore User Created Files".
+QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen);
+
+// "&Help": contents, program overview, the screen's own item (when ownCaption is not
+// empty, opening ownContext), About and the maker's web site.
+QMenu* addHelpMenu(QMenuBar* bar, QWidget* screen, const QString& ownCaption, int ownContext);
+
+} // namespace WorkScreenMenus
