@@ -1,0 +1,475 @@
+#include "actionarea/WorkArea1.h"
+
+#include "actionarea/SafeguardButtonPanel.h"
+#include "actionarea/WorksheetPanel.h"
+#include "app/ButtonLook.h"
+#include "app/HINFO1.h"
+#include "app/Messages.h"
+#include "app/ProgramEnd.h"
+#include "app/WorkScreenMenus.h"
+#include "catalog/SafeguardCatalog.h"
+#include "richtext/RichTextBox.h"
+#include "timeline/GridBackgroundMenu.h"
+#include "timeline/TimelinePanel.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList kLeftHandCaptions = {
+    QStringLiteral("HIPAA Security Standards"),   QStringLiteral("Safeguard Project Timeline "),
+    QStringLiteral("Administrative Safeguards"),  QStringLiteral("Physical Safeguards"),
+    QStringLiteral("Technical Safeguards"),       QStringLiteral("Organization Requirements"),
+    QStringLiteral("Policies and Proceedures..."), QStringLiteral("Risk Analysis Worksheets"),
+    QStringLiteral("Disaster Recovery Plan"),     QStringLiteral("Sample Safeguard Entry")};
+
+const QString kTitlePrefix = QStringLiteral("Action Area - ");
+
+enum HelpContexts { kPrintPanelHelp = 1014, kTimelineHelp = 2009, kWorksheetHelp = 3010, kRiskAnalysisHelp = 3044,
+                    kDisasterPlanHelp = 3048 };
+
+} // namespace
+
+WorkArea1::WorkArea1(QWidget* startScreen)
+    : QMainWindow(startScreen), m_startScreen(startScreen)
+{
+    setObjectName(QStringLiteral("WorkArea1"));
+    setWindowTitle(QStringLiteral("Action Area"));
+    buildScreen();
+    buildMenus();
+    installOptionsPopup();
+    loadScreen();
+}
+
+WorkArea1::~WorkArea1() = default;
+
+void WorkArea1::buildScreen()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("actionAreaBackground"));
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(4, 4, 4, 4);
+
+    m_tabs = new TabButtonRow(central);
+    connect(m_tabs, &TabButtonRow::tabPressed, this, &WorkArea1::pressTab);
+    outer->addWidget(m_tabs);
+
+    auto* body = new QHBoxLayout();
+    outer->addLayout(body, 1);
+    auto* leftColumn = new QVBoxLayout();
+    leftColumn->setSpacing(3);
+    for (int v = 0; v < kViewCount; ++v) {
+        auto* button = new QPushButton(kLeftHandCaptions.at(v), central);
+        button->setObjectName(QStringLiteral("leftHandButton%1").arg(v));
+        button->setMinimumHeight(34);
+        connect(button, &QPushButton::clicked, this, [this, v] { pressLeftHandButton(v); });
+        leftColumn->addWidget(button);
+        m_leftHandButtons.append(button);
+    }
+    leftColumn->addStretch();
+    body->addLayout(leftColumn);
+
+    auto* right = new QVBoxLayout();
+    body->addLayout(right, 1);
+    m_viewArea = new QWidget(central);
+    m_viewArea->setObjectName(QStringLiteral("viewArea"));
+    auto* viewLayout = new QVBoxLayout(m_viewArea);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    auto* overview = new QWidget(m_viewArea);
+    overview->setObjectName(QStringLiteral("viewPanel0"));
+    overview->setLayout(new QVBoxLayout());
+    overview->layout()->setContentsMargins(0, 0, 0, 0);
+    viewLayout->addWidget(overview, 1);
+    m_viewPanels.append(overview);
+    m_timeline = new TimelinePanel(m_viewArea);
+    viewLayout->addWidget(m_timeline, 1);
+    m_viewPanels.append(m_timeline);
+    connectTimeline();
+    m_safeguardPanel = new SafeguardButtonPanel(m_viewArea);
+    connect(m_safeguardPanel, &SafeguardButtonPanel::safeguardPressed, this, &WorkArea1::pressSafeguardButton);
+    viewLayout->addWidget(m_safeguardPanel);
+    m_viewPanels.append(m_safeguardPanel);
+    auto* companion = new QLabel(m_viewArea);
+    companion->setObjectName(QStringLiteral("viewPanel3"));
+    viewLayout->addWidget(companion);
+    m_viewPanels.append(companion);
+    right->addWidget(m_viewArea);
+
+    m_worksheet = new WorksheetPanel(m_state, m_statuses, m_actions, central);
+    connect(m_worksheet, &WorksheetPanel::exitPressed, this, [this] {
+        m_state.viewCode = StandardsOverviewView;
+        pressLeftHandButton(StandardsOverviewView);
+    });
+    right->addWidget(m_worksheet, 1);
+
+    statusBar()->setObjectName(QStringLiteral("actionAreaStatusBar"));
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &WorkArea1::handleEscape);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &WorkArea1::handleF1);
+}
+
+void WorkArea1::connectTimeline()
+{
+    connect(m_timeline, &TimelinePanel::changed, this, [this] {
+        if (m_state.viewCode == TimelineView)
+            m_state.dirty = true;
+    });
+    connect(m_timeline, &TimelinePanel::exitRequested, this, [this] { pressLeftHandButton(StandardsOverviewView); });
+    connect(m_timeline, &TimelinePanel::optionsMenuRequested, this,
+            [this](const QPoint& globalPos) { m_optionsMenu->popup(globalPos); });
+    connect(this, &WorkArea1::activated, m_timeline, &TimelinePanel::refreshOnActivate);
+    setViewEntry(TimelineView, [this] { m_timeline->loadTimeline(); });
+}
+
+void WorkArea1::buildMenus()
+{
+    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_optionsMenu->setObjectName(QStringLiteral("mOptions"));
+    m_actions = ActionAreaActions::build(m_optionsMenu, m_timeline->gridBackgroundMenu(),
+                                         m_timeline->deleteItemAction(), m_timeline->clearGridAction(),
+                                         m_timeline->insertRowAction());
+    m_worksheet->connectMenuActions();
+    m_worksheet->setSaveHandler(TimelineView, [this] { m_timeline->saveTimeline(); });
+    connect(m_actions.informationAdvisor, &QAction::triggered, this, [this] { pressTab(1); });
+    connect(m_actions.securityRule, &QAction::triggered, this, [this] { pressTab(2); });
+    connect(m_actions.miscellaneous, &QAction::triggered, this, [this] { pressTab(3); });
+    connect(m_actions.exitProgram, &QAction::triggered, this, [this] { pressTab(4); });
+    // "&Copy to Clipboard" is offered only while the editor holds text.
+    connect(m_optionsMenu, &QMenu::aboutToShow, this, [this] {
+        m_actions.copyToClipboard->setEnabled(!m_worksheet->editor()->text().trimmed().isEmpty() &&
+                                              m_actions.copyToClipboard->property("available").toBool());
+    });
+    WorkScreenMenus::addUtilitiesMenu(menuBar(), QStringLiteral("Utilities"), this);
+    WorkScreenMenus::addHelpMenu(menuBar(), this, QString(), 0);
+    // Reader screens arrive separately: their tabs stay greyed until one is supplied.
+    for (int t = 1; t <= 3; ++t)
+        setScreenOpener(t, nullptr);
+}
+
+void WorkArea1::installOptionsPopup()
+{
+    const QList<QWidget*> children = centralWidget()->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        bool insideDocument = false;
+        for (QWidget* p = w; p; p = p->parentWidget()) {
+            if (qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p))
+                insideDocument = true;
+        }
+        if (insideDocument)
+            continue;
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w) ||
+            qobject_cast<QFrame*>(w) || w->objectName().startsWith(QLatin1String("viewPanel")) || w == centralWidget())
+            w->installEventFilter(this);
+    }
+    centralWidget()->installEventFilter(this);
+}
+
+void WorkArea1::loadScreen()
+{
+    m_statuses.loadAll();
+    m_tabs->choose(-1);
+    for (QPushButton* b : m_leftHandButtons)
+        ButtonLook::setChosen(b, false);
+    m_tabs->choose(0);
+    ButtonLook::setChosen(m_leftHandButtons.at(0), true);
+    m_viewPanels.at(2)->hide();
+    m_viewPanels.at(3)->hide();
+    m_state.sampleNoticeShown = false;
+    m_state.samplePolicyNoticeShown = false;
+    m_timeline->gridBackgroundMenu()->loadChoice();
+    if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay)
+        resize(800, 600);
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void WorkArea1::setScreenOpener(int t, std::function<void()> opener)
+{
+    if (t < 1 || t > 3)
+        return;
+    m_screenOpeners[t] = std::move(opener);
+    const bool available = bool(m_screenOpeners[t]);
+    m_tabs->tab(t)->setEnabled(available);
+    QAction* item = t == 1 ? m_actions.informationAdvisor : t == 2 ? m_actions.securityRule : m_actions.miscellaneous;
+    item->setEnabled(available);
+}
+
+void WorkArea1::setOverviewPanel(QWidget* panel)
+{
+    m_viewPanels.at(StandardsOverviewView)->layout()->addWidget(panel);
+}
+
+void WorkArea1::setViewEntry(int v, std::function<void()> entry)
+{
+    if (v >= 0 && v < kViewCount)
+        m_viewEntries[v] = std::move(entry);
+}
+
+void WorkArea1::hideViewPanels()
+{
+    for (QWidget* panel : m_viewPanels)
+        panel->hide();
+    m_safeguardPanel->hideAllFrames();
+}
+
+void WorkArea1::showViewPanel(int v)
+{
+    if (v <= TimelineView) {
+        m_viewPanels.at(v)->show();
+        return;
+    }
+    m_safeguardPanel->showFrame(v - 2);
+    m_viewPanels.at(2)->show();
+    m_viewPanels.at(3)->show();
+}
+
+void WorkArea1::pressLeftHandButton(int v)
+{
+    if (v < 0 || v >= kViewCount)
+        return;
+    m_worksheet->complianceButton()->hide();
+    m_worksheet->fillStatusVocabulary(v);
+    m_actions.changeWorksheetTitle->setVisible(false);
+    m_actions.changeTitleSeparator->setVisible(false);
+    if (v >= AdministrativeView)
+        m_statuses.reloadCatalogRecords();
+    m_worksheet->placeEditor(v);
+
+    hideViewPanels();
+    for (QPushButton* b : m_leftHandButtons)
+        ButtonLook::setChosen(b, false);
+    m_worksheet->setHeadingsVisible(true);
+    ButtonLook::setChosen(m_leftHandButtons.at(v), true);
+    showViewPanel(v);
+
+    if (m_state.dirty)
+        m_worksheet->savePrompt();
+    m_state.dirty = false;
+
+    m_actions.setForView(v);
+    m_worksheet->setSpecificationPaneEnabled(true);
+    m_worksheet->clearEditorAsProgram();
+    m_state.viewCode = v;
+    if (v != RiskAnalysisView)
+        m_worksheet->setTemplateButtonCaption(QStringLiteral("Insert Template"));
+    m_worksheet->setTemplateButtonEnabled(false);
+
+    m_state.titlePrefix = kTitlePrefix + kLeftHandCaptions.at(v);
+    setWindowTitle(m_state.titlePrefix);
+    if (v <= TimelineView) {
+        m_worksheet->hide();
+    } else {
+        QPalette pal = m_worksheet->palette();
+        pal.setColor(QPalette::Window, HINFO1::state().backgroundColour.isValid() ? HINFO1::state().backgroundColour
+                                                                                   : palette().color(QPalette::Window));
+        m_worksheet->setPalette(pal);
+        m_worksheet->show();
+        m_actions.print->setEnabled(false);
+    }
+
+    m_worksheet->setStatusText(v == SampleView ? QStringLiteral("Completed") : QString());
+    m_worksheet->unlockEditor();
+    if (v == SampleView) {
+        m_worksheet->clearEditorAsProgram();
+        m_state.dirty = false;
+        m_worksheet->deselectAllPanes();
+    }
+    m_worksheet->setSpecificationPaneEnabled(v != OrganizationView && v != PoliciesView);
+    m_worksheet->setTemplateButtonEnabled(false);
+
+    switch (v) {
+    case TimelineView:
+        if (m_viewEntries[v])
+            m_viewEntries[v]();
+        m_state.dirty = false;
+        break;
+    case AdministrativeView:
+    case PhysicalView:
+    case TechnicalView:
+    case OrganizationView:
+    case PoliciesView:
+        m_worksheet->clearEditorAsProgram();
+        m_safeguardPanel->setCaption(SafeguardCatalog::group(v)->caption);
+        pressSafeguardButton(v, 0);
+        break;
+    case RiskAnalysisView:
+    case DisasterRecoveryView:
+        m_worksheet->setHeadingsVisible(false);
+        m_worksheet->disableEditingTools();
+        if (m_viewEntries[v])
+            m_viewEntries[v]();
+        break;
+    case SampleView:
+        enterSampleView();
+        break;
+    default:
+        if (m_viewEntries[v])
+            m_viewEntries[v]();
+        break;
+    }
+}
+
+void WorkArea1::pressSafeguardButton(int groupCode, int index)
+{
+    const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, index);
+    if (!entry)
+        return;
+    m_safeguardPanel->choose(groupCode, index);
+    m_worksheet->setSpecificationPaneEnabled(!entry->isOverview);
+
+    if (m_state.dirty)
+        m_worksheet->savePrompt();
+    m_state.dirty = false;
+    m_worksheet->clearEditorAsProgram();
+    m_state.entryIndex = index;
+
+    m_worksheet->reopenSelectedPane();
+    m_worksheet->showStatus(SafeguardCatalog::statusRecord(entry->number));
+    if (m_state.viewCode < RiskAnalysisView)
+        setWindowTitle(m_state.titlePrefix + QStringLiteral(" - ") + entry->fullTitle);
+    m_worksheet->setTemplateButtonEnabled(m_worksheet->isPaneSelected(WorksheetPanel::PoliciesProcedures) &&
+                                          !entry->isOverview);
+    m_worksheet->setHeadings(*entry);
+    m_state.dirty = false;
+}
+
+void WorkArea1::enterSampleView()
+{
+    m_worksheet->clearEditorAsProgram();
+    m_state.dirty = false;
+    m_worksheet->deselectAllPanes();
+    m_safeguardPanel->setCaption(QStringLiteral("Sample entries for the Password Management Safeguard"));
+    const SafeguardEntry* sample = SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber);
+    m_worksheet->setHeadings(*sample);
+    m_worksheet->setStatusText(QStringLiteral("Completed"));
+    if (!m_state.sampleNoticeShown) {
+        Messages::show(QStringLiteral("This sample was created so you can see\rhow program works and can be used.\r\rYou "
+                                      "can make changes etc. but cannot save\rchanges so Sample will remain in program."),
+                       QStringLiteral("Sample Safeguard Entry"), Messages::Buttons::Ok, Messages::Icon::Information);
+        m_state.sampleNoticeShown = true;
+    }
+}
+
+void WorkArea1::pressTab(int t)
+{
+    if (t < 0 || t > 4)
+        return;
+    m_tabs->choose(t);
+    HINFO1::state().pendingScreenRequest = static_cast<short>(t);
+    if (t == HINFO1::ActionAreaScreen)
+        return;
+    if (m_state.dirty)
+        m_worksheet->savePrompt();
+    if (t < HINFO1::ExitProgram) {
+        m_worksheet->hide();
+        if (m_screenOpeners[t])
+            m_screenOpeners[t]();
+        return;
+    }
+    if (WorkScreenMenus::confirmExit()) {
+        m_exitConfirmed = true;
+        close();
+        return;
+    }
+    pressTab(HINFO1::ActionAreaScreen);
+}
+
+void WorkArea1::activate()
+{
+    if (m_startScreen && m_startScreen->isVisible())
+        m_startScreen->hide();
+    const short request = HINFO1::state().pendingScreenRequest;
+    if (request >= HINFO1::InformationAdvisorScreen && request <= HINFO1::MiscellaneousScreen &&
+        m_screenOpeners[request]) {
+        m_screenOpeners[request]();
+        return;
+    }
+    pressTab(HINFO1::ActionAreaScreen);
+    pressLeftHandButton(StandardsOverviewView);
+    emit activated();
+}
+
+int WorkArea1::helpContext() const
+{
+    switch (m_state.viewCode) {
+    case TimelineView:
+        return kTimelineHelp;
+    case RiskAnalysisView:
+        return kRiskAnalysisHelp;
+    case DisasterRecoveryView:
+        return kDisasterPlanHelp;
+    default:
+        return kWorksheetHelp;
+    }
+}
+
+void WorkArea1::handleEscape()
+{
+    pressTab(HINFO1::ExitProgram);
+}
+
+void WorkArea1::handleF1()
+{
+    Help::openContext(helpContext());
+}
+
+void WorkArea1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        m_windowBefore = QApplication::activeWindow();
+        return;
+    }
+    // The screen starts over when it is first shown and when the user comes back from
+    // another screen of the program; not when a message box, a dialog, the help window
+    // or another application gives the focus back.
+    const bool fromWorkScreen = m_windowBefore && qobject_cast<QMainWindow*>(m_windowBefore.data());
+    if (!m_activatedOnce || fromWorkScreen) {
+        m_activatedOnce = true;
+        activate();
+    }
+    m_windowBefore = nullptr;
+}
+
+void WorkArea1::closeEvent(QCloseEvent* event)
+{
+    if (ProgramEnd::isEnding()) {
+        event->accept();
+        return;
+    }
+    if (m_state.dirty)
+        m_worksheet->savePrompt();
+    event->accept();
+    ProgramEnd::endProgram();
+}
+
+bool WorkArea1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_optionsMenu->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,95 @@
+// The Action Area: the hub where a view and a safeguard are chosen and worksheets are kept.
+#pragma once
+
+#include "actionarea/ActionAreaActions.h"
+#include "actionarea/ActionAreaState.h"
+#include "actionarea/StatusStore.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAbstractButton;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class SafeguardButtonPanel;
+class TabButtonRow;
+class TimelinePanel;
+class WorksheetPanel;
+
+class WorkArea1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kViewCount = 10;
+
+    explicit WorkArea1(QWidget* startScreen = nullptr);
+    ~WorkArea1() override;
+
+    void pressLeftHandButton(int v);
+    void pressSafeguardButton(int groupCode, int index);
+    void pressTab(int t);
+    // What the screen does each time it becomes the active window.
+    void activate();
+    void handleEscape();
+    void handleF1();
+
+    // The screen a tab opens (1 Information Advisor, 2 Security Rule, 3 Miscellaneous),
+    // supplied by the reader screens; a tab without one stays greyed.
+    void setScreenOpener(int t, std::function<void()> opener);
+    // The content of the standards overview, view 0.
+    void setOverviewPanel(QWidget* panel);
+    // What a view does after the common steps of its left-hand button.
+    void setViewEntry(int v, std::function<void()> entry);
+    // The help context F1 would open now.
+    int helpContext() const;
+
+    const ActionAreaState& state() const { return m_state; }
+    TabButtonRow* tabs() const { return m_tabs; }
+    QPushButton* leftHandButton(int v) const { return m_leftHandButtons.at(v); }
+    SafeguardButtonPanel* safeguardPanel() const { return m_safeguardPanel; }
+    WorksheetPanel* worksheet() const { return m_worksheet; }
+    TimelinePanel* timeline() const { return m_timeline; }
+    StatusStore& statuses() { return m_statuses; }
+    QMenu* optionsMenu() const { return m_optionsMenu; }
+    ActionAreaActions& actions() { return m_actions; }
+
+signals:
+    // The screen became the active window and returned to its opening view.
+    void activated();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildScreen();
+    void buildMenus();
+    void connectTimeline();
+    void installOptionsPopup();
+    void loadScreen();
+    void hideViewPanels();
+    void showViewPanel(int v);
+    void enterSampleView();
+
+    ActionAreaState m_state;
+    StatusStore m_statuses;
+    ActionAreaActions m_actions;
+    QWidget* m_startScreen;
+    TabButtonRow* m_tabs = nullptr;
+    QList<QPushButton*> m_leftHandButtons;
+    QWidget* m_viewArea = nullptr;
+    QList<QWidget*> m_viewPanels; // 0 overview, 1 timeline, 2 safeguard buttons, 3 companion
+    SafeguardButtonPanel* m_safeguardPanel = nullptr;
+    WorksheetPanel* m_worksheet = nullptr;
+    TimelinePanel* m_timeline = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    std::function<void()> m_screenOpeners[4];
+    std::function<void()> m_viewEntries[kViewCount];
+    bool m_exitConfirmed = false;
+    bool m_activatedOnce = false;
+    QPointer<QWidget> m_windowBefore;
+};

@@ -1,0 +1,426 @@
+// The Action Area driven offscreen: navigation, statuses, panes, the save prompt and saving.
+#include "TestFolder.h"
+
+#include "actionarea/SafeguardButtonPanel.h"
+#include "actionarea/WorkArea1.h"
+#include "actionarea/WorksheetPanel.h"
+#include "app/ButtonLook.h"
+#include "app/HINFO1.h"
+#include "app/Messages.h"
+#include "app/ProgramEnd.h"
+#include "app/WorkScreenMenus.h"
+#include "richtext/RichTextBox.h"
+#include "richtext/RtfReader.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+namespace {
+
+const QString kSavePrompt = QStringLiteral("Save changes/entries before next action?");
+
+QStringList texts(const QList<Messages::Shown>& shown)
+{
+    QStringList list;
+    for (const Messages::Shown& m : shown)
+        list << m.text;
+    return list;
+}
+
+// Types bold text at the end of the editor, as a user would with Ctrl+B.
+void typeInto(RichTextBox* editor, const QString& text, bool bold = false)
+{
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    if (bold)
+        editor->setFontWeight(QFont::Bold);
+    QTest::keyClicks(editor, text);
+}
+
+} // namespace
+
+class TestWorkArea : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAtTheStandardsOverview();
+    void safeguardTitlesAndHeadings();
+    void buttonLooksFollowTheChoice();
+    void switchingPaneAsksToSaveAndYesWrites();
+    void answeringNoDiscards();
+    void leftHandButtonAsksOnceBeforeLoading();
+    void newEntryShowsItsDocumentAtOnce();
+    void overviewEntriesGreyTheSpecificationPane();
+    void referencePanesAreLockedAndEmphasised();
+    void referenceFilesReplaceBuiltInText();
+    void statusPicksAreStored();
+    void notImplementedWarnsEveryTime();
+    void failedSaveKeepsTheChanges();
+    void saveWithNoPaneWritesNothing();
+    void escapeAsksToExit();
+    void helpContextsFollowTheView();
+    void sampleEntryCannotBeSaved();
+    void closingAsksToSaveThenEnds();
+
+private:
+    void openActionArea();
+    WorksheetPanel* sheet() const { return m_area->worksheet(); }
+    RichTextBox* editor() const { return sheet()->editor(); }
+    void click(WorksheetPanel::Pane pane) { QTest::mouseClick(sheet()->paneButton(pane), Qt::LeftButton); }
+    void pressLeft(int v) { QTest::mouseClick(m_area->leftHandButton(v), Qt::LeftButton); }
+    void pressSafeguard(int g, int i)
+    {
+        QTest::mouseClick(m_area->safeguardPanel()->button(g, i), Qt::LeftButton);
+    }
+
+    std::unique_ptr<TestFolder> m_folder;
+    std::unique_ptr<WorkArea1> m_area;
+    int m_ended = 0;
+};
+
+void TestWorkArea::init()
+{
+    m_folder = std::make_unique<TestFolder>();
+    HINFO1::state() = HINFO1::State();
+    Messages::setScripted(true);
+    Messages::takeShown();
+    m_ended = 0;
+    ProgramEnd::setTerminator([this] { ++m_ended; });
+    openActionArea();
+}
+
+void TestWorkArea::openActionArea()
+{
+    m_area = std::make_unique<WorkArea1>();
+    m_area->show();
+    // Becoming the active window runs the screen's activation.
+    m_area->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    QCOMPARE(m_area->state().viewCode, 0);
+}
+
+void TestWorkArea::cleanup()
+{
+    m_area.reset();
+    Messages::setScripted(false);
+    ProgramEnd::setTerminator(nullptr);
+    m_folder.reset();
+}
+
+void TestWorkArea::opensAtTheStandardsOverview()
+{
+    QCOMPARE(m_area->state().viewCode, 0);
+    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - HIPAA Security Standards"));
+    QVERIFY(!sheet()->isVisible());
+    QVERIFY(ButtonLook::isChosen(m_area->leftHandButton(0)));
+    QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
+    QVERIFY(m_area->actions().gridBackground->isVisible());
+    QVERIFY(!m_area->actions().save->isVisible());
+}
+
+void TestWorkArea::safeguardTitlesAndHeadings()
+{
+    pressLeft(2);
+    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - Administrative Safeguards - Risk Analysis"));
+    pressSafeguard(2, 15);
+    QCOMPARE(m_area->windowTitle(),
+             QStringLiteral("Action Area - Administrative Safeguards - Response and Reporting"));
+    QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Standard: Security Incident Procedures"));
+    QCOMPARE(sheet()->sectionLabel()->text(), QStringLiteral(" Section: 164.308(a)(6)"));
+    QCOMPARE(sheet()->specificationLabel()->text(), QStringLiteral(" Specification: Response and Reporting (R)"));
+    QCOMPARE(m_area->safeguardPanel()->button(2, 15)->text(), QStringLiteral("Resp. && Report."));
+    QCOMPARE(sheet()->statusLabel()->text(), QStringLiteral("   Current Status:"));
+    QCOMPARE(sheet()->statusList()->count(), 6);
+    QVERIFY(m_area->actions().save->isVisible());
+    QVERIFY(!m_area->actions().print->isEnabled());
+}
+
+void TestWorkArea::buttonLooksFollowTheChoice()
+{
+    pressLeft(3);
+    pressSafeguard(3, 4);
+    QPushButton* chosen = m_area->safeguardPanel()->button(3, 4);
+    QVERIFY(ButtonLook::isChosen(chosen));
+    QVERIFY(chosen->font().bold());
+    QCOMPARE(ButtonLook::bevelWidth(chosen), 0);
+    QPushButton* other = m_area->safeguardPanel()->button(3, 0);
+    QVERIFY(!ButtonLook::isChosen(other));
+    QVERIFY(!other->font().bold());
+    QCOMPARE(ButtonLook::bevelWidth(other), 2);
+    QVERIFY(ButtonLook::isChosen(m_area->leftHandButton(3)));
+    QVERIFY(!m_area->leftHandButton(3)->font().bold());
+    QCOMPARE(ButtonLook::bevelWidth(m_area->leftHandButton(2)), 2);
+}
+
+void TestWorkArea::switchingPaneAsksToSaveAndYesWrites()
+{
+    pressLeft(2);
+    pressSafeguard(2, 3);
+    click(WorksheetPanel::ActionTaken);
+    QVERIFY(!editor()->isLocked());
+    typeInto(editor(), QStringLiteral("Reviewed the audit logs. "));
+    typeInto(editor(), QStringLiteral("Monthly."), true);
+    QVERIFY(m_area->state().dirty);
+
+    Messages::queueAnswer(Messages::Answer::Yes);
+    click(WorksheetPanel::CommentsNotes);
+    const QList<Messages::Shown> shown = Messages::takeShown();
+    QCOMPARE(texts(shown), QStringList{kSavePrompt});
+    QCOMPARE(shown.at(0).title, QStringLiteral("Save Changes?"));
+    QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNo);
+    QVERIFY(!m_area->state().dirty);
+    QCOMPARE(m_area->state().currentPane, 4);
+
+    const QByteArray saved = m_folder->read(QStringLiteral("Action3.Fil"));
+    QVERIFY(saved.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    QVERIFY(saved.contains("Reviewed the audit logs."));
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Comment3.Fil"))));
+
+    click(WorksheetPanel::ActionTaken);
+    QVERIFY(Messages::takeShown().isEmpty());
+    QCOMPARE(editor()->text().trimmed(), QStringLiteral("Reviewed the audit logs. Monthly."));
+    QTextCursor cursor(editor()->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.movePosition(QTextCursor::Left);
+    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::Right);
+    QVERIFY(cursor.charFormat().fontWeight() < QFont::Bold);
+}
+
+void TestWorkArea::answeringNoDiscards()
+{
+    pressLeft(4);
+    click(WorksheetPanel::PoliciesProcedures);
+    typeInto(editor(), QStringLiteral("Draft"));
+    Messages::queueAnswer(Messages::Answer::No);
+    pressSafeguard(4, 1);
+    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Policy33.Fil"))));
+    QVERIFY(!m_area->state().dirty);
+    QVERIFY(editor()->text().trimmed().isEmpty());
+}
+
+void TestWorkArea::leftHandButtonAsksOnceBeforeLoading()
+{
+    pressLeft(2);
+    click(WorksheetPanel::CommentsNotes);
+    typeInto(editor(), QStringLiteral("Note for entry zero"));
+    Messages::queueAnswer(Messages::Answer::Yes);
+    pressLeft(3);
+    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
+    // The save wrote the document that was being edited, under the entry it belonged to.
+    QVERIFY(m_folder->read(QStringLiteral("Comment0.Fil")).contains("Note for entry zero"));
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Comment23.Fil"))));
+    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - Physical Safeguards - Contingency Operation"));
+}
+
+void TestWorkArea::newEntryShowsItsDocumentAtOnce()
+{
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("Comments of the second entry"));
+    {
+        RichTextBox writer;
+        writer.setText(QStringLiteral("Comments of the second entry"));
+        QVERIFY(writer.saveFile(QStringLiteral("Comment1.Fil")));
+    }
+    pressLeft(2);
+    click(WorksheetPanel::CommentsNotes);
+    QVERIFY(editor()->text().trimmed().isEmpty());
+    pressSafeguard(2, 1);
+    QVERIFY(Messages::takeShown().isEmpty());
+    QCOMPARE(editor()->text().trimmed(), QStringLiteral("Comments of the second entry"));
+    QVERIFY(sheet()->paneButton(WorksheetPanel::CommentsNotes)->isChecked());
+    QVERIFY(!m_area->state().dirty);
+}
+
+void TestWorkArea::overviewEntriesGreyTheSpecificationPane()
+{
+    pressLeft(2);
+    click(WorksheetPanel::Specification);
+    pressLeft(5);
+    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
+    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isChecked());
+    QCOMPARE(m_area->windowTitle(),
+             QStringLiteral("Action Area - Organization Requirements - Organizational Requirements Overview"));
+    QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Organizational Requirements Overview"));
+    QCOMPARE(sheet()->sectionLabel()->text(), QStringLiteral(" Section 164.314"));
+    QCOMPARE(sheet()->specificationLabel()->text(), QString());
+    pressSafeguard(5, 1);
+    QVERIFY(sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
+    pressLeft(6);
+    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
+}
+
+void TestWorkArea::referencePanesAreLockedAndEmphasised()
+{
+    pressLeft(2);
+    pressSafeguard(2, 13);
+    click(WorksheetPanel::Specification);
+    QVERIFY(editor()->isLocked());
+    QCOMPARE(m_area->state().currentPane, 0);
+    QVERIFY(!sheet()->saveButton()->isEnabled());
+    QVERIFY(editor()->text().startsWith(QStringLiteral("Implementation Specification:")));
+    QTest::keyClicks(editor(), QStringLiteral("xyz"));
+    QVERIFY(!editor()->text().contains(QStringLiteral("xyz")));
+    QVERIFY(!m_area->state().dirty);
+
+    // Every "Log-in monitoring" is bold and underlined; the heading is not.
+    QTextDocument* doc = editor()->document();
+    QTextCursor found = doc->find(QStringLiteral("Log-in monitoring"));
+    QVERIFY(!found.isNull());
+    int matches = 0;
+    while (!found.isNull()) {
+        QTextCursor inside(doc);
+        inside.setPosition(found.selectionStart() + 1);
+        QVERIFY(inside.charFormat().fontWeight() >= QFont::Bold);
+        QVERIFY(inside.charFormat().fontUnderline());
+        ++matches;
+        found = doc->find(QStringLiteral("Log-in monitoring"), found);
+    }
+    QVERIFY(matches >= 1);
+    QTextCursor heading(doc);
+    heading.setPosition(2);
+    QVERIFY(!heading.charFormat().fontUnderline());
+
+    // A Required entry has no Addressable block.
+    pressSafeguard(2, 8);
+    click(WorksheetPanel::AdditionalInfo);
+    QVERIFY(editor()->text().startsWith(QStringLiteral("Additional Information:")));
+    QVERIFY(!editor()->text().contains(QStringLiteral("This Implementation Specification is Addressable.")));
+    pressSafeguard(2, 13);
+    QVERIFY(editor()->text().contains(QStringLiteral("This Implementation Specification is Addressable.")));
+}
+
+void TestWorkArea::referenceFilesReplaceBuiltInText()
+{
+    if (!QFile::exists(m_folder->filePath(QStringLiteral("RefRA1.Dat"))))
+        QSKIP("The program folder has no RefRA1.Dat; build the shipped documents first.");
+    pressLeft(2);
+    click(WorksheetPanel::ReferencesInRule);
+    QCOMPARE(m_area->state().currentDocumentFile, QStringLiteral("RefRA1.Dat"));
+    QVERIFY(editor()->text().contains(QStringLiteral("References in Rule")));
+    QVERIFY(editor()->isLocked());
+    pressLeft(6);
+    pressSafeguard(6, 0);
+    const QString overview = editor()->text();
+    pressSafeguard(6, 1);
+    QCOMPARE(editor()->text(), overview);
+}
+
+void TestWorkArea::statusPicksAreStored()
+{
+    pressLeft(2);
+    QComboBox* list = sheet()->statusList();
+    list->setCurrentIndex(3);
+    emit list->activated(3); // the user's pick
+    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).left(11), QByteArray("\x09\x00" "Completed", 11));
+    QVERIFY(Messages::takeShown().isEmpty());
+
+    // A fresh Action Area reads it back.
+    m_area.reset();
+    openActionArea();
+    pressLeft(2);
+    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
+    pressSafeguard(2, 1);
+    QCOMPARE(sheet()->statusText(), QString());
+}
+
+void TestWorkArea::notImplementedWarnsEveryTime()
+{
+    pressLeft(3);
+    pressSafeguard(3, 6); // Disposal, record 30
+    QComboBox* list = sheet()->statusList();
+    for (int i = 0; i < 2; ++i) {
+        list->setCurrentIndex(5);
+        emit list->activated(5);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).title, QStringLiteral("Safeguard Not Being Implemented"));
+        QCOMPARE(shown.at(0).icon, Messages::Icon::Stop);
+    }
+    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).mid(29 * 20, 17), QByteArray("\x0F\x00Not Implemented", 17));
+}
+
+void TestWorkArea::failedSaveKeepsTheChanges()
+{
+    QDir(m_folder->path()).mkdir(QStringLiteral("Action5.Fil"));
+    pressLeft(2);
+    pressSafeguard(2, 5);
+    click(WorksheetPanel::ActionTaken);
+    typeInto(editor(), QStringLiteral("Supervision plan"));
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    const QList<Messages::Shown> shown = Messages::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.at(0).text.contains(QStringLiteral("Action5.Fil")));
+    QVERIFY(m_area->state().dirty);
+    QCOMPARE(editor()->text(), QStringLiteral("Supervision plan"));
+}
+
+void TestWorkArea::saveWithNoPaneWritesNothing()
+{
+    pressLeft(2);
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    m_area->actions().save->trigger();
+    const QStringList files = QDir(m_folder->path()).entryList({QStringLiteral("*.Fil")}, QDir::Files);
+    QVERIFY2(files == QStringList{QStringLiteral("Stat1.Fil")} || files.isEmpty(), qPrintable(files.join(',')));
+}
+
+void TestWorkArea::escapeAsksToExit()
+{
+    Messages::queueAnswer(Messages::Answer::Cancel);
+    QTest::keyClick(m_area.get(), Qt::Key_Escape);
+    QCOMPARE(texts(Messages::takeShown()), QStringList{QStringLiteral("Exit Tessaly?")});
+    QCOMPARE(m_ended, 0);
+    QVERIFY(m_area->isVisible());
+    QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
+}
+
+void TestWorkArea::helpContextsFollowTheView()
+{
+    const std::pair<int, int> expected[] = {{0, 3010}, {1, 2009}, {2, 3010}, {7, 3044}, {8, 3048}, {9, 3010}};
+    for (const auto& [view, context] : expected) {
+        m_area->pressLeftHandButton(view);
+        Messages::takeShown();
+        QCOMPARE(m_area->helpContext(), context);
+    }
+}
+
+void TestWorkArea::sampleEntryCannotBeSaved()
+{
+    pressLeft(9);
+    QList<Messages::Shown> shown = Messages::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).title, QStringLiteral("Sample Safeguard Entry"));
+    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
+    QCOMPARE(sheet()->specificationLabel()->text(), QStringLiteral(" Specification: Password Management (A)"));
+    pressLeft(2);
+    pressLeft(9);
+    QVERIFY(Messages::takeShown().isEmpty()); // the notice comes once per run
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    QCOMPARE(texts(Messages::takeShown()), QStringList{QStringLiteral("Unable to save changes to sample.")});
+}
+
+void TestWorkArea::closingAsksToSaveThenEnds()
+{
+    pressLeft(2);
+    click(WorksheetPanel::ActionTaken);
+    typeInto(editor(), QStringLiteral("Last words"));
+    Messages::queueAnswer(Messages::Answer::Yes);
+    m_area->close();
+    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
+    QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("Last words"));
+    QCOMPARE(m_ended, 1);
+}
+
+QTEST_MAIN(TestWorkArea)
+#include "tst_workarea.moc"
