@@ -146,7 +146,8 @@ void WorkArea1::buildMenus()
                                          m_timeline->deleteItemAction(), m_timeline->clearGridAction(),
                                          m_timeline->insertRowAction());
     m_worksheet->connectMenuActions();
-    m_worksheet->setSaveHandler(TimelineView, [this] { m_timeline->saveTimeline(); });
+    m_worksheet->setViewDocument(
+        TimelineView, [this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); });
     connect(m_actions.informationAdvisor, &QAction::triggered, this, [this] { pressTab(1); });
     connect(m_actions.securityRule, &QAction::triggered, this, [this] { pressTab(2); });
     connect(m_actions.miscellaneous, &QAction::triggered, this, [this] { pressTab(3); });

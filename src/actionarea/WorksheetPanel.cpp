@@ -208,10 +208,12 @@ void WorksheetPanel::setService(Service service, std::function<void()> handler)
     m_services[service] = std::move(handler);
 }
 
-void WorksheetPanel::setSaveHandler(int viewCode, std::function<void()> handler)
+void WorksheetPanel::setViewDocument(int viewCode, std::function<bool()> save, std::function<void()> discard)
 {
-    if (viewCode >= 0 && viewCode < 10)
-        m_saveHandlers[viewCode] = std::move(handler);
+    if (viewCode < 0 || viewCode >= 10)
+        return;
+    m_saveHandlers[viewCode] = std::move(save);
+    m_discardHandlers[viewCode] = std::move(discard);
 }
 
 // --- Headings and status -------------------------------------------------------------
@@ -515,6 +517,8 @@ void WorksheetPanel::savePrompt()
                        Messages::Buttons::YesNo, Messages::Icon::Question);
     if (answer == Messages::Answer::Yes)
         saveCommand();
+    else if (m_discardHandlers[m_state.viewCode])
+        m_discardHandlers[m_state.viewCode]();
     m_state.dirty = false;
     QCoreApplication::processEvents();
 }
@@ -528,9 +532,11 @@ bool WorksheetPanel::saveCommand()
         return false;
     }
     if (!m_state.isCatalogView()) {
-        if (m_saveHandlers[view])
-            m_saveHandlers[view]();
-        return true;
+        if (!m_saveHandlers[view])
+            return true;
+        const bool saved = m_saveHandlers[view]();
+        m_state.dirty = !saved;
+        return saved;
     }
     m_state.dirty = false;
     if (m_state.currentPane == ReferenceOrNoPane)

@@ -36,8 +36,10 @@ public:
     // Services that other parts of the program provide to the worksheet.
     enum Service { PrintService, FontSelectService, ThesaurusService, SpellCheckService, InsertTemplateService };
     void setService(Service service, std::function<void()> handler);
-    // The save command of a view whose document is kept elsewhere (timeline, worksheets, plan).
-    void setSaveHandler(int viewCode, std::function<void()> handler);
+    // The save command of a view whose document is kept elsewhere (timeline, worksheets,
+    // plan): save returns false when nothing could be written; discard drops the changes
+    // when the user answers No to the save prompt.
+    void setViewDocument(int viewCode, std::function<bool()> save, std::function<void()> discard);
 
     // Headings and status.
     void fillStatusVocabulary(int viewCode);
@@ -107,7 +109,8 @@ private:
     StatusStore& m_statuses;
     ActionAreaActions& m_actions;
     std::function<void()> m_services[5];
-    std::function<void()> m_saveHandlers[10];
+    std::function<bool()> m_saveHandlers[10];
+    std::function<void()> m_discardHandlers[10];
 
     QWidget* m_header = nullptr;
     QLabel* m_standardLabel = nullptr;

@@ -11,6 +11,8 @@
 #include "app/WorkScreenMenus.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
+#include "timeline/TimelineGrid.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -70,6 +72,7 @@ private slots:
     void helpContextsFollowTheView();
     void sampleEntryCannotBeSaved();
     void closingAsksToSaveThenEnds();
+    void timelineChangesUseTheSavePrompt();
 
 private:
     void openActionArea();
@@ -420,6 +423,36 @@ void TestWorkArea::closingAsksToSaveThenEnds()
     QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
     QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("Last words"));
     QCOMPARE(m_ended, 1);
+}
+
+void TestWorkArea::timelineChangesUseTheSavePrompt()
+{
+    const QByteArray original = QByteArray("\"Item\"\r\n").repeated(2500);
+    m_folder->write(QStringLiteral("TODOActv.FIL"), original);
+    pressLeft(1);
+    QVERIFY(m_area->timeline()->isVisible());
+    QVERIFY(!m_area->actions().save->isVisible());
+    QVERIFY(m_area->actions().clearGrid->isVisible());
+
+    // Clearing the grid and leaving the view asks; No keeps the file as it was.
+    Messages::queueAnswer(Messages::Answer::Yes);
+    m_area->actions().clearGrid->trigger();
+    QVERIFY(m_area->state().dirty);
+    Messages::takeShown();
+    Messages::queueAnswer(Messages::Answer::No);
+    pressLeft(2);
+    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
+    QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), original);
+
+    // Yes writes the cleared grid: still 2500 fields.
+    pressLeft(1);
+    QCOMPARE(m_area->timeline()->grid()->index(1, 1).data().toString(), QStringLiteral("Item"));
+    Messages::queueAnswer(Messages::Answer::Yes);
+    m_area->actions().clearGrid->trigger();
+    Messages::queueAnswer(Messages::Answer::Yes);
+    pressLeft(0);
+    QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
+    QVERIFY(!m_area->state().dirty);
 }
 
 QTEST_MAIN(TestWorkArea)
