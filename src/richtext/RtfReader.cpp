@@ -30,6 +30,7 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxCodePage = 65535;
 constexpr int kMaxTableColumns = 63;
 constexpr double kTwipsPerPixel = 15.0;
+constexpr std::size_t kFormatCacheSize = 32;
 
 enum class Destination
 {
@@ -411,9 +412,8 @@ private:
     CharState m_textState;
     QByteArray m_bytes;
     int m_bytesCodePage = 1252;
-    bool m_haveFormat = false;
-    CharState m_formatState;
-    QTextCharFormat m_format;
+    // Documents switch back and forth between a handful of formats; each is built once.
+    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
 
     bool m_blockPending = false;
     QTextTable* m_table = nullptr;
@@ -1229,8 +1229,10 @@ int Reader::codePageOfCurrentFont() const
 
 QTextCharFormat Reader::charFormat(const CharState& ch)
 {
-    if (m_haveFormat && ch == m_formatState)
-        return m_format;
+    for (auto it = m_formats.rbegin(); it != m_formats.rend(); ++it) {
+        if (it->first == ch)
+            return it->second;
+    }
     QTextCharFormat format;
     if (const FontEntry* font = fontEntry(ch.font))
         format.setFontFamilies(QStringList{font->name});
@@ -1253,9 +1255,9 @@ QTextCharFormat Reader::charFormat(const CharState& ch)
         format.setAnchor(true);
         format.setAnchorHref(m_links[ch.link]);
     }
-    m_haveFormat = true;
-    m_formatState = ch;
-    m_format = format;
+    if (m_formats.size() >= kFormatCacheSize)
+        m_formats.erase(m_formats.begin());
+    m_formats.emplace_back(ch, format);
     return format;
 }
 
