@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -195,10 +196,16 @@ void WorkArea1::loadScreen()
     m_state.sampleNoticeShown = false;
     m_state.samplePolicyNoticeShown = false;
     m_timeline->gridBackgroundMenu()->loadChoice();
-    if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay)
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay) {
         resize(800, 600);
-    else
+        if (screen)
+            move(screen->geometry().center() - rect().center());
+    } else {
+        if (screen)
+            setGeometry(screen->availableGeometry());
         setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 void WorkArea1::setScreenOpener(int t, std::function<void()> opener)
@@ -278,8 +285,7 @@ void WorkArea1::pressLeftHandButton(int v)
         m_worksheet->hide();
     } else {
         QPalette pal = m_worksheet->palette();
-        pal.setColor(QPalette::Window, HINFO1::state().backgroundColour.isValid() ? HINFO1::state().backgroundColour
-                                                                                   : palette().color(QPalette::Window));
+        pal.setColor(QPalette::Window, palette().color(QPalette::Window));
         m_worksheet->setPalette(pal);
         m_worksheet->show();
         m_actions.print->setEnabled(false);

@@ -189,6 +189,8 @@ void WorksheetPanel::buildButtons()
 
 void WorksheetPanel::connectMenuActions()
 {
+    // Nothing is open yet: the tools wait for a pane.
+    disableEditingTools();
     connect(m_actions.save, &QAction::triggered, this, [this] { saveCommand(); });
     const std::pair<QAction*, Service> serviceItems[] = {{m_actions.print, PrintService},
                                                          {m_actions.fontSelect, FontSelectService},

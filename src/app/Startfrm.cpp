@@ -162,6 +162,10 @@ void Startfrm::loadScreen()
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     } else {
         s.displayMode = HINFO1::FullScreenDisplay;
+        // Without a window manager "maximized" alone would leave the window at its
+        // smallest size: give it the whole screen area as well.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     QCoreApplication::processEvents();

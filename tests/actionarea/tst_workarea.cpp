@@ -409,8 +409,17 @@ void TestWorkArea::sampleEntryCannotBeSaved()
     pressLeft(2);
     pressLeft(9);
     QVERIFY(Messages::takeShown().isEmpty()); // the notice comes once per run
+    click(WorksheetPanel::PoliciesProcedures);
+    Messages::takeShown();
+    QVERIFY(!editor()->isLocked());
+    typeInto(editor(), QStringLiteral("My own policy"));
     QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
     QCOMPARE(texts(Messages::takeShown()), QStringList{QStringLiteral("Unable to save changes to sample.")});
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("SamplePol.Dat"))) ||
+            !m_folder->read(QStringLiteral("SamplePol.Dat")).contains("My own policy"));
+    // Leaving the sample drops the text without a question.
+    pressLeft(2);
+    QVERIFY(Messages::takeShown().isEmpty());
 }
 
 void TestWorkArea::closingAsksToSaveThenEnds()
