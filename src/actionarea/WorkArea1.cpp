@@ -5,6 +5,7 @@
 #include "app/ButtonLook.h"
 #include "app/HINFO1.h"
 #include "app/Messages.h"
+#include "app/OptionsPopup.h"
 #include "app/ProgramEnd.h"
 #include "app/WorkScreenMenus.h"
 #include "catalog/SafeguardCatalog.h"
@@ -16,12 +17,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -167,20 +166,19 @@ void WorkArea1::buildMenus()
 
 void WorkArea1::installOptionsPopup()
 {
+    // Labels, frames, panels, options and buttons; not the documents, grids and lists,
+    // which have menus of their own.
+    QList<QWidget*> watched{centralWidget()};
     const QList<QWidget*> children = centralWidget()->findChildren<QWidget*>();
     for (QWidget* w : children) {
         bool insideDocument = false;
-        for (QWidget* p = w; p; p = p->parentWidget()) {
-            if (qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p))
-                insideDocument = true;
-        }
-        if (insideDocument)
-            continue;
-        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w) ||
-            qobject_cast<QFrame*>(w) || w->objectName().startsWith(QLatin1String("viewPanel")) || w == centralWidget())
-            w->installEventFilter(this);
+        for (QWidget* p = w; p; p = p->parentWidget())
+            insideDocument = insideDocument || qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p);
+        if (!insideDocument && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QFrame*>(w) ||
+                                w->objectName().startsWith(QLatin1String("viewPanel"))))
+            watched.append(w);
     }
-    centralWidget()->installEventFilter(this);
+    (new OptionsPopup(m_optionsMenu, this))->watch(watched);
 }
 
 void WorkArea1::loadScreen()
@@ -467,16 +465,4 @@ void WorkArea1::closeEvent(QCloseEvent* event)
         m_worksheet->savePrompt();
     event->accept();
     ProgramEnd::endProgram();
-}
-
-bool WorkArea1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            m_optionsMenu->popup(mouse->globalPosition().toPoint());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -128,7 +128,7 @@ void WorksheetPanel::buildHeader()
     referencesLayout->addWidget(m_panes[Specification]);
     referencesLayout->addWidget(m_panes[ReferencesInRule]);
     referencesLayout->addWidget(m_panes[AdditionalInfo]);
-    connect(m_paneGroup, &QButtonGroup::idClicked, this, &WorksheetPanel::onPaneClicked);
+    connect(m_paneGroup, &QButtonGroup::idClicked, this, &WorksheetPanel::openPane);
 
     auto* grid = new QGridLayout(m_header);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -295,7 +295,7 @@ void WorksheetPanel::showComplianceTerms()
 
 // --- Panes -------------------------------------------------------------------------
 
-void WorksheetPanel::onPaneClicked(int pane)
+void WorksheetPanel::openPane(int pane)
 {
     switch (pane) {
     case ActionTaken:
@@ -381,32 +381,12 @@ void WorksheetPanel::openReferencePane(ReferencePane pane)
 
 void WorksheetPanel::reopenSelectedPane()
 {
-    static const Pane order[kPaneCount] = {ReferencesInRule, ActionTaken,   CommentsNotes,
-                                           PoliciesProcedures, Specification, AdditionalInfo};
-    for (Pane pane : order) {
+    // The Pane values run in the order the panes are re-opened.
+    for (int pane = 0; pane < kPaneCount; ++pane) {
         if (!m_panes[pane]->isChecked())
             continue;
-        switch (pane) {
-        case ActionTaken:
-            openActionPane(ActionTakenPane);
-            break;
-        case CommentsNotes:
-            openActionPane(CommentsNotesPane);
-            break;
-        case PoliciesProcedures:
-            openActionPane(PoliciesPane);
-            break;
-        case Specification:
-            if (m_panes[Specification]->isEnabled())
-                openReferencePane(ReferencePane::Specification);
-            break;
-        case ReferencesInRule:
-            openReferencePane(ReferencePane::ReferencesInRule);
-            break;
-        case AdditionalInfo:
-            openReferencePane(ReferencePane::AdditionalInformation);
-            break;
-        }
+        if (m_panes[pane]->isEnabled())
+            openPane(pane);
         return;
     }
 }

@@ -52,6 +52,8 @@ public:
     // Panes and the editor.
     void openActionPane(int paneCode);
     void openReferencePane(ReferencePane pane);
+    // Opens pane p (a Pane value) as a click on it does.
+    void openPane(int pane);
     void reopenSelectedPane();
     void deselectAllPanes();
     bool isPaneSelected(Pane pane) const;
@@ -96,7 +98,6 @@ private:
     void buildButtons();
     void onEditorChanged();
     void onStatusPicked(int index);
-    void onPaneClicked(int pane);
     void showComplianceTerms();
     void setPrintEnabled(bool enabled);
     void setEditToolsEnabled(bool enabled);

@@ -8,6 +8,7 @@
 #include "app/Emblem.h"
 #include "app/HINFO1.h"
 #include "app/Messages.h"
+#include "app/OptionsPopup.h"
 #include "app/ProgramEnd.h"
 #include "app/Splash1.h"
 #include "app/WorkScreenMenus.h"
@@ -17,7 +18,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -99,17 +99,15 @@ void Startfrm::buildControls()
     m_systemColourLabel->setAutoFillBackground(true);
     m_systemColourLabel->hide();
 
-    for (QWidget* w : {static_cast<QWidget*>(background), static_cast<QWidget*>(m_titleLabel),
-                       static_cast<QWidget*>(m_picture), static_cast<QWidget*>(m_systemColourLabel),
-                       static_cast<QWidget*>(m_centralPanel), static_cast<QWidget*>(m_fullScreenButton),
-                       static_cast<QWidget*>(m_smallerScreenButton), static_cast<QWidget*>(m_beginButton)})
-        w->installEventFilter(this);
 }
 
 void Startfrm::buildMenus()
 {
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     m_optionsMenu->setObjectName(QStringLiteral("mOptions"));
+    auto* popup = new OptionsPopup(m_optionsMenu, this);
+    popup->watch({centralWidget(), m_titleLabel, m_picture, m_systemColourLabel, m_centralPanel, m_fullScreenButton,
+                  m_smallerScreenButton, m_beginButton});
     QAction* background = m_optionsMenu->addAction(QStringLiteral("&Background Color"));
     background->setObjectName(QStringLiteral("mOBackColor"));
     connect(background, &QAction::triggered, this, &Startfrm::chooseBackgroundColour);
@@ -347,16 +345,4 @@ void Startfrm::closeEvent(QCloseEvent* event)
 {
     event->accept();
     ProgramEnd::endProgram();
-}
-
-bool Startfrm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            m_optionsMenu->popup(mouse->globalPosition().toPoint());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -73,6 +74,7 @@ private slots:
     void sampleEntryCannotBeSaved();
     void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
+    void rightClickPopsUpOptions();
 
 private:
     void openActionArea();
@@ -462,6 +464,18 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     pressLeft(0);
     QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
     QVERIFY(!m_area->state().dirty);
+}
+
+void TestWorkArea::rightClickPopsUpOptions()
+{
+    pressLeft(2);
+    QTest::mouseClick(sheet()->statusLabel(), Qt::RightButton);
+    QTRY_VERIFY(m_area->optionsMenu()->isVisible());
+    m_area->optionsMenu()->hide();
+    QTest::mouseClick(m_area->leftHandButton(4), Qt::RightButton);
+    QTRY_VERIFY(m_area->optionsMenu()->isVisible());
+    m_area->optionsMenu()->hide();
+    QCOMPARE(m_area->state().viewCode, 2); // a right-click presses nothing
 }
 
 QTEST_MAIN(TestWorkArea)
