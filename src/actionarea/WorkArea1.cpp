@@ -154,8 +154,8 @@ void WorkArea1::buildMenus()
     connect(m_actions.exitProgram, &QAction::triggered, this, [this] { pressTab(4); });
     // "&Copy to Clipboard" is offered only while the editor holds text.
     connect(m_optionsMenu, &QMenu::aboutToShow, this, [this] {
-        m_actions.copyToClipboard->setEnabled(!m_worksheet->editor()->text().trimmed().isEmpty() &&
-                                              m_actions.copyToClipboard->property("available").toBool());
+        m_actions.copyToClipboard->setEnabled(m_worksheet->hasService(WorksheetPanel::CopyToClipboardService) &&
+                                              !m_worksheet->editor()->text().trimmed().isEmpty());
     });
     WorkScreenMenus::addUtilitiesMenu(menuBar(), QStringLiteral("Utilities"), this);
     WorkScreenMenus::addHelpMenu(menuBar(), this, QString(), 0);

@@ -195,7 +195,8 @@ void WorksheetPanel::connectMenuActions()
     const std::pair<QAction*, Service> serviceItems[] = {{m_actions.print, PrintService},
                                                          {m_actions.fontSelect, FontSelectService},
                                                          {m_actions.thesaurus, ThesaurusService},
-                                                         {m_actions.spellCheck, SpellCheckService}};
+                                                         {m_actions.spellCheck, SpellCheckService},
+                                                         {m_actions.copyToClipboard, CopyToClipboardService}};
     for (const auto& [action, service] : serviceItems) {
         const Service s = service;
         connect(action, &QAction::triggered, this, [this, s] {

@@ -34,7 +34,9 @@ public:
     void connectMenuActions();
 
     // Services that other parts of the program provide to the worksheet.
-    enum Service { PrintService, FontSelectService, ThesaurusService, SpellCheckService, InsertTemplateService };
+    enum Service { PrintService, FontSelectService, ThesaurusService, SpellCheckService, InsertTemplateService,
+                   CopyToClipboardService, ServiceCount };
+    bool hasService(Service service) const { return bool(m_services[service]); }
     void setService(Service service, std::function<void()> handler);
     // The save command of a view whose document is kept elsewhere (timeline, worksheets,
     // plan): save returns false when nothing could be written; discard drops the changes
@@ -109,7 +111,7 @@ private:
     ActionAreaState& m_state;
     StatusStore& m_statuses;
     ActionAreaActions& m_actions;
-    std::function<void()> m_services[5];
+    std::function<void()> m_services[ServiceCount];
     std::function<bool()> m_saveHandlers[10];
     std::function<void()> m_discardHandlers[10];
 

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -75,6 +76,8 @@ private slots:
     void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
     void rightClickPopsUpOptions();
+    void f1OpensHelpForTheView();
+    void textLocationFollowsTheParagraph();
 
 private:
     void openActionArea();
@@ -476,6 +479,35 @@ void TestWorkArea::rightClickPopsUpOptions()
     QTRY_VERIFY(m_area->optionsMenu()->isVisible());
     m_area->optionsMenu()->hide();
     QCOMPARE(m_area->state().viewCode, 2); // a right-click presses nothing
+}
+
+void TestWorkArea::f1OpensHelpForTheView()
+{
+    QList<int> opened;
+    Help::setViewer([&opened](int context) { opened << context; });
+    QTest::keyClick(m_area.get(), Qt::Key_F1);
+    pressLeft(1);
+    QTest::keyClick(m_area.get(), Qt::Key_F1);
+    Help::setViewer(nullptr);
+    QCOMPARE(opened, (QList<int>{3010, 2009}));
+}
+
+void TestWorkArea::textLocationFollowsTheParagraph()
+{
+    pressLeft(2);
+    click(WorksheetPanel::ActionTaken);
+    typeInto(editor(), QStringLiteral("First"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    typeInto(editor(), QStringLiteral("Second"));
+    auto* center = sheet()->textLocationFrame()->findChild<QRadioButton*>(QStringLiteral("textLocationCenter"));
+    auto* left = sheet()->textLocationFrame()->findChild<QRadioButton*>(QStringLiteral("textLocationLeft"));
+    QTest::mouseClick(center, Qt::LeftButton);
+    QCOMPARE(editor()->selAlignment(), Qt::Alignment(Qt::AlignHCenter));
+    editor()->moveCursor(QTextCursor::Start);
+    QVERIFY(left->isChecked());
+    editor()->moveCursor(QTextCursor::End);
+    QVERIFY(center->isChecked());
+    QVERIFY(m_area->state().dirty);
 }
 
 QTEST_MAIN(TestWorkArea)
