@@ -30,7 +30,8 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxCodePage = 65535;
 constexpr int kMaxTableColumns = 63;
 constexpr double kTwipsPerPixel = 15.0;
-constexpr std::size_t kFormatCacheSize = 32;
+// Distinct character formats kept for reuse; a document rarely has more than a few hundred.
+constexpr qsizetype kFormatCacheSize = 4096;
 
 enum class Destination
 {
@@ -280,6 +281,12 @@ struct CharState
     bool operator!=(const CharState& o) const { return !(*this == o); }
 };
 
+size_t qHash(const CharState& ch, size_t seed = 0)
+{
+    return qHashMulti(seed, ch.font, ch.halfPoints, ch.bold, ch.italic, ch.underline, ch.strike, ch.foreground,
+                      ch.background, ch.vertical, ch.link);
+}
+
 struct ParaState
 {
     Qt::Alignment alignment = Qt::AlignLeft;
@@ -412,8 +419,9 @@ private:
     CharState m_textState;
     QByteArray m_bytes;
     int m_bytesCodePage = 1252;
-    // Documents switch back and forth between a handful of formats; each is built once.
-    std::vector<std::pair<CharState, QTextCharFormat>> m_formats;
+    // Documents switch back and forth between their formats; each is built once, and the
+    // shared copies let Qt find a format it already holds without comparing it afresh.
+    QHash<CharState, QTextCharFormat> m_formats;
 
     bool m_blockPending = false;
     QTextTable* m_table = nullptr;
@@ -1229,10 +1237,9 @@ int Reader::codePageOfCurrentFont() const
 
 QTextCharFormat Reader::charFormat(const CharState& ch)
 {
-    for (auto it = m_formats.rbegin(); it != m_formats.rend(); ++it) {
-        if (it->first == ch)
-            return it->second;
-    }
+    const auto cached = m_formats.constFind(ch);
+    if (cached != m_formats.constEnd())
+        return cached.value();
     QTextCharFormat format;
     if (const FontEntry* font = fontEntry(ch.font))
         format.setFontFamilies(QStringList{font->name});
@@ -1256,8 +1263,8 @@ QTextCharFormat Reader::charFormat(const CharState& ch)
         format.setAnchorHref(m_links[ch.link]);
     }
     if (m_formats.size() >= kFormatCacheSize)
-        m_formats.erase(m_formats.begin());
-    m_formats.emplace_back(ch, format);
+        m_formats.clear();
+    m_formats.insert(ch, format);
     return format;
 }
 
