@@ -1,6 +1,7 @@
 #include "actionarea/WorkArea1.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
+#include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorksheetPanel.h"
 #include "app/ButtonLook.h"
 #include "app/HINFO1.h"
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -90,12 +92,11 @@ void WorkArea1::buildScreen()
     m_viewArea->setObjectName(QStringLiteral("viewArea"));
     auto* viewLayout = new QVBoxLayout(m_viewArea);
     viewLayout->setContentsMargins(0, 0, 0, 0);
-    auto* overview = new QWidget(m_viewArea);
-    overview->setObjectName(QStringLiteral("viewPanel0"));
-    overview->setLayout(new QVBoxLayout());
-    overview->layout()->setContentsMargins(0, 0, 0, 0);
-    viewLayout->addWidget(overview, 1);
-    m_viewPanels.append(overview);
+    m_overview = new StandardsOverviewPanel(m_statuses, m_viewArea);
+    connect(m_overview, &StandardsOverviewPanel::titleChanged, this, &QWidget::setWindowTitle);
+    setViewEntry(StandardsOverviewView, [this] { m_overview->enter(); });
+    viewLayout->addWidget(m_overview, 1);
+    m_viewPanels.append(m_overview);
     m_timeline = new TimelinePanel(m_viewArea);
     viewLayout->addWidget(m_timeline, 1);
     m_viewPanels.append(m_timeline);
@@ -135,6 +136,7 @@ void WorkArea1::connectTimeline()
     connect(m_timeline, &TimelinePanel::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { m_optionsMenu->popup(globalPos); });
     connect(this, &WorkArea1::activated, m_timeline, &TimelinePanel::refreshOnActivate);
+    m_timeline->gridBackgroundMenu()->addGrid(m_overview->grid());
     setViewEntry(TimelineView, [this] { m_timeline->loadTimeline(); });
 }
 
@@ -215,11 +217,6 @@ void WorkArea1::setScreenOpener(int t, std::function<void()> opener)
     m_tabs->tab(t)->setEnabled(available);
     QAction* item = t == 1 ? m_actions.informationAdvisor : t == 2 ? m_actions.securityRule : m_actions.miscellaneous;
     item->setEnabled(available);
-}
-
-void WorkArea1::setOverviewPanel(QWidget* panel)
-{
-    m_viewPanels.at(StandardsOverviewView)->layout()->addWidget(panel);
 }
 
 void WorkArea1::setViewEntry(int v, std::function<void()> entry)

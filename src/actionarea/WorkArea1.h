@@ -15,6 +15,7 @@ class QMenu;
 class QPushButton;
 class QStackedWidget;
 class SafeguardButtonPanel;
+class StandardsOverviewPanel;
 class TabButtonRow;
 class TimelinePanel;
 class WorksheetPanel;
@@ -39,8 +40,6 @@ public:
     // The screen a tab opens (1 Information Advisor, 2 Security Rule, 3 Miscellaneous),
     // supplied by the reader screens; a tab without one stays greyed.
     void setScreenOpener(int t, std::function<void()> opener);
-    // The content of the standards overview, view 0.
-    void setOverviewPanel(QWidget* panel);
     // What a view does after the common steps of its left-hand button.
     void setViewEntry(int v, std::function<void()> entry);
     // The help context F1 would open now.
@@ -52,6 +51,7 @@ public:
     SafeguardButtonPanel* safeguardPanel() const { return m_safeguardPanel; }
     WorksheetPanel* worksheet() const { return m_worksheet; }
     TimelinePanel* timeline() const { return m_timeline; }
+    StandardsOverviewPanel* overview() const { return m_overview; }
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
@@ -85,6 +85,7 @@ private:
     SafeguardButtonPanel* m_safeguardPanel = nullptr;
     WorksheetPanel* m_worksheet = nullptr;
     TimelinePanel* m_timeline = nullptr;
+    StandardsOverviewPanel* m_overview = nullptr;
     QMenu* m_optionsMenu = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];

@@ -137,6 +137,8 @@ void TimelinePanel::buildControls()
     m_spellButton = new QPushButton(QStringLiteral("Spell Chec&k"), this);
     m_spellButton->setObjectName(QStringLiteral("timelineSpellButton"));
     buttonRow->addWidget(m_spellButton);
+    setPrintAvailable(false);
+    setSpellCheckAvailable(false);
     m_buttons[DeleteFromFileButton]->setEnabled(false);
     m_buttons[AddToGridButton]->setEnabled(false);
     m_buttons[DeleteFromGridButton]->setEnabled(false);
@@ -258,6 +260,16 @@ void TimelinePanel::loadTimeline()
     setSaveEnabled(false);
     QCoreApplication::processEvents();
     m_changed = false;
+}
+
+void TimelinePanel::setPrintAvailable(bool available)
+{
+    m_buttons[PrintButton]->setEnabled(available);
+}
+
+void TimelinePanel::setSpellCheckAvailable(bool available)
+{
+    m_spellButton->setEnabled(available);
 }
 
 bool TimelinePanel::saveTimeline()

@@ -63,6 +63,11 @@ public:
     // overview grid with it.
     GridBackgroundMenu* gridBackgroundMenu() const { return m_backgroundMenu; }
 
+    // Printing and spelling are services of their own: their buttons stay greyed until
+    // the host has one to offer.
+    void setPrintAvailable(bool available);
+    void setSpellCheckAvailable(bool available);
+
     bool isSaveEnabled() const;
     TimelineGrid* grid() const { return m_grid; }
     QTableView* gridView() const { return m_gridView; }

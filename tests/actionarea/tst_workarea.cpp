@@ -2,6 +2,7 @@
 #include "TestFolder.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
+#include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
 #include "actionarea/WorksheetPanel.h"
 #include "app/ButtonLook.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -76,6 +78,7 @@ private slots:
     void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
     void rightClickPopsUpOptions();
+    void overviewShowsStoredStatuses();
     void f1OpensHelpForTheView();
     void textLocationFollowsTheParagraph();
 
@@ -127,7 +130,8 @@ void TestWorkArea::cleanup()
 void TestWorkArea::opensAtTheStandardsOverview()
 {
     QCOMPARE(m_area->state().viewCode, 0);
-    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - HIPAA Security Standards"));
+    QCOMPARE(m_area->windowTitle(),
+             QStringLiteral("Action Area - HIPAA Security Standards - Administrative Safeguards"));
     QVERIFY(!sheet()->isVisible());
     QVERIFY(ButtonLook::isChosen(m_area->leftHandButton(0)));
     QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
@@ -508,6 +512,34 @@ void TestWorkArea::textLocationFollowsTheParagraph()
     editor()->moveCursor(QTextCursor::End);
     QVERIFY(center->isChecked());
     QVERIFY(m_area->state().dirty);
+}
+
+void TestWorkArea::overviewShowsStoredStatuses()
+{
+    pressLeft(3);
+    pressSafeguard(3, 6); // Disposal
+    sheet()->statusList()->setCurrentIndex(2);
+    emit sheet()->statusList()->activated(2);
+    pressLeft(0);
+    StandardsOverviewPanel* overview = m_area->overview();
+    QCOMPARE(overview->groupLabel()->text(), QString::fromUtf8("Administrative Safeguards\u00A7" "164.308"));
+    QCOMPARE(overview->grid()->rowCount(), 9);
+    QTest::mouseClick(overview->button(1), Qt::LeftButton);
+    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - HIPAA Security Standards - Physical Safeguards"));
+    QTableWidget* grid = overview->grid();
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(grid->item(3, 0)->text(), QStringLiteral("Device and Media Controls"));
+    // Statuses never set keep their (empty) lines, so the lines stay aligned with the names.
+    QCOMPARE(grid->item(3, 4)->data(Qt::UserRole).toString(), QStringLiteral("Working\r\n\r\n\r\n"));
+    QCOMPARE(grid->item(3, 3)->data(Qt::UserRole).toString(), QStringLiteral("R\r\nR\r\nA\r\nA"));
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral(" "));
+    QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Implementation Specifications"));
+
+    // Coming back to the Action Area starts at the Administrative overview again.
+    m_area->activate();
+    QCOMPARE(overview->group(), 0);
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Risk Analysis\nRisk Management\nSanction Policy\n"
+                                                      "Information System Activity Review"));
 }
 
 QTEST_MAIN(TestWorkArea)

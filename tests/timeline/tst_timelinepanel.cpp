@@ -155,6 +155,7 @@ void TestTimelinePanel::pickingADateWritesItsTextAndMarksChanged()
     TestFolder folder;
     folder.write("TODOActv.FIL", gridFile({{"Risk analysis", "", "", "", ""}}));
     Host host;
+    host.panel->setPrintAvailable(true);
     QSignalSpy changed(host.panel, &TimelinePanel::changed);
     host.clickCell(1, 2);
     QVERIFY(host.calendar()->isVisible());
