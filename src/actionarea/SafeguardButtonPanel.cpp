@@ -14,7 +14,7 @@ namespace {
 // Long rows wrap onto several lines of buttons.
 int columnsFor(int count)
 {
-    return count > 12 ? 8 : (count > 4 ? 5 : count);
+    return count > 12 ? 6 : (count > 4 ? 5 : count);
 }
 
 } // namespace

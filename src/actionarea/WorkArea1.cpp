@@ -54,6 +54,7 @@ WorkArea1::WorkArea1(QWidget* startScreen)
     buildScreen();
     buildMenus();
     installOptionsPopup();
+    letControlsShrink();
     loadScreen();
 }
 
@@ -183,21 +184,41 @@ void WorkArea1::installOptionsPopup()
     (new OptionsPopup(m_optionsMenu, this))->watch(watched);
 }
 
+void WorkArea1::letControlsShrink()
+{
+    // The 800 x 600 window of Smaller Screen Display is narrower than the captions of every
+    // row laid side by side: buttons and labels may shorten their text (their tooltips and
+    // the window title keep it whole) rather than push the window off the screen.
+    const QList<QWidget*> children = centralWidget()->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        const bool longLabel = qobject_cast<QLabel*>(w) && w->minimumSizeHint().width() > 140;
+        if (longLabel || qobject_cast<QPushButton*>(w))
+            w->setMinimumWidth(qMin(w->minimumSizeHint().width(), 40));
+    }
+}
+
 void WorkArea1::loadScreen()
 {
+
     m_statuses.loadAll();
     m_tabs->choose(-1);
     for (QPushButton* b : m_leftHandButtons)
         ButtonLook::setChosen(b, false);
     m_tabs->choose(0);
     ButtonLook::setChosen(m_leftHandButtons.at(0), true);
-    m_viewPanels.at(2)->hide();
-    m_viewPanels.at(3)->hide();
+    // No view is shown until the screen is activated; with every panel hidden the window
+    // also takes its size without their combined height.
+    hideViewPanels();
+    m_worksheet->hide();
     m_state.sampleNoticeShown = false;
     m_state.samplePolicyNoticeShown = false;
     m_timeline->gridBackgroundMenu()->loadChoice();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay) {
+        // A slightly smaller type keeps the captions of the fixed 800 x 600 window whole.
+        QFont compact = font();
+        compact.setPointSizeF(compact.pointSizeF() * 0.85);
+        centralWidget()->setFont(compact);
         resize(800, 600);
         if (screen)
             move(screen->geometry().center() - rect().center());
@@ -330,6 +351,7 @@ void WorkArea1::pressLeftHandButton(int v)
 
 void WorkArea1::pressSafeguardButton(int groupCode, int index)
 {
+
     const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, index);
     if (!entry)
         return;

@@ -69,6 +69,7 @@ private:
     void buildMenus();
     void connectTimeline();
     void installOptionsPopup();
+    void letControlsShrink();
     void loadScreen();
     void hideViewPanels();
     void showViewPanel(int v);

@@ -295,6 +295,9 @@ void Startfrm::switchDisplayMode(short mode)
     loadScreen();
     QCoreApplication::processEvents();
     placeCentralPanel();
+    // The screen is already the active window: bring its buttons back at once.
+    if (isVisible())
+        m_centralPanel->show();
 }
 
 void Startfrm::chooseBackgroundColour()

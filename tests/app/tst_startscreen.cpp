@@ -139,6 +139,7 @@ void TestStartScreen::smallerScreenIsStoredAndSurvivesRestart()
         QVERIFY(!(screen.windowState() & Qt::WindowMaximized));
         QCOMPARE(screen.size(), QSize(800, 600));
         QVERIFY(screen.findChild<QAction*>(QStringLiteral("mOPDSmall"))->isChecked());
+        QVERIFY(screen.findChild<QWidget*>(QStringLiteral("centralPanel"))->isVisible());
         QVERIFY(!screen.findChild<QAction*>(QStringLiteral("mOPDFull"))->isChecked());
         // Reloading the screen never shows the splash again: it would read the clock.
         QCOMPARE(m_clock->readings(), readingsAfterSplash);
