@@ -115,10 +115,10 @@ QList<QStringList> rows(int group, const std::function<QString(int entryNumber)>
         QStringList names;
         QStringList markers;
         QStringList statuses;
-        for (const Specification& spec : standard.specifications) {
-            names << (spec.name ? QString::fromLatin1(spec.name) : QStringLiteral(" "));
-            markers << QString(QLatin1Char(spec.marker));
-            statuses << statusOfEntry(spec.entryNumber);
+        for (const Specification& item : standard.specifications) {
+            names << (item.name ? QString::fromLatin1(item.name) : QStringLiteral(" "));
+            markers << QString(QLatin1Char(item.marker));
+            statuses << statusOfEntry(item.entryNumber);
         }
         result.append({QString::fromLatin1(standard.name), QString::fromLatin1(standard.section),
                        names.join(kLineBreak), markers.join(kLineBreak), statuses.join(kLineBreak)});

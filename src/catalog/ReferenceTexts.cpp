@@ -15,58 +15,6 @@ constexpr int kDocumentation = 46;
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-// Key terms of the Implementation specification texts, by entry number; the Overview
-// entries have no such text.
-const char* const kSpecificationKeyTerms[SafeguardCatalog::kEntryCount] = {
-    "Risk Analysis",
-    "Risk Management",
-    "Sanction Policy",
-    "Information System Activity Review",
-    "Assigned Security Responsibility",
-    "Authorization and/or Supervision",
-    "Workforce Clearance Procedure",
-    "Termination Procedures",
-    "Isolating health care clearinghouse functions",
-    "Access Authorization",
-    "Access Establishment and Modification",
-    "Security Reminders",
-    "Protection from malicious software",
-    "Log-in monitoring",
-    "Password management",
-    "Response and Reporting",
-    "Data backup plan",
-    "Disaster recovery plan",
-    "Emergency mode operation plan",
-    "Testing and revision procedures",
-    "Applications and data criticality analysis",
-    "Evaluation",
-    "Written Contract or Other Arrangement",
-    "Contingency Operations",
-    "Facility Security Plan",
-    "Access control and validation procedures",
-    "Maintenance records",
-    "Workstation use",
-    "Workstation security",
-    "Disposal",
-    "Media re-use",
-    "Accountability",
-    "Data backup and storage",
-    "Unique user identification",
-    "Emergency access procedure",
-    "Automatic logoff",
-    "Encryption and decryption",
-    "Audit controls",
-    "Mechanism to authenticate electronic protected health information",
-    "Person or entity authentication",
-    "Integrity controls",
-    "Encryption",
-    "",
-    "Business associate",
-    "Requirements for group health plans",
-    "",
-    "Documentation",
-};
-
 bool isEntry(int number)
 {
     return SafeguardCatalog::entry(number) != nullptr;
@@ -205,8 +153,6 @@ QString keyTerm(int number, ReferencePane pane)
 {
     if (!isAvailable(number, pane) || !referenceFile(number, pane).isEmpty())
         return QString();
-    if (pane == ReferencePane::Specification)
-        return QString::fromLatin1(kSpecificationKeyTerms[number]);
     return readResource(resourcePath(number, pane, "key")).trimmed();
 }
 

@@ -392,13 +392,6 @@ void TestReferenceTexts::suppliedTexts()
         QCOMPARE(text, heading + lineBreak + lineBreak + body);
     }
 
-    // The supplied key-term file of the specification pane agrees with the program's list.
-    if (pane == ReferencePane::Specification) {
-        QFile keyFile(QStringLiteral(":/safeguards/%1-specification.key").arg(number, 2, 10, QLatin1Char('0')));
-        if (keyFile.open(QIODevice::ReadOnly))
-            QCOMPARE(QString::fromUtf8(keyFile.readAll()).trimmed(), term);
-    }
-
     QTextDocument document;
     QVERIFY(ReferenceTexts::buildDocument(&document, number, pane));
     QCOMPARE(document.blockCount(), text.count(lineBreak) + 1);
