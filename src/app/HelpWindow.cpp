@@ -5,7 +5,10 @@
 #include "app/Messages.h"
 #include "richtext/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -44,10 +47,10 @@ void HelpWindow::open(int context)
             return;
         }
     }
-    window->showContext(context);
     window->show();
     window->raise();
     window->activateWindow();
+    window->showContext(context);
 }
 
 bool HelpWindow::loadHelpFile()
@@ -64,11 +67,12 @@ bool HelpWindow::showContext(int context)
     if (context == 0)
         return true;
     const bool found = m_browser->find(contextMarker(context));
-    // Show the topic's heading, just above its context line.
+    // The topic's heading, just above its context line, goes to the top of the window.
     QTextCursor cursor = m_browser->textCursor();
     cursor.movePosition(QTextCursor::PreviousBlock);
     cursor.clearSelection();
     m_browser->setTextCursor(cursor);
-    m_browser->ensureCursorVisible();
+    const QRectF heading = m_browser->document()->documentLayout()->blockBoundingRect(cursor.block());
+    m_browser->verticalScrollBar()->setValue(int(heading.top()));
     return found;
 }
