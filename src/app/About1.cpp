@@ -20,17 +20,9 @@ About1::About1(QWidget* parent) : QDialog(parent)
     closeAction->setObjectName(QStringLiteral("mOK"));
     connect(closeAction, &QAction::triggered, this, &QDialog::accept);
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("aboutPicture"));
-    picture->setPixmap(drawEmblem(96));
-    auto* name = new QLabel(QStringLiteral("Tessaly"), this);
-    name->setObjectName(QStringLiteral("productNameLabel"));
-    QFont big = name->font();
-    big.setPointSize(20);
-    big.setBold(true);
-    name->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 6.0a"), this);
-    version->setObjectName(QStringLiteral("versionLabel"));
+    QLabel* picture = makeEmblemLabel(96, this);
+    QLabel* name = makeProductNameLabel(20, this);
+    QLabel* version = makeVersionLabel(this);
     auto* description = new QLabel(
         QStringLiteral("A workbook for the HIPAA Security Rule\n(45 CFR 164.308 - 164.316) and its documentation."), this);
     description->setObjectName(QStringLiteral("descriptionLabel"));

@@ -1,5 +1,6 @@
 #include "app/Emblem.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -40,4 +41,30 @@ QPixmap drawEmblem(int size)
     check.lineTo(0.66 * s, 0.48 * s);
     p.drawPath(check);
     return pixmap;
+}
+
+QLabel* makeEmblemLabel(int size, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("emblemPicture"));
+    picture->setPixmap(drawEmblem(size));
+    return picture;
+}
+
+QLabel* makeProductNameLabel(int pointSize, QWidget* parent)
+{
+    auto* name = new QLabel(QStringLiteral("Tessaly"), parent);
+    name->setObjectName(QStringLiteral("productNameLabel"));
+    QFont big = name->font();
+    big.setPointSize(pointSize);
+    big.setBold(true);
+    name->setFont(big);
+    return name;
+}
+
+QLabel* makeVersionLabel(QWidget* parent)
+{
+    auto* version = new QLabel(QStringLiteral("Version 6.0a"), parent);
+    version->setObjectName(QStringLiteral("versionLabel"));
+    return version;
 }

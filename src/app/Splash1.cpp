@@ -17,22 +17,14 @@ Splash1::Splash1(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
     pal.setColor(QPalette::Window, QColor(245, 247, 252));
     setPalette(pal);
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("splashPicture"));
-    picture->setPixmap(drawEmblem(128));
+    QLabel* picture = makeEmblemLabel(128, this);
     picture->setAlignment(Qt::AlignCenter);
-    auto* name = new QLabel(QStringLiteral("Tessaly"), this);
-    name->setObjectName(QStringLiteral("productNameLabel"));
-    QFont big = name->font();
-    big.setPointSize(28);
-    big.setBold(true);
-    name->setFont(big);
+    QLabel* name = makeProductNameLabel(28, this);
     name->setAlignment(Qt::AlignCenter);
     auto* subtitle = new QLabel(QStringLiteral("HIPAA Security Rule workbook"), this);
     subtitle->setObjectName(QStringLiteral("subtitleLabel"));
     subtitle->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("Version 6.0a"), this);
-    version->setObjectName(QStringLiteral("versionLabel"));
+    QLabel* version = makeVersionLabel(this);
     version->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);

@@ -3,10 +3,12 @@
 #include "TestFolder.h"
 
 #include "actionarea/WorkArea1.h"
+#include "app/About1.h"
 #include "app/DialogSeams.h"
 #include "app/HINFO1.h"
 #include "app/Messages.h"
 #include "app/ProgramEnd.h"
+#include "app/Splash1.h"
 #include "app/Startfrm.h"
 #include "app/WorkScreenMenus.h"
 
@@ -47,6 +49,7 @@ private slots:
     void cleanup();
     void firstStartIsFullScreenAndBlue();
     void menusCarryEveryCaption();
+    void splashAndAboutShowTheVersion();
     void smallerScreenIsStoredAndSurvivesRestart();
     void switchingToTheCheckedModeDoesNothing();
     void resizingByHandSwitchesTheMode();
@@ -123,6 +126,24 @@ void TestStartScreen::menusCarryEveryCaption()
         QVERIFY(screen.findChild<QPushButton*>(QString::fromLatin1(name)));
     QCOMPARE(screen.findChild<QPushButton*>(QStringLiteral("beginButton"))->text(),
              QStringLiteral("&Click Here to Begin Program"));
+}
+
+void TestStartScreen::splashAndAboutShowTheVersion()
+{
+    Splash1 splash;
+    QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 6.0a"));
+    QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("productNameLabel"))->text(), QStringLiteral("Tessaly"));
+    About1 about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Tessaly"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 6.0a"));
+    QString opened;
+    WebLinks::setOpener([&opened](const QString& address) {
+        opened = address;
+        return true;
+    });
+    emit about.findChild<QLabel*>(QStringLiteral("webSiteLabel"))->linkActivated(WebLinks::kMakerWebSite);
+    WebLinks::setOpener(nullptr);
+    QCOMPARE(opened, WebLinks::kMakerWebSite);
 }
 
 void TestStartScreen::smallerScreenIsStoredAndSurvivesRestart()
