@@ -365,6 +365,8 @@ void WorkArea1::pressSafeguardButton(int groupCode, int index)
     m_state.entryIndex = index;
 
     m_worksheet->reopenSelectedPane();
+    if (m_state.currentPane == ReferenceOrNoPane && !m_worksheet->isAnyPaneSelected())
+        m_worksheet->waitForPane();
     m_worksheet->showStatus(SafeguardCatalog::statusRecord(entry->number));
     if (m_state.viewCode < RiskAnalysisView)
         setWindowTitle(m_state.titlePrefix + QStringLiteral(" - ") + entry->fullTitle);
@@ -383,6 +385,7 @@ void WorkArea1::enterSampleView()
     const SafeguardEntry* sample = SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber);
     m_worksheet->setHeadings(*sample);
     m_worksheet->setStatusText(QStringLiteral("Completed"));
+    m_worksheet->waitForPane();
     if (!m_state.sampleNoticeShown) {
         Messages::show(QStringLiteral("This sample was created so you can see\rhow program works and can be used.\r\rYou "
                                       "can make changes etc. but cannot save\rchanges so Sample will remain in program."),
@@ -407,11 +410,9 @@ void WorkArea1::pressTab(int t)
             m_screenOpeners[t]();
         return;
     }
-    if (WorkScreenMenus::confirmExit()) {
-        m_exitConfirmed = true;
-        close();
+    // Closing ends the program, unless a document could not be saved.
+    if (WorkScreenMenus::confirmExit() && close())
         return;
-    }
     pressTab(HINFO1::ActionAreaScreen);
 }
 
@@ -480,8 +481,12 @@ void WorkArea1::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (m_state.dirty)
-        m_worksheet->savePrompt();
+    // A document that could not be saved keeps the window open, so nothing is lost.
+    if (m_state.dirty && !m_worksheet->savePrompt()) {
+        m_state.dirty = true;
+        event->ignore();
+        return;
+    }
     event->accept();
     ProgramEnd::endProgram();
 }

@@ -90,7 +90,6 @@ private:
     QMenu* m_optionsMenu = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];
-    bool m_exitConfirmed = false;
     bool m_activatedOnce = false;
     QPointer<QWidget> m_windowBefore;
 };

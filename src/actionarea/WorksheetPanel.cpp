@@ -335,6 +335,7 @@ void WorksheetPanel::openActionPane(int paneCode)
     setTemplateButtonEnabled(paneCode == PoliciesPane && !(entry && entry->isOverview && m_state.viewCode != SampleView));
     m_state.currentPane = paneCode;
     m_editor->setLocked(false);
+    m_editor->setPlaceholderText(QString());
     setPrintEnabled(true);
     m_saveButton->setEnabled(true);
     m_actions.save->setEnabled(true);
@@ -356,6 +357,7 @@ void WorksheetPanel::openReferencePane(ReferencePane pane)
     m_state.currentPane = ReferenceOrNoPane;
     m_state.dirty = false;
     m_editor->setLocked(true);
+    m_editor->setPlaceholderText(QString());
     const Pane button = pane == ReferencePane::Specification      ? Specification
                         : pane == ReferencePane::ReferencesInRule ? ReferencesInRule
                                                                   : AdditionalInfo;
@@ -405,6 +407,11 @@ bool WorksheetPanel::isPaneSelected(Pane pane) const
     return m_panes[pane]->isChecked();
 }
 
+bool WorksheetPanel::isAnyPaneSelected() const
+{
+    return m_paneGroup->checkedButton() != nullptr;
+}
+
 void WorksheetPanel::clearEditorAsProgram()
 {
     m_state.loading = true;
@@ -437,6 +444,14 @@ void WorksheetPanel::setTemplateButtonCaption(const QString& caption)
 void WorksheetPanel::unlockEditor()
 {
     m_editor->setLocked(false);
+}
+
+void WorksheetPanel::waitForPane()
+{
+    m_editor->setLocked(true);
+    m_editor->setPlaceholderText(
+        QStringLiteral("Choose Action Taken, Comments/Notes or Policies & Procedures/Plan to write, or one of the "
+                       "References to read."));
 }
 
 void WorksheetPanel::disableEditingTools()
@@ -491,19 +506,21 @@ void WorksheetPanel::onEditorChanged()
         m_state.dirty = m_state.currentPane >= ActionTakenPane && m_state.currentPane <= PoliciesPane;
 }
 
-void WorksheetPanel::savePrompt()
+bool WorksheetPanel::savePrompt()
 {
     if (m_state.viewCode == SampleView)
-        return;
+        return true;
     const Messages::Answer answer =
         Messages::show(QStringLiteral("Save changes/entries before next action?"), QStringLiteral("Save Changes?"),
                        Messages::Buttons::YesNo, Messages::Icon::Question);
+    bool saved = true;
     if (answer == Messages::Answer::Yes)
-        saveCommand();
+        saved = saveCommand();
     else if (m_discardHandlers[m_state.viewCode])
         m_discardHandlers[m_state.viewCode]();
     m_state.dirty = false;
     QCoreApplication::processEvents();
+    return saved;
 }
 
 bool WorksheetPanel::saveCommand()

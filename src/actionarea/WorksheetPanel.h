@@ -59,17 +59,21 @@ public:
     void reopenSelectedPane();
     void deselectAllPanes();
     bool isPaneSelected(Pane pane) const;
+    bool isAnyPaneSelected() const;
     void clearEditorAsProgram();
     void placeEditor(int viewCode);
     void setSpecificationPaneEnabled(bool enabled);
     void setTemplateButtonEnabled(bool enabled);
     void setTemplateButtonCaption(const QString& caption);
     void unlockEditor();
+    // With no pane chosen there is no document to type into: the editor says so and
+    // takes no typing, so nothing typed there can be lost.
+    void waitForPane();
     // Disables the editing tools of views that are not safeguard worksheets.
     void disableEditingTools();
 
-    // Unsaved changes.
-    void savePrompt();
+    // Unsaved changes. False only when the user chose to save and the save failed.
+    bool savePrompt();
     bool saveCommand();
 
     RichTextBox* editor() const { return m_editor; }

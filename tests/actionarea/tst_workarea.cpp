@@ -79,6 +79,8 @@ private slots:
     void timelineChangesUseTheSavePrompt();
     void rightClickPopsUpOptions();
     void overviewShowsStoredStatuses();
+    void noPaneMeansNoTyping();
+    void closingKeepsTheWindowWhenTheSaveFails();
     void f1OpensHelpForTheView();
     void textLocationFollowsTheParagraph();
 
@@ -540,6 +542,37 @@ void TestWorkArea::overviewShowsStoredStatuses()
     QCOMPARE(overview->group(), 0);
     QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Risk Analysis\nRisk Management\nSanction Policy\n"
                                                       "Information System Activity Review"));
+}
+
+void TestWorkArea::noPaneMeansNoTyping()
+{
+    pressLeft(2);
+    QVERIFY(!sheet()->isAnyPaneSelected());
+    typeInto(editor(), QStringLiteral("lost words"));
+    QVERIFY(editor()->text().isEmpty());
+    QVERIFY(!editor()->placeholderText().isEmpty());
+    click(WorksheetPanel::ActionTaken);
+    QVERIFY(editor()->placeholderText().isEmpty());
+    typeInto(editor(), QStringLiteral("kept words"));
+    QCOMPARE(editor()->text(), QStringLiteral("kept words"));
+}
+
+void TestWorkArea::closingKeepsTheWindowWhenTheSaveFails()
+{
+    QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
+    pressLeft(2);
+    click(WorksheetPanel::ActionTaken);
+    typeInto(editor(), QStringLiteral("Unsaved plan"));
+    Messages::queueAnswer(Messages::Answer::Yes);
+    m_area->close();
+    const QStringList shown = texts(Messages::takeShown());
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(0), kSavePrompt);
+    QVERIFY(shown.at(1).contains(QStringLiteral("Action0.Fil")));
+    QCOMPARE(m_ended, 0);
+    QVERIFY(m_area->isVisible());
+    QVERIFY(m_area->state().dirty);
+    QCOMPARE(editor()->text(), QStringLiteral("Unsaved plan"));
 }
 
 QTEST_MAIN(TestWorkArea)
