@@ -1,6 +1,4 @@
 // RTF as other writers produce it: a current RichEdit (WordPad) and the old RichEdit 1.0 control.
-#include "DocumentDigest.h"
-
 #include "richtext/RtfReader.h"
 
 #include <QFile>
