@@ -363,6 +363,17 @@ void TestWorkArea::notImplementedWarnsEveryTime()
         QCOMPARE(shown.at(0).icon, Messages::Icon::Stop);
     }
     QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).mid(29 * 20, 17), QByteArray("\x0F\x00Not Implemented", 17));
+
+    // Entry 0 "Completed" and entry 29 "Working": a 600-byte file with both records in place.
+    list->setCurrentIndex(2);
+    emit list->activated(2);
+    pressLeft(2);
+    list->setCurrentIndex(3);
+    emit list->activated(3);
+    const QByteArray stat = m_folder->read(QStringLiteral("Stat1.Fil"));
+    QCOMPARE(stat.size(), 600);
+    QCOMPARE(stat.left(11), QByteArray("\x09\x00" "Completed", 11));
+    QCOMPARE(stat.mid(580, 20), QByteArray("\x07\x00" "Working", 9) + QByteArray(11, '\0'));
 }
 
 void TestWorkArea::failedSaveKeepsTheChanges()
