@@ -34,7 +34,9 @@ public:
     // Numbers are clamped to this magnitude so that arithmetic on them never overflows.
     static constexpr int kParameterLimit = 1000000000;
 
+    // The tokenizer reads data in place: it must outlive the tokenizer.
     explicit RtfTokenizer(const QByteArray& data);
+    explicit RtfTokenizer(QByteArray&&) = delete;
 
     Token next();
     qsizetype position() const { return m_pos; }

@@ -136,7 +136,8 @@ void TestRtfReader::tokenizerSkipsBinaryAndClampsNumbers()
     QCOMPARE(t.parameter, -RtfTokenizer::kParameterLimit);
     QCOMPARE(tokenizer.next().type, T::End);
 
-    RtfTokenizer pastEnd(QByteArray("\\bin999 abc"));
+    const QByteArray binaryPastEnd("\\bin999 abc");
+    RtfTokenizer pastEnd(binaryPastEnd);
     QCOMPARE(pastEnd.next().type, T::Binary);
     QCOMPARE(pastEnd.next().type, T::End);
 }
