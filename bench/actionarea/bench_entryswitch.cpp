@@ -79,8 +79,7 @@ int main(int argc, char* argv[])
         }
     }
     std::sort(millis.begin(), millis.end());
-    std::printf("switching safeguard entries with Action Taken open (20 KB documents), %zu switches\n",
-                millis.size());
+    std::printf("switching safeguard entries with Action Taken open (20 KB documents), %zu switches\n", millis.size());
     std::printf("  min %.2f ms   median %.2f ms   90th percentile %.2f ms   max %.2f ms   (target: under 16 ms)\n",
                 millis.front(), millis[millis.size() / 2], millis[millis.size() * 9 / 10], millis.back());
     return 0;

@@ -17,7 +17,7 @@ QAction* addItem(QMenu* menu, const QString& caption, const QString& name)
 } // namespace
 
 ActionAreaActions ActionAreaActions::build(QMenu* options, QMenu* gridBackgroundMenu, QAction* deleteItem,
-                                            QAction* clearGrid, QAction* insertRow)
+                                           QAction* clearGrid, QAction* insertRow)
 {
     ActionAreaActions a;
     a.gridBackgroundMenu = gridBackgroundMenu;

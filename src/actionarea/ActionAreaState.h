@@ -4,7 +4,8 @@
 #include <QString>
 
 // View codes: the positions of the Action Area's left-hand buttons.
-enum ViewCode : int {
+enum ViewCode : int
+{
     StandardsOverviewView = 0,
     TimelineView = 1,
     AdministrativeView = 2,
@@ -18,7 +19,13 @@ enum ViewCode : int {
 };
 
 // Current pane codes: 3-5 the editable documents, 0 a reference pane or none.
-enum PaneCode : int { ReferenceOrNoPane = 0, ActionTakenPane = 3, CommentsNotesPane = 4, PoliciesPane = 5 };
+enum PaneCode : int
+{
+    ReferenceOrNoPane = 0,
+    ActionTakenPane = 3,
+    CommentsNotesPane = 4,
+    PoliciesPane = 5
+};
 
 struct ActionAreaState
 {

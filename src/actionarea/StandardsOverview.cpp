@@ -68,7 +68,9 @@ const QList<Standard>& standards(int group)
         {"WorkStation Security", "164.310(c)", {{nullptr, 'R', 28}}},
         {"Device and Media Controls",
          "164.310(d)(1)",
-         {{"Disposal", 'R', 29}, {"Media Re-use", 'R', 30}, {"Accountability", 'A', 31},
+         {{"Disposal", 'R', 29},
+          {"Media Re-use", 'R', 30},
+          {"Accountability", 'A', 31},
           {"Data Backup and Storage", 'A', 32}}},
     };
     static const QList<Standard> technical = {

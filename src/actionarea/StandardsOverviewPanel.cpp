@@ -88,14 +88,14 @@ void StandardsOverviewPanel::pressOverviewButton(int group)
 void StandardsOverviewPanel::fillRows(int group)
 {
     m_group = group;
-    const QList<QStringList> rows = StandardsOverview::rows(group, [this](int entryNumber) {
-        return m_statuses.slot(SafeguardCatalog::statusRecord(entryNumber));
-    });
+    const QList<QStringList> rows = StandardsOverview::rows(
+        group, [this](int entryNumber) { return m_statuses.slot(SafeguardCatalog::statusRecord(entryNumber)); });
     m_grid->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < kColumnCount; ++c) {
             // The cells keep CR LF between lines; the grid shows each as one line.
-            auto* item = new QTableWidgetItem(QString(rows[r][c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            auto* item =
+                new QTableWidgetItem(QString(rows[r][c]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             const bool leftAligned = c == 0 || c == 2;
             item->setTextAlignment(Qt::AlignTop | (leftAligned ? Qt::AlignLeft : Qt::AlignHCenter));
             item->setData(Qt::UserRole, rows[r][c]);

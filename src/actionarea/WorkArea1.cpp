@@ -33,21 +33,26 @@
 namespace {
 
 const QStringList kLeftHandCaptions = {
-    QStringLiteral("HIPAA Security Standards"),   QStringLiteral("Safeguard Project Timeline "),
-    QStringLiteral("Administrative Safeguards"),  QStringLiteral("Physical Safeguards"),
-    QStringLiteral("Technical Safeguards"),       QStringLiteral("Organization Requirements"),
+    QStringLiteral("HIPAA Security Standards"),    QStringLiteral("Safeguard Project Timeline "),
+    QStringLiteral("Administrative Safeguards"),   QStringLiteral("Physical Safeguards"),
+    QStringLiteral("Technical Safeguards"),        QStringLiteral("Organization Requirements"),
     QStringLiteral("Policies and Proceedures..."), QStringLiteral("Risk Analysis Worksheets"),
-    QStringLiteral("Disaster Recovery Plan"),     QStringLiteral("Sample Safeguard Entry")};
+    QStringLiteral("Disaster Recovery Plan"),      QStringLiteral("Sample Safeguard Entry")};
 
 const QString kTitlePrefix = QStringLiteral("Action Area - ");
 
-enum HelpContexts { kPrintPanelHelp = 1014, kTimelineHelp = 2009, kWorksheetHelp = 3010, kRiskAnalysisHelp = 3044,
-                    kDisasterPlanHelp = 3048 };
+enum HelpContexts
+{
+    kPrintPanelHelp = 1014,
+    kTimelineHelp = 2009,
+    kWorksheetHelp = 3010,
+    kRiskAnalysisHelp = 3044,
+    kDisasterPlanHelp = 3048
+};
 
 } // namespace
 
-WorkArea1::WorkArea1(QWidget* startScreen)
-    : QMainWindow(startScreen), m_startScreen(startScreen)
+WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(startScreen), m_startScreen(startScreen)
 {
     setObjectName(QStringLiteral("WorkArea1"));
     setWindowTitle(QStringLiteral("Action Area"));
@@ -145,9 +150,9 @@ void WorkArea1::buildMenus()
 {
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     m_optionsMenu->setObjectName(QStringLiteral("mOptions"));
-    m_actions = ActionAreaActions::build(m_optionsMenu, m_timeline->gridBackgroundMenu(),
-                                         m_timeline->deleteItemAction(), m_timeline->clearGridAction(),
-                                         m_timeline->insertRowAction());
+    m_actions =
+        ActionAreaActions::build(m_optionsMenu, m_timeline->gridBackgroundMenu(), m_timeline->deleteItemAction(),
+                                 m_timeline->clearGridAction(), m_timeline->insertRowAction());
     m_worksheet->connectMenuActions();
     m_worksheet->setViewDocument(
         TimelineView, [this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); });
@@ -177,8 +182,8 @@ void WorkArea1::installOptionsPopup()
         bool insideDocument = false;
         for (QWidget* p = w; p; p = p->parentWidget())
             insideDocument = insideDocument || qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p);
-        if (!insideDocument && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QFrame*>(w) ||
-                                w->objectName().startsWith(QLatin1String("viewPanel"))))
+        if (!insideDocument && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                qobject_cast<QFrame*>(w) || w->objectName().startsWith(QLatin1String("viewPanel"))))
             watched.append(w);
     }
     (new OptionsPopup(m_optionsMenu, this))->watch(watched);
@@ -351,7 +356,6 @@ void WorkArea1::pressLeftHandButton(int v)
 
 void WorkArea1::pressSafeguardButton(int groupCode, int index)
 {
-
     const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, index);
     if (!entry)
         return;
@@ -387,9 +391,10 @@ void WorkArea1::enterSampleView()
     m_worksheet->setStatusText(QStringLiteral("Completed"));
     m_worksheet->waitForPane();
     if (!m_state.sampleNoticeShown) {
-        Messages::show(QStringLiteral("This sample was created so you can see\rhow program works and can be used.\r\rYou "
-                                      "can make changes etc. but cannot save\rchanges so Sample will remain in program."),
-                       QStringLiteral("Sample Safeguard Entry"), Messages::Buttons::Ok, Messages::Icon::Information);
+        Messages::show(
+            QStringLiteral("This sample was created so you can see\rhow program works and can be used.\r\rYou "
+                           "can make changes etc. but cannot save\rchanges so Sample will remain in program."),
+            QStringLiteral("Sample Safeguard Entry"), Messages::Buttons::Ok, Messages::Icon::Information);
         m_state.sampleNoticeShown = true;
     }
 }

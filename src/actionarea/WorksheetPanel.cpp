@@ -19,11 +19,11 @@
 namespace {
 
 const char* const kPaneCaptions[WorksheetPanel::kPaneCount] = {
-    "References in Rule", "Action Taken", "Comments/Notes", "Policies && Procedures/Plan",
+    "References in Rule",           "Action Taken",          "Comments/Notes", "Policies && Procedures/Plan",
     "Implementation specification", "Additional Information"};
-const char* const kPaneNames[WorksheetPanel::kPaneCount] = {
-    "referencesInRulePane", "actionTakenPane", "commentsNotesPane", "policiesPane", "specificationPane",
-    "additionalInformationPane"};
+const char* const kPaneNames[WorksheetPanel::kPaneCount] = {"referencesInRulePane", "actionTakenPane",
+                                                            "commentsNotesPane",    "policiesPane",
+                                                            "specificationPane",    "additionalInformationPane"};
 
 const QString kSampleFiles[3] = {QStringLiteral("SampleAct.Dat"), QStringLiteral("SampleCom.Dat"),
                                  QStringLiteral("SamplePol.Dat")};
@@ -74,8 +74,8 @@ WorksheetPanel::WorksheetPanel(ActionAreaState& state, StatusStore& statuses, Ac
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_editorArea, 1);
     auto* column = new QVBoxLayout();
-    for (QPushButton* b : {m_printButton, m_saveButton, m_exitButton, m_fontButton, m_thesaurusButton, m_spellButton,
-                           m_templateButton})
+    for (QPushButton* b :
+         {m_printButton, m_saveButton, m_exitButton, m_fontButton, m_thesaurusButton, m_spellButton, m_templateButton})
         column->addWidget(b);
     column->addWidget(m_textLocation);
     column->addStretch();
@@ -100,7 +100,8 @@ void WorksheetPanel::buildHeader()
     m_statusList->setEditable(false);
     m_statusList->setMinimumContentsLength(15);
     connect(m_statusList, qOverload<int>(&QComboBox::activated), this, &WorksheetPanel::onStatusPicked);
-    m_complianceButton = makeButton(QStringLiteral("Compliance Status"), QStringLiteral("complianceStatusButton"), m_header);
+    m_complianceButton =
+        makeButton(QStringLiteral("Compliance Status"), QStringLiteral("complianceStatusButton"), m_header);
     m_complianceButton->hide();
     connect(m_complianceButton, &QPushButton::clicked, this, &WorksheetPanel::showComplianceTerms);
 
@@ -117,7 +118,8 @@ void WorksheetPanel::buildHeader()
     m_paneGroup = new QButtonGroup(this);
     for (int p = 0; p < kPaneCount; ++p) {
         const bool isAction = p == ActionTaken || p == CommentsNotes || p == PoliciesProcedures;
-        auto* radio = new QRadioButton(QString::fromLatin1(kPaneCaptions[p]), isAction ? m_actionsFrame : m_referencesFrame);
+        auto* radio =
+            new QRadioButton(QString::fromLatin1(kPaneCaptions[p]), isAction ? m_actionsFrame : m_referencesFrame);
         radio->setObjectName(QString::fromLatin1(kPaneNames[p]));
         m_panes[p] = radio;
         m_paneGroup->addButton(radio, p);
@@ -332,7 +334,8 @@ void WorksheetPanel::openActionPane(int paneCode)
     if (m_state.dirty)
         savePrompt();
     const SafeguardEntry* entry = SafeguardCatalog::entry(m_state.entryNumber());
-    setTemplateButtonEnabled(paneCode == PoliciesPane && !(entry && entry->isOverview && m_state.viewCode != SampleView));
+    setTemplateButtonEnabled(paneCode == PoliciesPane &&
+                             !(entry && entry->isOverview && m_state.viewCode != SampleView));
     m_state.currentPane = paneCode;
     m_editor->setLocked(false);
     m_editor->setPlaceholderText(QString());

@@ -24,7 +24,15 @@ class WorksheetPanel : public QWidget
     Q_OBJECT
 public:
     // The six panes, in the order they are re-opened after an entry change.
-    enum Pane { ReferencesInRule, ActionTaken, CommentsNotes, PoliciesProcedures, Specification, AdditionalInfo };
+    enum Pane
+    {
+        ReferencesInRule,
+        ActionTaken,
+        CommentsNotes,
+        PoliciesProcedures,
+        Specification,
+        AdditionalInfo
+    };
     static constexpr int kPaneCount = 6;
 
     WorksheetPanel(ActionAreaState& state, StatusStore& statuses, ActionAreaActions& actions,
@@ -34,8 +42,16 @@ public:
     void connectMenuActions();
 
     // Services that other parts of the program provide to the worksheet.
-    enum Service { PrintService, FontSelectService, ThesaurusService, SpellCheckService, InsertTemplateService,
-                   CopyToClipboardService, ServiceCount };
+    enum Service
+    {
+        PrintService,
+        FontSelectService,
+        ThesaurusService,
+        SpellCheckService,
+        InsertTemplateService,
+        CopyToClipboardService,
+        ServiceCount
+    };
     bool hasService(Service service) const { return bool(m_services[service]); }
     void setService(Service service, std::function<void()> handler);
     // The save command of a view whose document is kept elsewhere (timeline, worksheets,

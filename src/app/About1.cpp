@@ -24,7 +24,8 @@ About1::About1(QWidget* parent) : QDialog(parent)
     QLabel* name = makeProductNameLabel(20, this);
     QLabel* version = makeVersionLabel(this);
     auto* description = new QLabel(
-        QStringLiteral("A workbook for the HIPAA Security Rule\n(45 CFR 164.308 - 164.316) and its documentation."), this);
+        QStringLiteral("A workbook for the HIPAA Security Rule\n(45 CFR 164.308 - 164.316) and its documentation."),
+        this);
     description->setObjectName(QStringLiteral("descriptionLabel"));
     auto* webSite = new QLabel(QStringLiteral("Web Site: <a href=\"%1\">%1</a>").arg(WebLinks::kMakerWebSite), this);
     webSite->setObjectName(QStringLiteral("webSiteLabel"));

@@ -21,7 +21,7 @@ bool writeDisplayMode(HINFO1::DisplayMode mode);
 struct Background
 {
     bool systemDefault = false; // "Def": the system's window colour, whatever it is at the time
-    QColor colour;               // valid unless systemDefault
+    QColor colour;              // valid unless systemDefault
 };
 
 // Empty or unreadable record: blue (colour number 0xFF0000, red in the low byte).

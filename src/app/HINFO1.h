@@ -5,16 +5,27 @@
 
 namespace HINFO1 {
 
-enum DisplayMode : short { FullScreenDisplay = 0, SmallerScreenDisplay = 9 };
+enum DisplayMode : short
+{
+    FullScreenDisplay = 0,
+    SmallerScreenDisplay = 9
+};
 
 // The screen a tab press asked for: 0 Action Area, 1 Information Advisor,
 // 2 Security Rule, 3 Miscellaneous, 4 Exit Program.
-enum ScreenRequest : short { ActionAreaScreen = 0, InformationAdvisorScreen, SecurityRuleScreen, MiscellaneousScreen, ExitProgram };
+enum ScreenRequest : short
+{
+    ActionAreaScreen = 0,
+    InformationAdvisorScreen,
+    SecurityRuleScreen,
+    MiscellaneousScreen,
+    ExitProgram
+};
 
 struct State
 {
     short displayMode = FullScreenDisplay;
-    short splashShown = 0; // 99 once the splash has been shown in this run
+    short splashShown = 0;    // 99 once the splash has been shown in this run
     int startScreenWidth = 0; // twips
     int startScreenHeight = 0;
     QColor backgroundColour;

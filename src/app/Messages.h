@@ -8,9 +8,26 @@ class QWidget;
 
 namespace Messages {
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
-enum class Icon { Information, Question, Exclamation, Stop };
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Buttons
+{
+    Ok,
+    YesNo,
+    YesNoCancel
+};
+enum class Icon
+{
+    Information,
+    Question,
+    Exclamation,
+    Stop
+};
+enum class Answer
+{
+    Ok,
+    Yes,
+    No,
+    Cancel
+};
 
 struct Shown
 {

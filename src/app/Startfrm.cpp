@@ -80,7 +80,8 @@ void Startfrm::buildControls()
     auto* panelLayout = new QVBoxLayout(m_centralPanel);
     panelLayout->setContentsMargins(24, 24, 24, 24);
     panelLayout->setSpacing(12);
-    m_fullScreenButton = makeButton(QStringLiteral("&Full Screen Display"), QStringLiteral("fullScreenButton"), m_centralPanel);
+    m_fullScreenButton =
+        makeButton(QStringLiteral("&Full Screen Display"), QStringLiteral("fullScreenButton"), m_centralPanel);
     m_smallerScreenButton =
         makeButton(QStringLiteral("&Smaller Screen Display"), QStringLiteral("smallerScreenButton"), m_centralPanel);
     m_beginButton =
@@ -98,7 +99,6 @@ void Startfrm::buildControls()
     m_systemColourLabel->setObjectName(QStringLiteral("systemColourLabel"));
     m_systemColourLabel->setAutoFillBackground(true);
     m_systemColourLabel->hide();
-
 }
 
 void Startfrm::buildMenus()
@@ -303,8 +303,9 @@ void Startfrm::switchDisplayMode(short mode)
 void Startfrm::chooseBackgroundColour()
 {
     const Messages::Answer answer = Messages::show(
-        QStringLiteral("Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\rNo = "
-                       "Current System Default Color will be selected."),
+        QStringLiteral(
+            "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\rNo = "
+            "Current System Default Color will be selected."),
         QStringLiteral("Background Color"), Messages::Buttons::YesNoCancel, Messages::Icon::Information);
     if (answer == Messages::Answer::Cancel)
         return;

@@ -90,10 +90,7 @@ private:
     RichTextBox* editor() const { return sheet()->editor(); }
     void click(WorksheetPanel::Pane pane) { QTest::mouseClick(sheet()->paneButton(pane), Qt::LeftButton); }
     void pressLeft(int v) { QTest::mouseClick(m_area->leftHandButton(v), Qt::LeftButton); }
-    void pressSafeguard(int g, int i)
-    {
-        QTest::mouseClick(m_area->safeguardPanel()->button(g, i), Qt::LeftButton);
-    }
+    void pressSafeguard(int g, int i) { QTest::mouseClick(m_area->safeguardPanel()->button(g, i), Qt::LeftButton); }
 
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<WorkArea1> m_area;
@@ -146,8 +143,7 @@ void TestWorkArea::safeguardTitlesAndHeadings()
     pressLeft(2);
     QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - Administrative Safeguards - Risk Analysis"));
     pressSafeguard(2, 15);
-    QCOMPARE(m_area->windowTitle(),
-             QStringLiteral("Action Area - Administrative Safeguards - Response and Reporting"));
+    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - Administrative Safeguards - Response and Reporting"));
     QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Standard: Security Incident Procedures"));
     QCOMPARE(sheet()->sectionLabel()->text(), QStringLiteral(" Section: 164.308(a)(6)"));
     QCOMPARE(sheet()->specificationLabel()->text(), QStringLiteral(" Specification: Response and Reporting (R)"));
@@ -337,7 +333,9 @@ void TestWorkArea::statusPicksAreStored()
     QComboBox* list = sheet()->statusList();
     list->setCurrentIndex(3);
     emit list->activated(3); // the user's pick
-    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).left(11), QByteArray("\x09\x00" "Completed", 11));
+    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).left(11), QByteArray("\x09\x00"
+                                                                              "Completed",
+                                                                              11));
     QVERIFY(Messages::takeShown().isEmpty());
 
     // A fresh Action Area reads it back.
@@ -372,8 +370,13 @@ void TestWorkArea::notImplementedWarnsEveryTime()
     emit list->activated(3);
     const QByteArray stat = m_folder->read(QStringLiteral("Stat1.Fil"));
     QCOMPARE(stat.size(), 600);
-    QCOMPARE(stat.left(11), QByteArray("\x09\x00" "Completed", 11));
-    QCOMPARE(stat.mid(580, 20), QByteArray("\x07\x00" "Working", 9) + QByteArray(11, '\0'));
+    QCOMPARE(stat.left(11), QByteArray("\x09\x00"
+                                       "Completed",
+                                       11));
+    QCOMPARE(stat.mid(580, 20), QByteArray("\x07\x00"
+                                           "Working",
+                                           9) +
+                                    QByteArray(11, '\0'));
 }
 
 void TestWorkArea::failedSaveKeepsTheChanges()
@@ -535,7 +538,8 @@ void TestWorkArea::overviewShowsStoredStatuses()
     emit sheet()->statusList()->activated(2);
     pressLeft(0);
     StandardsOverviewPanel* overview = m_area->overview();
-    QCOMPARE(overview->groupLabel()->text(), QString::fromUtf8("Administrative Safeguards\u00A7" "164.308"));
+    QCOMPARE(overview->groupLabel()->text(), QString::fromUtf8("Administrative Safeguards\u00A7"
+                                                               "164.308"));
     QCOMPARE(overview->grid()->rowCount(), 9);
     QTest::mouseClick(overview->button(1), Qt::LeftButton);
     QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - HIPAA Security Standards - Physical Safeguards"));

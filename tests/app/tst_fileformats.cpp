@@ -43,7 +43,8 @@ void TestFileFormats::codePageCoversEveryByte()
 
 void TestFileFormats::codePageReplacesUnknownCharacters()
 {
-    QCOMPARE(CodePage::fromUnicode(QStringLiteral("a\u20ACb\u4E2D\u2014")), QByteArray("a\x80" "b?\x97"));
+    QCOMPARE(CodePage::fromUnicode(QStringLiteral("a\u20ACb\u4E2D\u2014")), QByteArray("a\x80"
+                                                                                       "b?\x97"));
 }
 
 void TestFileFormats::numberTextHasSignBlank()
@@ -75,7 +76,10 @@ void TestFileFormats::textRecordKeepsRestOfRecord()
     RecordFile file(QStringLiteral("Stat1.Fil"), 20);
     QVERIFY(file.writeText(2, QString::fromUtf8("Caf\u00E9")));
     QByteArray expected = original;
-    expected.replace(20, 6, QByteArray("\x04\x00" "Caf\xE9", 6));
+    expected.replace(20, 6,
+                     QByteArray("\x04\x00"
+                                "Caf\xE9",
+                                6));
     QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")), expected);
 }
 
@@ -85,7 +89,11 @@ void TestFileFormats::writePastEndExtendsWithZeros()
     folder.write(QStringLiteral("RAList.Fil"), QByteArray(7, 'z'));
     RecordFile file(QStringLiteral("RAList.Fil"), 20);
     QVERIFY(file.writeText(3, QStringLiteral("A")));
-    QByteArray expected = QByteArray(7, 'z') + QByteArray(33, '\0') + QByteArray("\x01\x00" "A", 3) + QByteArray(17, '\0');
+    QByteArray expected = QByteArray(7, 'z') + QByteArray(33, '\0') +
+                          QByteArray("\x01\x00"
+                                     "A",
+                                     3) +
+                          QByteArray(17, '\0');
     QCOMPARE(folder.read(QStringLiteral("RAList.Fil")), expected);
 }
 
@@ -97,7 +105,9 @@ void TestFileFormats::taggedValues()
     QCOMPARE(folder.read(QStringLiteral("HINV3.Fil")).mid(20, 6), QByteArray("\x03\x00\x00\x00\xFF\x00", 6));
     QCOMPARE(std::get<std::int32_t>(file.readTagged(3)), 16711680);
     QVERIFY(file.writeTagged(3, QStringLiteral("Def")));
-    QCOMPARE(folder.read(QStringLiteral("HINV3.Fil")).mid(20, 7), QByteArray("\x08\x00\x03\x00" "Def", 7));
+    QCOMPARE(folder.read(QStringLiteral("HINV3.Fil")).mid(20, 7), QByteArray("\x08\x00\x03\x00"
+                                                                             "Def",
+                                                                             7));
     QCOMPARE(std::get<QString>(file.readTagged(3)), QStringLiteral("Def"));
     QVERIFY(std::holds_alternative<std::monostate>(file.readTagged(1)));
 }
@@ -107,7 +117,10 @@ void TestFileFormats::brokenRecordsReadAsEmpty_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("seven bytes") << QByteArray("\x03\x00Yes\x00\x00", 7) << QString();
-    QTest::newRow("huge length") << (QByteArray(680, '\0') + QByteArray("\x60\xEA" "Yes", 5)) << QStringLiteral("Yes");
+    QTest::newRow("huge length") << (QByteArray(680, '\0') + QByteArray("\x60\xEA"
+                                                                        "Yes",
+                                                                        5))
+                                 << QStringLiteral("Yes");
     QTest::newRow("cut inside record") << (QByteArray(680, '\0') + QByteArray("\x03\x00Y", 3)) << QStringLiteral("Y");
     QTest::newRow("empty") << QByteArray() << QString();
 }

@@ -110,8 +110,8 @@ void TestStartScreen::menusCarryEveryCaption()
     Startfrm screen;
     QMenu* options = topMenu(&screen, QStringLiteral("&Options"));
     QVERIFY(options);
-    QCOMPARE(menuCaptions(options), (QStringList{"&Background Color", "&Program Display", "-", "&Begin Program", "-",
-                                                 "E&xit"}));
+    QCOMPARE(menuCaptions(options),
+             (QStringList{"&Background Color", "&Program Display", "-", "&Begin Program", "-", "E&xit"}));
     QMenu* display = options->actions().at(1)->menu();
     QCOMPARE(menuCaptions(display), (QStringList{"&Full Screen Display", "&Smaller Screen Display"}));
     QMenu* utilities = topMenu(&screen, QStringLiteral("Utilities"));
@@ -206,9 +206,12 @@ void TestStartScreen::brokenSettingsFilesGiveDefaults_data()
 {
     QTest::addColumn<QByteArray>("grid");
     QTest::addColumn<QByteArray>("colour");
-    QTest::newRow("seven bytes") << QByteArray("\x03\x00Yes\x00\x00", 7) << QByteArray("\x03\x00\xFF\x00\x00\x00\x00", 7);
+    QTest::newRow("seven bytes") << QByteArray("\x03\x00Yes\x00\x00", 7)
+                                 << QByteArray("\x03\x00\xFF\x00\x00\x00\x00", 7);
     QTest::newRow("huge lengths") << (QByteArray(680, 'x') + QByteArray("\x60\xEA", 2))
-                                  << (QByteArray(20, 'x') + QByteArray("\x08\x00\x60\xEA" "Def", 7));
+                                  << (QByteArray(20, 'x') + QByteArray("\x08\x00\x60\xEA"
+                                                                       "Def",
+                                                                       7));
     QTest::newRow("nonsense") << QByteArray(2000, '\xFF') << QByteArray(30, '\xFF');
 }
 
@@ -235,13 +238,16 @@ void TestStartScreen::backgroundColourPrompt()
     const QList<Messages::Shown> shown = Messages::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).title, QStringLiteral("Background Color"));
-    QCOMPARE(shown.at(0).text, QStringLiteral("Select New Color or Use System Default Color?\r\rYes = Color Selection "
-                                              "Panel will appear.\rNo = Current System Default Color will be selected."));
+    QCOMPARE(shown.at(0).text,
+             QStringLiteral("Select New Color or Use System Default Color?\r\rYes = Color Selection "
+                            "Panel will appear.\rNo = Current System Default Color will be selected."));
     QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNoCancel);
 
     Messages::queueAnswer(Messages::Answer::No);
     screen.chooseBackgroundColour();
-    QCOMPARE(m_folder->read(QStringLiteral("HINV3.Fil")).mid(20, 7), QByteArray("\x08\x00\x03\x00" "Def", 7));
+    QCOMPARE(m_folder->read(QStringLiteral("HINV3.Fil")).mid(20, 7), QByteArray("\x08\x00\x03\x00"
+                                                                                "Def",
+                                                                                7));
     QCOMPARE(screen.backgroundColour(), QApplication::palette().color(QPalette::Window));
 
     QColor offered;
