@@ -6,23 +6,6 @@
 #include "app/RecordFile.h"
 
 #include <QFileInfo>
-#include <QtEndian>
-
-namespace {
-
-// A whole 20-byte record: length, text bytes, zeros. RecordFile's text writes keep the
-// bytes after the text as they were, and a status record must not carry the tail of a
-// longer earlier value, so the record is laid out here and written in one piece.
-QByteArray statusRecordBytes(const QString& text)
-{
-    const QByteArray bytes = CodePage::fromUnicode(text).left(StatusStore::kMaxTextLength);
-    QByteArray record(StatusStore::kRecordLength, '\0');
-    qToLittleEndian<quint16>(quint16(bytes.size()), record.data());
-    record.replace(2, bytes.size(), bytes);
-    return record;
-}
-
-} // namespace
 
 bool StatusStore::isNotImplemented(const QString& text)
 {
@@ -64,15 +47,9 @@ bool StatusStore::pick(int record, const QString& text, QString* error)
             *error = QStringLiteral("There is no status record %1.").arg(record);
         return false;
     }
-    const QString path = DataFolder::path(kFileName);
-    QByteArray whole;
-    readWholeFile(path, &whole);
-    const int offset = (record - 1) * kRecordLength;
-    if (whole.size() < offset + kRecordLength)
-        whole.append(QByteArray(offset + kRecordLength - whole.size(), '\0'));
-    whole.replace(offset, kRecordLength, statusRecordBytes(text));
+    // The whole record is written, so a shorter value leaves no tail of a longer earlier one.
     QString why;
-    if (!writeFileAtomically(path, whole, &why)) {
+    if (!RecordFile(kFileName, kRecordLength).writeWholeText(record, text, &why)) {
         if (error)
             *error = QStringLiteral("The status could not be saved to %1: %2").arg(kFileName, why);
         return false;

@@ -281,8 +281,7 @@ void WorksheetPanel::onStatusPicked(int index)
         return; // the sample shows its status but keeps none
     QString error;
     if (!m_statuses.pick(record, picked, &error)) {
-        Messages::show(QStringLiteral("The status could not be saved to Stat1.Fil.\r") + error,
-                       QStringLiteral("Save Status"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        Messages::show(error, QStringLiteral("Save Status"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
     }
     if (StatusStore::isNotImplemented(picked)) {
         Messages::show(StatusStore::kNotImplementedText, StatusStore::kNotImplementedTitle, Messages::Buttons::Ok,

@@ -77,6 +77,13 @@ bool RecordFile::writeText(int r, const QString& text, QString* error)
     return writeValue(r, encodeText(text, m_recordLength), error);
 }
 
+bool RecordFile::writeWholeText(int r, const QString& text, QString* error)
+{
+    QByteArray record = encodeText(text, m_recordLength);
+    record.append(QByteArray(m_recordLength - record.size(), '\0'));
+    return writeValue(r, record, error);
+}
+
 bool RecordFile::writeTagged(int r, const TaggedValue& value, QString* error)
 {
     QByteArray bytes(2, '\0');

@@ -28,6 +28,8 @@ public:
     // after the value, exactly as they were. A record past the end extends the
     // file with zeros. The whole file is replaced atomically.
     bool writeText(int r, const QString& text, QString* error = nullptr);
+    // The text, then zeros to the end of the record: nothing of a longer earlier value is left.
+    bool writeWholeText(int r, const QString& text, QString* error = nullptr);
     bool writeTagged(int r, const TaggedValue& value, QString* error = nullptr);
 
     QString name() const { return m_name; }

@@ -19,6 +19,7 @@ private slots:
     void textRecordLayout();
     void textRecordKeepsRestOfRecord();
     void writePastEndExtendsWithZeros();
+    void wholeTextLeavesNoTail();
     void taggedValues();
     void brokenRecordsReadAsEmpty_data();
     void brokenRecordsReadAsEmpty();
@@ -95,6 +96,16 @@ void TestFileFormats::writePastEndExtendsWithZeros()
                                      3) +
                           QByteArray(17, '\0');
     QCOMPARE(folder.read(QStringLiteral("RAList.Fil")), expected);
+}
+
+void TestFileFormats::wholeTextLeavesNoTail()
+{
+    TestFolder folder(false);
+    RecordFile file(QStringLiteral("Stat1.Fil"), 20);
+    QVERIFY(file.writeWholeText(2, QStringLiteral("Not Implemented")));
+    QVERIFY(file.writeWholeText(2, QStringLiteral("Yes")));
+    QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")),
+             QByteArray(20, '\0') + QByteArray("\x03\x00Yes", 5) + QByteArray(15, '\0'));
 }
 
 void TestFileFormats::taggedValues()
