@@ -323,6 +323,10 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (!isReadOnly() && toggleStyleShortcut(event)) {
+        event->accept();
+        return;
+    }
     const QString typed = event->text();
     if (!typed.isEmpty()) {
         QString text = typed;
@@ -342,6 +346,26 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
         }
     }
     QTextEdit::keyPressEvent(event);
+}
+
+bool RichTextBox::toggleStyleShortcut(const QKeyEvent* event)
+{
+    // Ctrl+B, Ctrl+I and Ctrl+U switch bold, italic and underline, as in word processors.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_B:
+        setSelBold(!selBold());
+        return true;
+    case Qt::Key_I:
+        setSelItalic(!selItalic());
+        return true;
+    case Qt::Key_U:
+        setSelUnderline(!selUnderline());
+        return true;
+    default:
+        return false;
+    }
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event)

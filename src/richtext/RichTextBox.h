@@ -84,6 +84,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    bool toggleStyleShortcut(const QKeyEvent* event);
     QTextCharFormat selectionFormat() const;
 
     bool m_locked = false;

@@ -25,6 +25,7 @@ private slots:
     void lockedKeepsUserOut();
     void contentChangedForProgramChanges();
     void tabTypesATab();
+    void styleShortcutsToggleWhileTyping();
     void keyEvents();
     void mouseDownAndFocus();
     void selectionRtfHoldsOnlyTheSelection();
@@ -308,6 +309,34 @@ void TestRichTextBox::tabTypesATab()
     QTest::keyClick(&box, Qt::Key_Tab);
     QTest::keyClick(&box, Qt::Key_B);
     QCOMPARE(box.text(), QStringLiteral("a\tb"));
+}
+
+void TestRichTextBox::styleShortcutsToggleWhileTyping()
+{
+    RichTextBox box;
+    QTest::keyClicks(&box, QStringLiteral("a"));
+    QTest::keyClick(&box, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClicks(&box, QStringLiteral("b"));
+    QTest::keyClick(&box, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClicks(&box, QStringLiteral("c"));
+    QCOMPARE(box.text(), QStringLiteral("abc"));
+    auto formatAt = [&box](int position) {
+        QTextCursor cursor(box.document());
+        cursor.setPosition(position);
+        return cursor.charFormat();
+    };
+    QVERIFY(formatAt(1).fontWeight() < QFont::Bold);
+    QVERIFY(formatAt(2).fontWeight() >= QFont::Bold);
+    QVERIFY(formatAt(3).fontWeight() < QFont::Bold);
+    QVERIFY(formatAt(3).fontItalic() && formatAt(3).fontUnderline());
+
+    // A locked box takes no shortcut either.
+    box.selectAll();
+    box.setLocked(true);
+    QTest::keyClick(&box, Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(formatAt(1).fontWeight() < QFont::Bold);
 }
 
 void TestRichTextBox::keyEvents()
