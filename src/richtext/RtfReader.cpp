@@ -334,22 +334,6 @@ struct Picture
     int scaleY = 100;
 };
 
-int clampInt(int value, int low, int high)
-{
-    return std::max(low, std::min(value, high));
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 class Reader
 {
 public:
@@ -566,7 +550,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         }
     }
     if (s.destination == Destination::ColorTable) {
-        const int value = clampInt(param, 0, 255);
+        const int value = std::clamp(param, 0, 255);
         if (word == Word::Red)
             m_red = value;
         else if (word == Word::Green)
@@ -587,22 +571,22 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
             m_picture.kind = PictureKind::Other;
             break;
         case Word::PictureWidth:
-            m_picture.width = clampInt(param, 0, 100000);
+            m_picture.width = std::clamp(param, 0, 100000);
             break;
         case Word::PictureHeight:
-            m_picture.height = clampInt(param, 0, 100000);
+            m_picture.height = std::clamp(param, 0, 100000);
             break;
         case Word::PictureGoalWidth:
-            m_picture.goalWidth = clampInt(param, 0, 1000000);
+            m_picture.goalWidth = std::clamp(param, 0, 1000000);
             break;
         case Word::PictureGoalHeight:
-            m_picture.goalHeight = clampInt(param, 0, 1000000);
+            m_picture.goalHeight = std::clamp(param, 0, 1000000);
             break;
         case Word::PictureScaleX:
-            m_picture.scaleX = clampInt(param, 1, 10000);
+            m_picture.scaleX = std::clamp(param, 1, 10000);
             break;
         case Word::PictureScaleY:
-            m_picture.scaleY = clampInt(param, 1, 10000);
+            m_picture.scaleY = std::clamp(param, 1, 10000);
             break;
         default:
             break;
@@ -659,7 +643,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         m_codePage = 850;
         break;
     case Word::AnsiCodePage:
-        m_codePage = clampInt(param, 0, kMaxCodePage);
+        m_codePage = std::clamp(param, 0, kMaxCodePage);
         break;
     case Word::DefaultFont:
         m_defaultFont = param;
@@ -691,13 +675,13 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         s.ch.font = param;
         break;
     case Word::FontSize:
-        s.ch.halfPoints = token.hasParameter && param > 0 ? clampInt(param, 2, kMaxHalfPoints) : kDefaultHalfPoints;
+        s.ch.halfPoints = token.hasParameter && param > 0 ? std::clamp(param, 2, kMaxHalfPoints) : kDefaultHalfPoints;
         break;
     case Word::Foreground:
-        s.ch.foreground = clampInt(param, 0, kMaxCodePage);
+        s.ch.foreground = std::clamp(param, 0, kMaxCodePage);
         break;
     case Word::Background:
-        s.ch.background = clampInt(param, 0, kMaxCodePage);
+        s.ch.background = std::clamp(param, 0, kMaxCodePage);
         break;
     case Word::Super:
         s.ch.vertical = on ? 1 : 0;
@@ -725,7 +709,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         break;
     }
     case Word::UnicodeSkip:
-        s.unicodeSkip = clampInt(param, 0, 16);
+        s.unicodeSkip = std::clamp(param, 0, 16);
         break;
     case Word::Pard:
         s.para = ParaState();
@@ -743,19 +727,19 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         s.para.alignment = Qt::AlignJustify;
         break;
     case Word::LeftIndent:
-        s.para.leftIndent = clampInt(param, -31680, 31680);
+        s.para.leftIndent = std::clamp(param, -31680, 31680);
         break;
     case Word::RightIndent:
-        s.para.rightIndent = clampInt(param, -31680, 31680);
+        s.para.rightIndent = std::clamp(param, -31680, 31680);
         break;
     case Word::FirstIndent:
-        s.para.firstIndent = clampInt(param, -31680, 31680);
+        s.para.firstIndent = std::clamp(param, -31680, 31680);
         break;
     case Word::SpaceBefore:
-        s.para.spaceBefore = clampInt(param, 0, 31680);
+        s.para.spaceBefore = std::clamp(param, 0, 31680);
         break;
     case Word::SpaceAfter:
-        s.para.spaceAfter = clampInt(param, 0, 31680);
+        s.para.spaceAfter = std::clamp(param, 0, 31680);
         break;
     case Word::Par:
         if (s.destination == Destination::Normal)
@@ -802,7 +786,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         break;
     case Word::CellX:
         if (m_cellRight.size() < static_cast<std::size_t>(kMaxTableColumns))
-            m_cellRight.push_back(clampInt(param, 0, 31680 * 4));
+            m_cellRight.push_back(std::clamp(param, 0, 31680 * 4));
         break;
     case Word::Cell:
         if (s.destination == Destination::Normal)
@@ -929,7 +913,7 @@ void Reader::destinationText(std::string_view bytes)
         break;
     case Destination::Picture:
         for (char c : bytes) {
-            const int h = hexValue(c);
+            const int h = RtfTokenizer::hexValue(c);
             if (h < 0)
                 continue;
             if (m_picture.nibble < 0) {

@@ -17,7 +17,9 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
+} // namespace
+
+int RtfTokenizer::hexValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -27,8 +29,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 RtfTokenizer::RtfTokenizer(const QByteArray& data) : m_data(data.constData()), m_size(data.size()) {}
 

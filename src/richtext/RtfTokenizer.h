@@ -39,6 +39,8 @@ public:
     explicit RtfTokenizer(QByteArray&&) = delete;
 
     Token next();
+    // The value of a hexadecimal digit, or -1.
+    static int hexValue(char c);
     qsizetype position() const { return m_pos; }
 
 private:
