@@ -37,13 +37,10 @@ private slots:
     void pickKeepsOtherRecords();
     void shorterValueLeavesNoTail();
     void blankAndFullLengthTexts();
-    void codePageBytes();
     void loadReadsEveryRecord();
     void truncatedFile();
     void recordsBeyondTheEnd();
     void reloadReadsOnlyCatalogRecords();
-    void restartShowsPickedValue();
-    void fileFoundWhateverItsCase();
     void pickOutOfRange();
     void pickFailureKeepsSlot();
     void notImplemented();
@@ -188,16 +185,6 @@ void TestStatusStore::blankAndFullLengthTexts()
     QCOMPARE(store.slot(1), QStringLiteral("ABCDEFGHIJKLMNOPQR"));
 }
 
-void TestStatusStore::codePageBytes()
-{
-    TestFolder folder(false);
-    StatusStore store;
-    QVERIFY(store.pick(1, QString::fromUtf8("R\xC3\xA9vis\xC3\xA9 \xE2\x82\xAC")));
-    QCOMPARE(folder.read("Stat1.Fil"), record("R\xE9vis\xE9 \x80"));
-    store.loadAll();
-    QCOMPARE(store.slot(1), QString::fromUtf8("R\xC3\xA9vis\xC3\xA9 \xE2\x82\xAC"));
-}
-
 void TestStatusStore::loadReadsEveryRecord()
 {
     TestFolder folder(false);
@@ -260,34 +247,6 @@ void TestStatusStore::reloadReadsOnlyCatalogRecords()
     store.loadAll();
     QCOMPARE(store.slot(43), QStringLiteral("Pending"));
     QCOMPARE(store.slot(50), QStringLiteral("Yes"));
-}
-
-void TestStatusStore::restartShowsPickedValue()
-{
-    TestFolder folder(false);
-    {
-        StatusStore store;
-        store.loadAll();
-        QVERIFY(store.pick(1, "Completed"));
-        QVERIFY(store.pick(46, "Pending"));
-    }
-    StatusStore store;
-    store.loadAll();
-    QCOMPARE(store.slot(1), QStringLiteral("Completed"));
-    QCOMPARE(store.slot(46), QStringLiteral("Pending"));
-}
-
-void TestStatusStore::fileFoundWhateverItsCase()
-{
-    TestFolder folder(false);
-    folder.write("STAT1.FIL", record("Review"));
-    StatusStore store;
-    store.loadAll();
-    QCOMPARE(store.slot(1), QStringLiteral("Review"));
-    QVERIFY(!QFileInfo::exists(folder.filePath("Stat1.Fil")));
-    QVERIFY(store.pick(2, "Working"));
-    QCOMPARE(folder.read("STAT1.FIL"), record("Review") + record("Working"));
-    QVERIFY(!QFileInfo::exists(folder.filePath("Stat1.Fil")));
 }
 
 void TestStatusStore::pickOutOfRange()

@@ -118,6 +118,15 @@ void verifyAcceptanceFormatting(const QTextDocument& document)
     QCOMPARE(alignmentOf(document, QStringLiteral("italic")), Qt::AlignLeft);
 }
 
+// The acceptance document as our writer saves it.
+bool writeAcceptanceRtf(const QString& path)
+{
+    QTextDocument document;
+    buildAcceptanceDocument(&document);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(RtfWriter::write(document)) > 0;
+}
+
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
@@ -154,13 +163,8 @@ bool TestRtfLibreOffice::convert(const QString& file, const QString& format, con
 
 void TestRtfLibreOffice::ourRtfOpensWithItsFormatting()
 {
-    QTextDocument document;
-    buildAcceptanceDocument(&document);
     const QString source = m_dir.filePath(QStringLiteral("ours.rtf"));
-    QFile file(source);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(RtfWriter::write(document));
-    file.close();
+    QVERIFY(writeAcceptanceRtf(source));
 
     const QString out = m_dir.filePath(QStringLiteral("html"));
     QVERIFY(convert(source, QStringLiteral("html"), out));
@@ -178,13 +182,8 @@ void TestRtfLibreOffice::ourRtfOpensWithItsFormatting()
 
 void TestRtfLibreOffice::ourRtfSurvivesLibreOfficeRtf()
 {
-    QTextDocument document;
-    buildAcceptanceDocument(&document);
     const QString source = m_dir.filePath(QStringLiteral("saved.rtf"));
-    QFile file(source);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(RtfWriter::write(document));
-    file.close();
+    QVERIFY(writeAcceptanceRtf(source));
 
     const QString out = m_dir.filePath(QStringLiteral("rtf"));
     QVERIFY(convert(source, QStringLiteral("rtf:Rich Text Format"), out));
