@@ -4,8 +4,8 @@
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
 #include "actionarea/WorksheetPanel.h"
-#include "app/DataFolder.h"
-#include "app/Messages.h"
+#include "base/DataFolder.h"
+#include "base/Messages.h"
 #include "catalog/SafeguardCatalog.h"
 #include "richtext/RtfWriter.h"
 
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     for (int round = 0; round < 3; ++round) {
         for (int group = SafeguardCatalog::kFirstGroupCode; group <= SafeguardCatalog::kLastGroupCode; ++group) {
             area.pressLeftHandButton(group);
-            area.worksheet()->paneButton(WorksheetPanel::ActionTaken)->click();
+            area.worksheet()->paneButton(WorksheetPane::ActionTaken)->click();
             for (int index = 0; index < SafeguardCatalog::group(group)->entryCount; ++index) {
                 timer.start();
                 area.safeguardPanel()->button(group, index)->click();

@@ -1,5 +1,5 @@
 // Times loading and saving a To Do grid with all 500 rows in use; prints the median of several runs.
-#include "app/DataFolder.h"
+#include "base/DataFolder.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"

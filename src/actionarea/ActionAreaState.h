@@ -4,6 +4,8 @@
 #include <QString>
 
 // View codes: the positions of the Action Area's left-hand buttons.
+constexpr int kViewCount = 10;
+
 enum ViewCode : int
 {
     StandardsOverviewView = 0,
@@ -18,29 +20,17 @@ enum ViewCode : int
     SampleView = 9,
 };
 
-// Current pane codes: 3-5 the editable documents, 0 a reference pane or none.
-enum PaneCode : int
-{
-    ReferenceOrNoPane = 0,
-    ActionTakenPane = 3,
-    CommentsNotesPane = 4,
-    PoliciesPane = 5
-};
-
 struct ActionAreaState
 {
     int viewCode = StandardsOverviewView;
     int entryIndex = 0;
-    int currentPane = ReferenceOrNoPane;
-    bool dirty = false;
-    // Raised while the program itself clears or loads the editor, so the change is not the user's.
-    bool loading = false;
     QString titlePrefix;
-    QString currentDocumentFile;
     bool sampleNoticeShown = false;
     bool samplePolicyNoticeShown = false;
 
-    bool isCatalogView() const { return viewCode >= AdministrativeView && viewCode <= PoliciesView; }
+    // The views of the five safeguard groups.
+    static bool isCatalogView(int view) { return view >= AdministrativeView && view <= PoliciesView; }
+    bool isCatalogView() const { return isCatalogView(viewCode); }
     // The catalog entry on show: the entry of the current group and index, Password
     // Management in the sample, -1 elsewhere.
     int entryNumber() const;

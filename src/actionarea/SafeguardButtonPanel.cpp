@@ -1,6 +1,6 @@
 #include "actionarea/SafeguardButtonPanel.h"
 
-#include "app/ButtonLook.h"
+#include "base/ButtonLook.h"
 #include "catalog/SafeguardCatalog.h"
 
 #include <QFrame>

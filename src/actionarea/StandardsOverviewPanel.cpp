@@ -2,7 +2,7 @@
 
 #include "actionarea/StandardsOverview.h"
 #include "actionarea/StatusStore.h"
-#include "app/ButtonLook.h"
+#include "base/ButtonLook.h"
 #include "catalog/SafeguardCatalog.h"
 
 #include <QGroupBox>

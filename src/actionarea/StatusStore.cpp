@@ -1,9 +1,9 @@
 #include "actionarea/StatusStore.h"
 
-#include "app/AtomicFile.h"
-#include "app/CodePage.h"
-#include "app/DataFolder.h"
-#include "app/RecordFile.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DataFolder.h"
+#include "base/RecordFile.h"
 
 #include <QFileInfo>
 

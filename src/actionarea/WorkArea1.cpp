@@ -2,13 +2,14 @@
 
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
+#include "actionarea/WorksheetDocument.h"
 #include "actionarea/WorksheetPanel.h"
-#include "app/ButtonLook.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
-#include "app/OptionsPopup.h"
-#include "app/ProgramEnd.h"
-#include "app/WorkScreenMenus.h"
+#include "base/ButtonLook.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/OptionsPopup.h"
+#include "base/ProgramEnd.h"
+#include "base/WorkScreenMenus.h"
 #include "catalog/SafeguardCatalog.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
@@ -52,7 +53,7 @@ enum HelpContexts
 
 } // namespace
 
-WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(startScreen), m_startScreen(startScreen)
+WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(nullptr), m_startScreen(startScreen)
 {
     setObjectName(QStringLiteral("WorkArea1"));
     setWindowTitle(QStringLiteral("Action Area"));
@@ -102,27 +103,20 @@ void WorkArea1::buildScreen()
     connect(m_overview, &StandardsOverviewPanel::titleChanged, this, &QWidget::setWindowTitle);
     setViewEntry(StandardsOverviewView, [this] { m_overview->enter(); });
     viewLayout->addWidget(m_overview, 1);
-    m_viewPanels.append(m_overview);
     m_timeline = new TimelinePanel(m_viewArea);
     viewLayout->addWidget(m_timeline, 1);
-    m_viewPanels.append(m_timeline);
-    connectTimeline();
     m_safeguardPanel = new SafeguardButtonPanel(m_viewArea);
     connect(m_safeguardPanel, &SafeguardButtonPanel::safeguardPressed, this, &WorkArea1::pressSafeguardButton);
     viewLayout->addWidget(m_safeguardPanel);
-    m_viewPanels.append(m_safeguardPanel);
-    auto* companion = new QLabel(m_viewArea);
-    companion->setObjectName(QStringLiteral("viewPanel3"));
-    viewLayout->addWidget(companion);
-    m_viewPanels.append(companion);
+    m_companionPanel = new QLabel(m_viewArea);
+    m_companionPanel->setObjectName(QStringLiteral("viewPanel3"));
+    viewLayout->addWidget(m_companionPanel);
     right->addWidget(m_viewArea);
 
     m_worksheet = new WorksheetPanel(m_state, m_statuses, m_actions, central);
-    connect(m_worksheet, &WorksheetPanel::exitPressed, this, [this] {
-        m_state.viewCode = StandardsOverviewView;
-        pressLeftHandButton(StandardsOverviewView);
-    });
+    connect(m_worksheet, &WorksheetPanel::exitPressed, this, [this] { pressLeftHandButton(StandardsOverviewView); });
     right->addWidget(m_worksheet, 1);
+    connectTimeline();
 
     statusBar()->setObjectName(QStringLiteral("actionAreaStatusBar"));
 
@@ -136,14 +130,18 @@ void WorkArea1::connectTimeline()
 {
     connect(m_timeline, &TimelinePanel::changed, this, [this] {
         if (m_state.viewCode == TimelineView)
-            m_state.dirty = true;
+            m_worksheet->document()->markChanged();
     });
     connect(m_timeline, &TimelinePanel::exitRequested, this, [this] { pressLeftHandButton(StandardsOverviewView); });
     connect(m_timeline, &TimelinePanel::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { m_optionsMenu->popup(globalPos); });
     connect(this, &WorkArea1::activated, m_timeline, &TimelinePanel::refreshOnActivate);
     m_timeline->gridBackgroundMenu()->addGrid(m_overview->grid());
-    setViewEntry(TimelineView, [this] { m_timeline->loadTimeline(); });
+    setViewEntry(TimelineView, [this] {
+        m_worksheet->document()->openKept(
+            {[this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); }});
+        m_timeline->loadTimeline();
+    });
 }
 
 void WorkArea1::buildMenus()
@@ -154,8 +152,6 @@ void WorkArea1::buildMenus()
         ActionAreaActions::build(m_optionsMenu, m_timeline->gridBackgroundMenu(), m_timeline->deleteItemAction(),
                                  m_timeline->clearGridAction(), m_timeline->insertRowAction());
     m_worksheet->connectMenuActions();
-    m_worksheet->setViewDocument(
-        TimelineView, [this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); });
     connect(m_actions.informationAdvisor, &QAction::triggered, this, [this] { pressTab(1); });
     connect(m_actions.securityRule, &QAction::triggered, this, [this] { pressTab(2); });
     connect(m_actions.miscellaneous, &QAction::triggered, this, [this] { pressTab(3); });
@@ -204,13 +200,9 @@ void WorkArea1::letControlsShrink()
 
 void WorkArea1::loadScreen()
 {
-
     m_statuses.loadAll();
-    m_tabs->choose(-1);
-    for (QPushButton* b : m_leftHandButtons)
-        ButtonLook::setChosen(b, false);
     m_tabs->choose(0);
-    ButtonLook::setChosen(m_leftHandButtons.at(0), true);
+    chooseLeftHandButton(StandardsOverviewView);
     // No view is shown until the screen is activated; with every panel hidden the window
     // also takes its size without their combined height.
     hideViewPanels();
@@ -253,53 +245,52 @@ void WorkArea1::setViewEntry(int v, std::function<void()> entry)
 
 void WorkArea1::hideViewPanels()
 {
-    for (QWidget* panel : m_viewPanels)
+    for (QWidget* panel : {static_cast<QWidget*>(m_overview), static_cast<QWidget*>(m_timeline),
+                           static_cast<QWidget*>(m_safeguardPanel), static_cast<QWidget*>(m_companionPanel)})
         panel->hide();
     m_safeguardPanel->hideAllFrames();
 }
 
 void WorkArea1::showViewPanel(int v)
 {
-    if (v <= TimelineView) {
-        m_viewPanels.at(v)->show();
-        return;
+    if (v == StandardsOverviewView) {
+        m_overview->show();
+    } else if (v == TimelineView) {
+        m_timeline->show();
+    } else {
+        m_safeguardPanel->showFrame(v - AdministrativeView);
+        m_safeguardPanel->show();
+        m_companionPanel->show();
     }
-    m_safeguardPanel->showFrame(v - 2);
-    m_viewPanels.at(2)->show();
-    m_viewPanels.at(3)->show();
+}
+
+void WorkArea1::chooseLeftHandButton(int v)
+{
+    for (QPushButton* b : m_leftHandButtons)
+        ButtonLook::setChosen(b, false);
+    if (v >= 0)
+        ButtonLook::setChosen(m_leftHandButtons.at(v), true);
 }
 
 void WorkArea1::pressLeftHandButton(int v)
 {
     if (v < 0 || v >= kViewCount)
         return;
-    m_worksheet->complianceButton()->hide();
-    m_worksheet->fillStatusVocabulary(v);
+    // The document being left is saved or let go first; if its save fails, the user stays.
+    if (!m_worksheet->document()->confirmLeave())
+        return;
+    m_worksheet->prepareView(v);
     m_actions.changeWorksheetTitle->setVisible(false);
     m_actions.changeTitleSeparator->setVisible(false);
     if (v >= AdministrativeView)
         m_statuses.reloadCatalogRecords();
-    m_worksheet->placeEditor(v);
-
     hideViewPanels();
-    for (QPushButton* b : m_leftHandButtons)
-        ButtonLook::setChosen(b, false);
-    m_worksheet->setHeadingsVisible(true);
-    ButtonLook::setChosen(m_leftHandButtons.at(v), true);
+    chooseLeftHandButton(v);
     showViewPanel(v);
 
-    if (m_state.dirty)
-        m_worksheet->savePrompt();
-    m_state.dirty = false;
-
     m_actions.setForView(v);
-    m_worksheet->setSpecificationPaneEnabled(true);
-    m_worksheet->clearEditorAsProgram();
     m_state.viewCode = v;
-    if (v != RiskAnalysisView)
-        m_worksheet->setTemplateButtonCaption(QStringLiteral("Insert Template"));
-    m_worksheet->setTemplateButtonEnabled(false);
-
+    m_worksheet->enterView(v);
     m_state.titlePrefix = kTitlePrefix + kLeftHandCaptions.at(v);
     setWindowTitle(m_state.titlePrefix);
     if (v <= TimelineView) {
@@ -309,38 +300,20 @@ void WorkArea1::pressLeftHandButton(int v)
         pal.setColor(QPalette::Window, palette().color(QPalette::Window));
         m_worksheet->setPalette(pal);
         m_worksheet->show();
-        m_actions.print->setEnabled(false);
     }
-
-    m_worksheet->setStatusText(v == SampleView ? QStringLiteral("Completed") : QString());
-    m_worksheet->unlockEditor();
-    if (v == SampleView) {
-        m_worksheet->clearEditorAsProgram();
-        m_state.dirty = false;
-        m_worksheet->deselectAllPanes();
-    }
-    m_worksheet->setSpecificationPaneEnabled(v != OrganizationView && v != PoliciesView);
-    m_worksheet->setTemplateButtonEnabled(false);
 
     switch (v) {
-    case TimelineView:
-        if (m_viewEntries[v])
-            m_viewEntries[v]();
-        m_state.dirty = false;
-        break;
     case AdministrativeView:
     case PhysicalView:
     case TechnicalView:
     case OrganizationView:
     case PoliciesView:
-        m_worksheet->clearEditorAsProgram();
         m_safeguardPanel->setCaption(SafeguardCatalog::group(v)->caption);
-        pressSafeguardButton(v, 0);
+        showSafeguard(v, 0);
         break;
     case RiskAnalysisView:
     case DisasterRecoveryView:
-        m_worksheet->setHeadingsVisible(false);
-        m_worksheet->disableEditingTools();
+        m_worksheet->showPlanLayout();
         if (m_viewEntries[v])
             m_viewEntries[v]();
         break;
@@ -356,42 +329,31 @@ void WorkArea1::pressLeftHandButton(int v)
 
 void WorkArea1::pressSafeguardButton(int groupCode, int index)
 {
-    const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, index);
-    if (!entry)
+    if (!SafeguardCatalog::entry(groupCode, index))
         return;
+    // The entry being left keeps its document if its save fails.
+    if (!m_worksheet->document()->confirmLeave())
+        return;
+    showSafeguard(groupCode, index);
+}
+
+void WorkArea1::showSafeguard(int groupCode, int index)
+{
+    const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, index);
     m_safeguardPanel->choose(groupCode, index);
-    m_worksheet->setSpecificationPaneEnabled(!entry->isOverview);
-
-    if (m_state.dirty)
-        m_worksheet->savePrompt();
-    m_state.dirty = false;
-    m_worksheet->clearEditorAsProgram();
     m_state.entryIndex = index;
-
-    m_worksheet->reopenSelectedPane();
-    if (m_state.currentPane == ReferenceOrNoPane && !m_worksheet->isAnyPaneSelected())
-        m_worksheet->waitForPane();
-    m_worksheet->showStatus(SafeguardCatalog::statusRecord(entry->number));
+    m_worksheet->showEntry(*entry);
     if (m_state.viewCode < RiskAnalysisView)
         setWindowTitle(m_state.titlePrefix + QStringLiteral(" - ") + entry->fullTitle);
-    m_worksheet->setTemplateButtonEnabled(m_worksheet->isPaneSelected(WorksheetPanel::PoliciesProcedures) &&
-                                          !entry->isOverview);
-    m_worksheet->setHeadings(*entry);
-    m_state.dirty = false;
 }
 
 void WorkArea1::enterSampleView()
 {
-    m_worksheet->clearEditorAsProgram();
-    m_state.dirty = false;
-    m_worksheet->deselectAllPanes();
     m_safeguardPanel->setCaption(QStringLiteral("Sample entries for the Password Management Safeguard"));
-    const SafeguardEntry* sample = SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber);
-    m_worksheet->setHeadings(*sample);
-    m_worksheet->setStatusText(QStringLiteral("Completed"));
-    m_worksheet->waitForPane();
+    m_worksheet->showSample();
     if (!m_state.sampleNoticeShown) {
         Messages::show(
+            this,
             QStringLiteral("This sample was created so you can see\rhow program works and can be used.\r\rYou "
                            "can make changes etc. but cannot save\rchanges so Sample will remain in program."),
             QStringLiteral("Sample Safeguard Entry"), Messages::Buttons::Ok, Messages::Icon::Information);
@@ -407,8 +369,11 @@ void WorkArea1::pressTab(int t)
     HINFO1::state().pendingScreenRequest = static_cast<short>(t);
     if (t == HINFO1::ActionAreaScreen)
         return;
-    if (m_state.dirty)
-        m_worksheet->savePrompt();
+    // A document whose save fails keeps the user on this screen, with the text.
+    if (!m_worksheet->document()->confirmLeave()) {
+        pressTab(HINFO1::ActionAreaScreen);
+        return;
+    }
     if (t < HINFO1::ExitProgram) {
         m_worksheet->hide();
         if (m_screenOpeners[t])
@@ -416,7 +381,7 @@ void WorkArea1::pressTab(int t)
         return;
     }
     // Closing ends the program, unless a document could not be saved.
-    if (WorkScreenMenus::confirmExit() && close())
+    if (WorkScreenMenus::confirmExit(this) && close())
         return;
     pressTab(HINFO1::ActionAreaScreen);
 }
@@ -487,8 +452,7 @@ void WorkArea1::closeEvent(QCloseEvent* event)
         return;
     }
     // A document that could not be saved keeps the window open, so nothing is lost.
-    if (m_state.dirty && !m_worksheet->savePrompt()) {
-        m_state.dirty = true;
+    if (!m_worksheet->document()->confirmLeave()) {
         event->ignore();
         return;
     }

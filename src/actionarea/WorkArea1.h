@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <functional>
 
-class QAbstractButton;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
@@ -24,8 +23,6 @@ class WorkArea1 : public QMainWindow
 {
     Q_OBJECT
 public:
-    static constexpr int kViewCount = 10;
-
     explicit WorkArea1(QWidget* startScreen = nullptr);
     ~WorkArea1() override;
 
@@ -73,6 +70,8 @@ private:
     void loadScreen();
     void hideViewPanels();
     void showViewPanel(int v);
+    void chooseLeftHandButton(int v);
+    void showSafeguard(int groupCode, int index);
     void enterSampleView();
 
     ActionAreaState m_state;
@@ -82,8 +81,8 @@ private:
     TabButtonRow* m_tabs = nullptr;
     QList<QPushButton*> m_leftHandButtons;
     QWidget* m_viewArea = nullptr;
-    QList<QWidget*> m_viewPanels; // 0 overview, 1 timeline, 2 safeguard buttons, 3 companion
     SafeguardButtonPanel* m_safeguardPanel = nullptr;
+    QWidget* m_companionPanel = nullptr; // shown and hidden with the safeguard buttons
     WorksheetPanel* m_worksheet = nullptr;
     TimelinePanel* m_timeline = nullptr;
     StandardsOverviewPanel* m_overview = nullptr;

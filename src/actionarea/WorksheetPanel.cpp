@@ -1,14 +1,14 @@
 #include "actionarea/WorksheetPanel.h"
 
 #include "actionarea/StatusStore.h"
-#include "app/Messages.h"
-#include "catalog/SafeguardCatalog.h"
+#include "actionarea/WorksheetDocument.h"
+#include "base/Messages.h"
+#include "base/PickOnlyComboBox.h"
+#include "catalog/ReferenceTexts.h"
 #include "richtext/RichTextBox.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,31 +18,23 @@
 
 namespace {
 
-const char* const kPaneCaptions[WorksheetPanel::kPaneCount] = {
+const char* const kPaneCaptions[kWorksheetPaneCount] = {
     "References in Rule",           "Action Taken",          "Comments/Notes", "Policies && Procedures/Plan",
     "Implementation specification", "Additional Information"};
-const char* const kPaneNames[WorksheetPanel::kPaneCount] = {"referencesInRulePane", "actionTakenPane",
-                                                            "commentsNotesPane",    "policiesPane",
-                                                            "specificationPane",    "additionalInformationPane"};
+const char* const kPaneNames[kWorksheetPaneCount] = {"referencesInRulePane", "actionTakenPane",
+                                                     "commentsNotesPane",    "policiesPane",
+                                                     "specificationPane",    "additionalInformationPane"};
 
-const QString kSampleFiles[3] = {QStringLiteral("SampleAct.Dat"), QStringLiteral("SampleCom.Dat"),
-                                 QStringLiteral("SamplePol.Dat")};
-
-WorksheetPanel::Pane paneOfCode(int paneCode)
+QString sampleFile(WorksheetPane pane)
 {
-    switch (paneCode) {
-    case ActionTakenPane:
-        return WorksheetPanel::ActionTaken;
-    case CommentsNotesPane:
-        return WorksheetPanel::CommentsNotes;
+    switch (pane) {
+    case WorksheetPane::ActionTaken:
+        return QStringLiteral("SampleAct.Dat");
+    case WorksheetPane::CommentsNotes:
+        return QStringLiteral("SampleCom.Dat");
     default:
-        return WorksheetPanel::PoliciesProcedures;
+        return QStringLiteral("SamplePol.Dat");
     }
-}
-
-WorksheetPane worksheetPaneOfCode(int paneCode)
-{
-    return static_cast<WorksheetPane>(paneCode);
 }
 
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
@@ -66,7 +58,7 @@ WorksheetPanel::WorksheetPanel(ActionAreaState& state, StatusStore& statuses, Ac
     m_editor = new RichTextBox(m_editorArea);
     m_editor->setObjectName(QStringLiteral("RText1"));
     m_editor->setAccessibleName(QStringLiteral("Worksheet document"));
-    connect(m_editor, &RichTextBox::contentChanged, this, &WorksheetPanel::onEditorChanged);
+    m_document = new WorksheetDocument(m_editor, this);
     connect(m_editor, &RichTextBox::selectionMoved, this, &WorksheetPanel::reflectAlignment);
     buildButtons();
 
@@ -94,10 +86,9 @@ void WorksheetPanel::buildHeader()
     m_specificationLabel->setObjectName(QStringLiteral("specificationLabel"));
     m_statusLabel = new QLabel(m_header);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    m_statusList = new QComboBox(m_header);
+    m_statusList = new PickOnlyComboBox(m_header);
     m_statusList->setObjectName(QStringLiteral("statusList"));
     m_statusList->setAccessibleName(QStringLiteral("Status"));
-    m_statusList->setEditable(false);
     m_statusList->setMinimumContentsLength(15);
     connect(m_statusList, qOverload<int>(&QComboBox::activated), this, &WorksheetPanel::onStatusPicked);
     m_complianceButton =
@@ -116,21 +107,20 @@ void WorksheetPanel::buildHeader()
         l->setContentsMargins(6, 2, 6, 2);
     }
     m_paneGroup = new QButtonGroup(this);
-    for (int p = 0; p < kPaneCount; ++p) {
-        const bool isAction = p == ActionTaken || p == CommentsNotes || p == PoliciesProcedures;
+    for (int p = 0; p < kWorksheetPaneCount; ++p) {
+        const bool isDocument = isDocumentPane(WorksheetPane(p));
         auto* radio =
-            new QRadioButton(QString::fromLatin1(kPaneCaptions[p]), isAction ? m_actionsFrame : m_referencesFrame);
+            new QRadioButton(QString::fromLatin1(kPaneCaptions[p]), isDocument ? m_actionsFrame : m_referencesFrame);
         radio->setObjectName(QString::fromLatin1(kPaneNames[p]));
         m_panes[p] = radio;
         m_paneGroup->addButton(radio, p);
     }
-    actionsLayout->addWidget(m_panes[ActionTaken]);
-    actionsLayout->addWidget(m_panes[CommentsNotes]);
-    actionsLayout->addWidget(m_panes[PoliciesProcedures]);
-    referencesLayout->addWidget(m_panes[Specification]);
-    referencesLayout->addWidget(m_panes[ReferencesInRule]);
-    referencesLayout->addWidget(m_panes[AdditionalInfo]);
-    connect(m_paneGroup, &QButtonGroup::idClicked, this, &WorksheetPanel::openPane);
+    for (WorksheetPane p : {WorksheetPane::ActionTaken, WorksheetPane::CommentsNotes, WorksheetPane::PoliciesProcedures})
+        actionsLayout->addWidget(paneButton(p));
+    for (WorksheetPane p :
+         {WorksheetPane::Specification, WorksheetPane::ReferencesInRule, WorksheetPane::AdditionalInformation})
+        referencesLayout->addWidget(paneButton(p));
+    connect(m_paneGroup, &QButtonGroup::idClicked, this, [this](int p) { openPane(WorksheetPane(p)); });
 
     auto* grid = new QGridLayout(m_header);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -173,7 +163,7 @@ void WorksheetPanel::buildButtons()
         });
     }
 
-    connect(m_saveButton, &QPushButton::clicked, this, [this] { saveCommand(); });
+    connect(m_saveButton, &QPushButton::clicked, m_document, &WorksheetDocument::save);
     connect(m_exitButton, &QPushButton::clicked, this, &WorksheetPanel::exitPressed);
     const std::pair<QPushButton*, Service> serviceButtons[] = {{m_printButton, PrintService},
                                                                {m_fontButton, FontSelectService},
@@ -193,7 +183,7 @@ void WorksheetPanel::connectMenuActions()
 {
     // Nothing is open yet: the tools wait for a pane.
     disableEditingTools();
-    connect(m_actions.save, &QAction::triggered, this, [this] { saveCommand(); });
+    connect(m_actions.save, &QAction::triggered, m_document, &WorksheetDocument::save);
     const std::pair<QAction*, Service> serviceItems[] = {{m_actions.print, PrintService},
                                                          {m_actions.fontSelect, FontSelectService},
                                                          {m_actions.thesaurus, ThesaurusService},
@@ -213,27 +203,70 @@ void WorksheetPanel::setService(Service service, std::function<void()> handler)
     m_services[service] = std::move(handler);
 }
 
-void WorksheetPanel::setViewDocument(int viewCode, std::function<bool()> save, std::function<void()> discard)
-{
-    if (viewCode < 0 || viewCode >= 10)
-        return;
-    m_saveHandlers[viewCode] = std::move(save);
-    m_discardHandlers[viewCode] = std::move(discard);
-}
 
-// --- Headings and status -------------------------------------------------------------
+// --- Views and entries ------------------------------------------------------------------
 
-void WorksheetPanel::fillStatusVocabulary(int viewCode)
+void WorksheetPanel::prepareView(int viewCode)
 {
+    m_complianceButton->hide();
     if (viewCode == RiskAnalysisView) {
         m_statusLabel->setText(StatusStore::kComplianceStatusLabel);
         m_statusList->clear();
         m_statusList->addItems(StatusStore::kComplianceStatusItems);
-    } else if ((viewCode >= AdministrativeView && viewCode <= PoliciesView) || viewCode == SampleView) {
+    } else if (ActionAreaState::isCatalogView(viewCode) || viewCode == SampleView) {
         m_statusLabel->setText(StatusStore::kCurrentStatusLabel);
         m_statusList->clear();
         m_statusList->addItems(StatusStore::kCurrentStatusItems);
     }
+    const bool editorAlone = viewCode == RiskAnalysisView || viewCode == DisasterRecoveryView;
+    m_editorTop = editorAlone ? 0.02 : 0.195;
+    m_editorHeight = editorAlone ? 0.97 : 0.795;
+    layoutEditor();
+    setHeadingsVisible(true);
+}
+
+void WorksheetPanel::enterView(int viewCode)
+{
+    setSpecificationPaneEnabled(true);
+    m_document->openReadOnly();
+    m_document->clearEditor();
+    if (viewCode != RiskAnalysisView)
+        m_templateButton->setText(QStringLiteral("Insert Template"));
+    setTemplateButtonEnabled(false);
+    if (viewCode >= AdministrativeView)
+        m_actions.print->setEnabled(false); // until a pane is opened
+    setStatusText(viewCode == SampleView ? StatusStore::kSampleStatus : QString());
+    m_editor->setLocked(false);
+    // The first entry of both groups is an Overview, which has no specification.
+    setSpecificationPaneEnabled(viewCode != OrganizationView && viewCode != PoliciesView);
+}
+
+void WorksheetPanel::showPlanLayout()
+{
+    setHeadingsVisible(false);
+    disableEditingTools();
+}
+
+void WorksheetPanel::showEntry(const SafeguardEntry& entry)
+{
+    setSpecificationPaneEnabled(!entry.isOverview);
+    m_document->openReadOnly();
+    m_document->clearEditor();
+    reopenSelectedPane();
+    if (!m_paneGroup->checkedButton())
+        waitForPane();
+    setStatusText(m_statuses.slot(SafeguardCatalog::statusRecord(entry.number)));
+    setTemplateButtonEnabled(isPaneSelected(WorksheetPane::PoliciesProcedures) && !entry.isOverview);
+    setHeadings(entry);
+}
+
+void WorksheetPanel::showSample()
+{
+    m_document->clearEditor();
+    deselectAllPanes();
+    setHeadings(*SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber));
+    setStatusText(StatusStore::kSampleStatus);
+    waitForPane();
 }
 
 void WorksheetPanel::setHeadings(const SafeguardEntry& entry)
@@ -253,10 +286,7 @@ void WorksheetPanel::setHeadingsVisible(bool visible)
     m_header->setVisible(visible || m_complianceButton->isVisible());
 }
 
-void WorksheetPanel::showStatus(int record)
-{
-    setStatusText(m_statuses.slot(record));
-}
+// --- Status -------------------------------------------------------------------------------
 
 void WorksheetPanel::setStatusText(const QString& text)
 {
@@ -269,165 +299,165 @@ QString WorksheetPanel::statusText() const
     return m_statusList->currentText();
 }
 
+int WorksheetPanel::statusRecord() const
+{
+    if (m_state.isCatalogView())
+        return SafeguardCatalog::statusRecord(m_state.entryNumber());
+    if (m_state.viewCode == RiskAnalysisView)
+        return StatusStore::worksheetRecord(m_state.entryIndex);
+    return 0; // the sample shows its status but keeps none
+}
+
 void WorksheetPanel::onStatusPicked(int index)
 {
-    const QString picked = m_statusList->itemText(index);
-    int record = 0;
-    if (m_state.isCatalogView())
-        record = SafeguardCatalog::statusRecord(m_state.entryNumber());
-    else if (m_state.viewCode == RiskAnalysisView)
-        record = StatusStore::worksheetRecord(m_state.entryIndex);
+    const int record = statusRecord();
     if (record <= 0)
-        return; // the sample shows its status but keeps none
+        return;
+    const QString picked = m_statusList->itemText(index);
     QString error;
     if (!m_statuses.pick(record, picked, &error)) {
-        Messages::show(error, QStringLiteral("Save Status"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        // The list shows what is stored, not a pick that was not kept.
+        setStatusText(m_statuses.slot(record));
+        Messages::show(this, error, QStringLiteral("Save Status"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        return;
     }
     if (StatusStore::isNotImplemented(picked)) {
-        Messages::show(StatusStore::kNotImplementedText, StatusStore::kNotImplementedTitle, Messages::Buttons::Ok,
+        Messages::show(this, StatusStore::kNotImplementedText, StatusStore::kNotImplementedTitle, Messages::Buttons::Ok,
                        Messages::Icon::Stop);
     }
 }
 
 void WorksheetPanel::showComplianceTerms()
 {
-    Messages::show(StatusStore::kComplianceTermsText, StatusStore::kComplianceTermsTitle, Messages::Buttons::Ok,
+    Messages::show(this, StatusStore::kComplianceTermsText, StatusStore::kComplianceTermsTitle, Messages::Buttons::Ok,
                    Messages::Icon::Information);
 }
 
-// --- Panes -------------------------------------------------------------------------
+// --- Panes --------------------------------------------------------------------------------
 
-void WorksheetPanel::openPane(int pane)
+bool WorksheetPanel::openPane(WorksheetPane pane)
 {
-    switch (pane) {
-    case ActionTaken:
-        openActionPane(ActionTakenPane);
-        break;
-    case CommentsNotes:
-        openActionPane(CommentsNotesPane);
-        break;
-    case PoliciesProcedures:
-        openActionPane(PoliciesPane);
-        break;
-    case Specification:
-        openReferencePane(ReferencePane::Specification);
-        break;
-    case ReferencesInRule:
-        openReferencePane(ReferencePane::ReferencesInRule);
-        break;
-    case AdditionalInfo:
-        openReferencePane(ReferencePane::AdditionalInformation);
-        break;
+    if (!m_document->confirmLeave()) {
+        showSelectedPane();
+        return false;
     }
+    if (isDocumentPane(pane))
+        openDocumentPane(pane);
+    else
+        openReferencePane(pane);
+    return true;
 }
 
-QString WorksheetPanel::actionDocumentFile(int paneCode) const
+QString WorksheetPanel::documentFile(WorksheetPane pane) const
 {
     if (m_state.viewCode == SampleView)
-        return kSampleFiles[paneCode - ActionTakenPane];
-    return SafeguardCatalog::documentFileName(m_state.entryNumber(), worksheetPaneOfCode(paneCode));
+        return sampleFile(pane);
+    return SafeguardCatalog::documentFileName(m_state.entryNumber(), pane);
 }
 
-void WorksheetPanel::openActionPane(int paneCode)
+void WorksheetPanel::openDocumentPane(WorksheetPane pane)
 {
-    if (m_state.dirty)
-        savePrompt();
     const SafeguardEntry* entry = SafeguardCatalog::entry(m_state.entryNumber());
-    setTemplateButtonEnabled(paneCode == PoliciesPane &&
+    setTemplateButtonEnabled(pane == WorksheetPane::PoliciesProcedures &&
                              !(entry && entry->isOverview && m_state.viewCode != SampleView));
-    m_state.currentPane = paneCode;
+    m_currentPane = pane;
     m_editor->setLocked(false);
     m_editor->setPlaceholderText(QString());
     setPrintEnabled(true);
-    m_saveButton->setEnabled(true);
-    m_actions.save->setEnabled(true);
+    setSaveEnabled(true);
     setEditToolsEnabled(true);
-    clearEditorAsProgram();
-    m_state.currentDocumentFile = actionDocumentFile(paneCode);
-    m_editor->loadFile(m_state.currentDocumentFile);
-    const bool sampleReadOnly = m_state.viewCode == SampleView && paneCode != PoliciesPane;
+    if (m_state.viewCode == SampleView)
+        m_document->openSample(documentFile(pane));
+    else
+        m_document->openFile(documentFile(pane));
+    const bool sampleReadOnly = m_state.viewCode == SampleView && pane != WorksheetPane::PoliciesProcedures;
     m_editor->setLocked(sampleReadOnly);
-    m_panes[paneOfCode(paneCode)]->setChecked(true);
-    m_state.dirty = false;
+    paneButton(pane)->setChecked(true);
 }
 
-void WorksheetPanel::openReferencePane(ReferencePane pane)
+void WorksheetPanel::openReferencePane(WorksheetPane pane)
 {
-    if (m_state.dirty)
-        savePrompt();
     setTemplateButtonEnabled(false);
-    m_state.currentPane = ReferenceOrNoPane;
-    m_state.dirty = false;
+    m_currentPane = pane;
+    m_document->openReadOnly();
     m_editor->setLocked(true);
     m_editor->setPlaceholderText(QString());
-    const Pane button = pane == ReferencePane::Specification      ? Specification
-                        : pane == ReferencePane::ReferencesInRule ? ReferencesInRule
-                                                                  : AdditionalInfo;
-    m_panes[button]->setChecked(true);
+    paneButton(pane)->setChecked(true);
     setPrintEnabled(true);
-    m_saveButton->setEnabled(false);
-    m_actions.save->setEnabled(false);
+    setSaveEnabled(false);
     setEditToolsEnabled(false);
 
     const int number = m_state.entryNumber();
-    m_state.loading = true;
     const QString file = ReferenceTexts::referenceFile(number, pane);
-    if (!file.isEmpty()) {
-        m_state.currentDocumentFile = file;
+    m_document->changeAsProgram([&] {
         m_editor->clear();
-        m_editor->loadFile(file);
-    } else if (!ReferenceTexts::buildDocument(m_editor->document(), number, pane)) {
-        m_editor->clear();
-    }
-    m_state.loading = false;
+        if (!file.isEmpty())
+            m_editor->loadFile(file);
+        else
+            ReferenceTexts::buildDocument(m_editor->document(), number, pane);
+    });
     m_exitButton->setFocus();
-    m_state.dirty = false;
 }
 
 void WorksheetPanel::reopenSelectedPane()
 {
-    // The Pane values run in the order the panes are re-opened.
-    for (int pane = 0; pane < kPaneCount; ++pane) {
-        if (!m_panes[pane]->isChecked())
+    // The panes' values run in the order they are re-opened.
+    for (int p = 0; p < kWorksheetPaneCount; ++p) {
+        if (!m_panes[p]->isChecked())
             continue;
-        if (m_panes[pane]->isEnabled())
-            openPane(pane);
+        if (m_panes[p]->isEnabled()) {
+            if (isDocumentPane(WorksheetPane(p)))
+                openDocumentPane(WorksheetPane(p));
+            else
+                openReferencePane(WorksheetPane(p));
+        }
         return;
+    }
+}
+
+void WorksheetPanel::showSelectedPane()
+{
+    if (m_currentPane) {
+        paneButton(*m_currentPane)->setChecked(true);
+    } else {
+        deselectAllPanes();
     }
 }
 
 void WorksheetPanel::deselectAllPanes()
 {
+    m_currentPane.reset();
     m_paneGroup->setExclusive(false);
     for (QRadioButton* pane : m_panes)
         pane->setChecked(false);
     m_paneGroup->setExclusive(true);
 }
 
-bool WorksheetPanel::isPaneSelected(Pane pane) const
+bool WorksheetPanel::isPaneSelected(WorksheetPane pane) const
 {
-    return m_panes[pane]->isChecked();
+    return paneButton(pane)->isChecked();
 }
 
-bool WorksheetPanel::isAnyPaneSelected() const
+void WorksheetPanel::waitForPane()
 {
-    return m_paneGroup->checkedButton() != nullptr;
+    // With no pane chosen there is no document to type into: the editor says so and takes
+    // no typing, so nothing typed there can be lost.
+    m_currentPane.reset();
+    m_editor->setLocked(true);
+    m_editor->setPlaceholderText(
+        QStringLiteral("Choose Action Taken, Comments/Notes or Policies & Procedures/Plan to write, or one of the "
+                       "References to read."));
 }
 
-void WorksheetPanel::clearEditorAsProgram()
-{
-    m_state.loading = true;
-    m_editor->clear();
-    // clear() on an empty document may raise no change at all: never leave the flag up.
-    m_state.loading = false;
-}
+// --- Buttons and tools --------------------------------------------------------------------
 
 void WorksheetPanel::setSpecificationPaneEnabled(bool enabled)
 {
-    m_panes[Specification]->setEnabled(enabled);
-    if (!enabled && m_panes[Specification]->isChecked()) {
+    QRadioButton* specification = paneButton(WorksheetPane::Specification);
+    specification->setEnabled(enabled);
+    if (!enabled && specification->isChecked()) {
         m_paneGroup->setExclusive(false);
-        m_panes[Specification]->setChecked(false);
+        specification->setChecked(false);
         m_paneGroup->setExclusive(true);
     }
 }
@@ -438,30 +468,11 @@ void WorksheetPanel::setTemplateButtonEnabled(bool enabled)
     m_templateButton->setProperty("templateAllowed", enabled);
 }
 
-void WorksheetPanel::setTemplateButtonCaption(const QString& caption)
-{
-    m_templateButton->setText(caption);
-}
-
-void WorksheetPanel::unlockEditor()
-{
-    m_editor->setLocked(false);
-}
-
-void WorksheetPanel::waitForPane()
-{
-    m_editor->setLocked(true);
-    m_editor->setPlaceholderText(
-        QStringLiteral("Choose Action Taken, Comments/Notes or Policies & Procedures/Plan to write, or one of the "
-                       "References to read."));
-}
-
 void WorksheetPanel::disableEditingTools()
 {
     setTemplateButtonEnabled(false);
     setPrintEnabled(false);
-    m_saveButton->setEnabled(false);
-    m_actions.save->setEnabled(false);
+    setSaveEnabled(false);
     setEditToolsEnabled(false);
 }
 
@@ -479,6 +490,12 @@ void WorksheetPanel::setPrintEnabled(bool enabled)
     enableService(m_printButton, m_actions.print, PrintService, enabled);
 }
 
+void WorksheetPanel::setSaveEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+    m_actions.save->setEnabled(enabled);
+}
+
 void WorksheetPanel::setEditToolsEnabled(bool enabled)
 {
     enableService(m_fontButton, m_actions.fontSelect, FontSelectService, enabled);
@@ -494,77 +511,7 @@ void WorksheetPanel::reflectAlignment()
     m_alignButtons[index]->setChecked(true);
 }
 
-// --- Changes and saving ---------------------------------------------------------------
-
-void WorksheetPanel::onEditorChanged()
-{
-    if (m_state.loading) {
-        m_state.loading = false;
-        return;
-    }
-    if (m_state.viewCode == DisasterRecoveryView)
-        m_state.dirty = true;
-    else
-        m_state.dirty = m_state.currentPane >= ActionTakenPane && m_state.currentPane <= PoliciesPane;
-}
-
-bool WorksheetPanel::savePrompt()
-{
-    if (m_state.viewCode == SampleView)
-        return true;
-    const Messages::Answer answer =
-        Messages::show(QStringLiteral("Save changes/entries before next action?"), QStringLiteral("Save Changes?"),
-                       Messages::Buttons::YesNo, Messages::Icon::Question);
-    bool saved = true;
-    if (answer == Messages::Answer::Yes)
-        saved = saveCommand();
-    else if (m_discardHandlers[m_state.viewCode])
-        m_discardHandlers[m_state.viewCode]();
-    m_state.dirty = false;
-    QCoreApplication::processEvents();
-    return saved;
-}
-
-bool WorksheetPanel::saveCommand()
-{
-    const int view = m_state.viewCode;
-    if (view == SampleView) {
-        Messages::show(QStringLiteral("Unable to save changes to sample."), QStringLiteral("Save Command"),
-                       Messages::Buttons::Ok, Messages::Icon::Question);
-        return false;
-    }
-    if (!m_state.isCatalogView()) {
-        if (!m_saveHandlers[view])
-            return true;
-        const bool saved = m_saveHandlers[view]();
-        m_state.dirty = !saved;
-        return saved;
-    }
-    m_state.dirty = false;
-    if (m_state.currentPane == ReferenceOrNoPane)
-        return true;
-    m_state.currentDocumentFile = actionDocumentFile(m_state.currentPane);
-    QString error;
-    if (m_editor->saveFile(m_state.currentDocumentFile, &error))
-        return true;
-    // Nothing is lost: the document stays in the editor, marked as changed.
-    m_state.dirty = true;
-    Messages::show(QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe previous version of the file "
-                                  "has been kept.")
-                       .arg(m_state.currentDocumentFile, error),
-                   QStringLiteral("Save Command"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
-    return false;
-}
-
-// --- Layout -----------------------------------------------------------------------------
-
-void WorksheetPanel::placeEditor(int viewCode)
-{
-    const bool full = viewCode == RiskAnalysisView || viewCode == DisasterRecoveryView;
-    m_editorTop = full ? 0.02 : 0.195;
-    m_editorHeight = full ? 0.97 : 0.795;
-    layoutEditor();
-}
+// --- Layout -------------------------------------------------------------------------------
 
 void WorksheetPanel::resizeEvent(QResizeEvent* event)
 {

@@ -1,13 +1,14 @@
 // The worksheet of the chosen safeguard: headings, status, the six panes, the editor and
-// its buttons; and the opening, tracking and saving of the worksheet documents.
+// its buttons. The document in the editor belongs to its WorksheetDocument.
 #pragma once
 
 #include "actionarea/ActionAreaActions.h"
 #include "actionarea/ActionAreaState.h"
-#include "catalog/ReferenceTexts.h"
+#include "catalog/SafeguardCatalog.h"
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -17,24 +18,12 @@ class QPushButton;
 class QRadioButton;
 class RichTextBox;
 class StatusStore;
-struct SafeguardEntry;
+class WorksheetDocument;
 
 class WorksheetPanel : public QWidget
 {
     Q_OBJECT
 public:
-    // The six panes, in the order they are re-opened after an entry change.
-    enum Pane
-    {
-        ReferencesInRule,
-        ActionTaken,
-        CommentsNotes,
-        PoliciesProcedures,
-        Specification,
-        AdditionalInfo
-    };
-    static constexpr int kPaneCount = 6;
-
     WorksheetPanel(ActionAreaState& state, StatusStore& statuses, ActionAreaActions& actions,
                    QWidget* parent = nullptr);
 
@@ -54,46 +43,31 @@ public:
     };
     bool hasService(Service service) const { return bool(m_services[service]); }
     void setService(Service service, std::function<void()> handler);
-    // The save command of a view whose document is kept elsewhere (timeline, worksheets,
-    // plan): save returns false when nothing could be written; discard drops the changes
-    // when the user answers No to the save prompt.
-    void setViewDocument(int viewCode, std::function<bool()> save, std::function<void()> discard);
 
-    // Headings and status.
-    void fillStatusVocabulary(int viewCode);
-    void setHeadings(const SafeguardEntry& entry);
-    void setHeadingsVisible(bool visible);
-    void showStatus(int record);
-    void setStatusText(const QString& text);
+    WorksheetDocument* document() const { return m_document; }
+
+    // A left-hand button was pressed: the status vocabulary and the editor's place for the
+    // view, before the document of the view being left is let go.
+    void prepareView(int viewCode);
+    // The view is entered: panes, headings and tools as every view starts.
+    void enterView(int viewCode);
+    // The Risk Analysis worksheets and the plan: the editor alone, without headings or panes.
+    void showPlanLayout();
+    // A safeguard was chosen: its headings, its stored status and the selected pane's text.
+    void showEntry(const SafeguardEntry& entry);
+    // The sample entry of Password Management, as it is first shown.
+    void showSample();
+    // Opens a pane as a click on it does. False when the user stays with the document that
+    // is open (its save failed): the pane buttons then show that document's pane again.
+    bool openPane(WorksheetPane pane);
+    // The pane whose text the editor shows; none before a pane is chosen.
+    std::optional<WorksheetPane> currentPane() const { return m_currentPane; }
+    bool isPaneSelected(WorksheetPane pane) const;
+
     QString statusText() const;
 
-    // Panes and the editor.
-    void openActionPane(int paneCode);
-    void openReferencePane(ReferencePane pane);
-    // Opens pane p (a Pane value) as a click on it does.
-    void openPane(int pane);
-    void reopenSelectedPane();
-    void deselectAllPanes();
-    bool isPaneSelected(Pane pane) const;
-    bool isAnyPaneSelected() const;
-    void clearEditorAsProgram();
-    void placeEditor(int viewCode);
-    void setSpecificationPaneEnabled(bool enabled);
-    void setTemplateButtonEnabled(bool enabled);
-    void setTemplateButtonCaption(const QString& caption);
-    void unlockEditor();
-    // With no pane chosen there is no document to type into: the editor says so and
-    // takes no typing, so nothing typed there can be lost.
-    void waitForPane();
-    // Disables the editing tools of views that are not safeguard worksheets.
-    void disableEditingTools();
-
-    // Unsaved changes. False only when the user chose to save and the save failed.
-    bool savePrompt();
-    bool saveCommand();
-
     RichTextBox* editor() const { return m_editor; }
-    QRadioButton* paneButton(Pane pane) const { return m_panes[pane]; }
+    QRadioButton* paneButton(WorksheetPane pane) const { return m_panes[int(pane)]; }
     QComboBox* statusList() const { return m_statusList; }
     QLabel* statusLabel() const { return m_statusLabel; }
     QPushButton* complianceButton() const { return m_complianceButton; }
@@ -118,22 +92,34 @@ protected:
 private:
     void buildHeader();
     void buildButtons();
-    void onEditorChanged();
+    void openDocumentPane(WorksheetPane pane);
+    void openReferencePane(WorksheetPane pane);
+    void reopenSelectedPane();
+    void showSelectedPane();
+    void deselectAllPanes();
+    void waitForPane();
+    void setHeadings(const SafeguardEntry& entry);
+    void setHeadingsVisible(bool visible);
+    void setStatusText(const QString& text);
     void onStatusPicked(int index);
+    int statusRecord() const;
     void showComplianceTerms();
+    void setSpecificationPaneEnabled(bool enabled);
+    void setTemplateButtonEnabled(bool enabled);
+    void disableEditingTools();
     void setPrintEnabled(bool enabled);
+    void setSaveEnabled(bool enabled);
     void setEditToolsEnabled(bool enabled);
     void enableService(QPushButton* button, QAction* action, Service service, bool enabled);
     void reflectAlignment();
     void layoutEditor();
-    QString actionDocumentFile(int paneCode) const;
+    QString documentFile(WorksheetPane pane) const;
 
     ActionAreaState& m_state;
     StatusStore& m_statuses;
     ActionAreaActions& m_actions;
     std::function<void()> m_services[ServiceCount];
-    std::function<bool()> m_saveHandlers[10];
-    std::function<void()> m_discardHandlers[10];
+    std::optional<WorksheetPane> m_currentPane;
 
     QWidget* m_header = nullptr;
     QLabel* m_standardLabel = nullptr;
@@ -144,9 +130,10 @@ private:
     QPushButton* m_complianceButton = nullptr;
     QGroupBox* m_actionsFrame = nullptr;
     QGroupBox* m_referencesFrame = nullptr;
-    QRadioButton* m_panes[kPaneCount] = {};
+    QRadioButton* m_panes[kWorksheetPaneCount] = {};
     QButtonGroup* m_paneGroup = nullptr;
     RichTextBox* m_editor = nullptr;
+    WorksheetDocument* m_document = nullptr;
     QWidget* m_editorArea = nullptr;
     QPushButton* m_printButton = nullptr;
     QPushButton* m_saveButton = nullptr;

@@ -1,8 +1,8 @@
 #include "app/About1.h"
 
 #include "app/Emblem.h"
-#include "app/HINFO1.h"
-#include "app/ProgramEnd.h"
+#include "base/HINFO1.h"
+#include "base/ProgramEnd.h"
 
 #include <QGridLayout>
 #include <QLabel>

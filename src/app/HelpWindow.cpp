@@ -1,8 +1,8 @@
 #include "app/HelpWindow.h"
 
-#include "app/AtomicFile.h"
-#include "app/DataFolder.h"
-#include "app/Messages.h"
+#include "base/AtomicFile.h"
+#include "base/DataFolder.h"
+#include "base/Messages.h"
 #include "richtext/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -42,7 +42,7 @@ void HelpWindow::open(int context)
         window->setAttribute(Qt::WA_DeleteOnClose);
         if (!window->loadHelpFile()) {
             delete window;
-            Messages::show(QStringLiteral("The help file ") + kHelpFile + QStringLiteral(" could not be opened."),
+            Messages::show(nullptr, QStringLiteral("The help file ") + kHelpFile + QStringLiteral(" could not be opened."),
                            QStringLiteral("Help"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
             return;
         }
@@ -56,7 +56,7 @@ void HelpWindow::open(int context)
 bool HelpWindow::loadHelpFile()
 {
     QByteArray bytes;
-    if (!readWholeFile(DataFolder::path(kHelpFile), &bytes))
+    if (readFileWithin(DataFolder::path(kHelpFile), FileLimits::kDocument, &bytes) != ReadOutcome::Read)
         return false;
     return RtfReader::read(bytes, m_browser->document());
 }

@@ -1,9 +1,11 @@
 #include "app/Splash1.h"
 
 #include "app/Emblem.h"
-#include "app/HINFO1.h"
+#include "base/HINFO1.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -45,7 +47,14 @@ void Splash1::showForAWhile()
         move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
     }
     show();
-    QCoreApplication::processEvents();
+    // The pause must not sit on an unpainted window: wait until the window system shows
+    // the splash, then paint it at once.
+    QElapsedTimer shown;
+    shown.start();
+    while (windowHandle() && !windowHandle()->isExposed() && shown.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     HINFO1::pauseTwoSeconds();
     HINFO1::pauseTwoSeconds();
     QCoreApplication::processEvents();

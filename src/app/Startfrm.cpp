@@ -1,17 +1,16 @@
 #include "app/Startfrm.h"
 
-#include "actionarea/WorkArea1.h"
 #include "app/About1.h"
-#include "app/DataFolder.h"
+#include "base/DataFolder.h"
 #include "app/DialogSeams.h"
-#include "app/DisplaySettings.h"
+#include "base/DisplaySettings.h"
 #include "app/Emblem.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
-#include "app/OptionsPopup.h"
-#include "app/ProgramEnd.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/OptionsPopup.h"
+#include "base/ProgramEnd.h"
 #include "app/Splash1.h"
-#include "app/WorkScreenMenus.h"
+#include "base/WorkScreenMenus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -138,8 +137,7 @@ void Startfrm::buildMenus()
     connect(exitAction, &QAction::triggered, this, &Startfrm::close);
 
     WorkScreenMenus::addUtilitiesMenu(menuBar(), QStringLiteral("Utilities"), this);
-    QMenu* help = WorkScreenMenus::addHelpMenu(menuBar(), this, QString(), 0);
-    Q_UNUSED(help);
+    WorkScreenMenus::addHelpMenu(menuBar(), this, QString(), 0);
 }
 
 QColor Startfrm::backgroundColour() const
@@ -194,7 +192,7 @@ void Startfrm::applyWindowSize()
     const QRect area = screen->geometry();
     if (area.width() * HINFO1::kTwipsPerPixel < kMinScreenWidthTwips ||
         area.height() * HINFO1::kTwipsPerPixel < kMinScreenHeightTwips) {
-        Messages::show(QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
+        Messages::show(this, QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
                                       "least 800 by 600 or Higher.\rIf you do not set your screen resolution to this "
                                       "setting or higher this program will not function properly!"),
                        QStringLiteral("Program Display Option"), Messages::Buttons::Ok, Messages::Icon::Information);
@@ -302,8 +300,7 @@ void Startfrm::switchDisplayMode(short mode)
 
 void Startfrm::chooseBackgroundColour()
 {
-    const Messages::Answer answer = Messages::show(
-        QStringLiteral(
+    const Messages::Answer answer = Messages::show(this, QStringLiteral(
             "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\rNo = "
             "Current System Default Color will be selected."),
         QStringLiteral("Background Color"), Messages::Buttons::YesNoCancel, Messages::Icon::Information);
@@ -322,11 +319,7 @@ void Startfrm::chooseBackgroundColour()
 
 void Startfrm::beginProgram()
 {
-    if (!m_actionArea)
-        m_actionArea = new WorkArea1(this);
-    m_actionArea->show();
-    m_actionArea->raise();
-    m_actionArea->activateWindow();
+    emit beginRequested();
 }
 
 void Startfrm::changeEvent(QEvent* event)

@@ -8,7 +8,6 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
-class WorkArea1;
 
 class Startfrm : public QMainWindow
 {
@@ -26,11 +25,13 @@ public:
     void switchToFullScreen();
     void switchToSmallerScreen();
     void chooseBackgroundColour();
+    // "&Click Here to Begin Program": asks for the Action Area, which the program supplies.
     void beginProgram();
-
-    WorkArea1* actionArea() const { return m_actionArea; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     QColor backgroundColour() const;
+
+signals:
+    void beginRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -58,6 +59,5 @@ private:
     QMenu* m_optionsMenu = nullptr;
     QAction* m_fullScreenAction = nullptr;
     QAction* m_smallerScreenAction = nullptr;
-    WorkArea1* m_actionArea = nullptr;
     bool m_loading = false;
 };

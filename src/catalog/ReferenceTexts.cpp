@@ -21,12 +21,12 @@ bool isEntry(int number)
 }
 
 // Content of an entry's pane, compiled in from content/safeguards: "NN-<pane>.txt" and ".key".
-QString resourcePath(int number, ReferencePane pane, const char* suffix)
+QString resourcePath(int number, WorksheetPane pane, const char* suffix)
 {
     const char* name = "specification";
-    if (pane == ReferencePane::ReferencesInRule)
+    if (pane == WorksheetPane::ReferencesInRule)
         name = "references";
-    else if (pane == ReferencePane::AdditionalInformation)
+    else if (pane == WorksheetPane::AdditionalInformation)
         name = "additional";
     return QStringLiteral(":/safeguards/%1-%2.%3")
         .arg(number, 2, 10, QLatin1Char('0'))
@@ -46,7 +46,7 @@ QString readResource(const QString& path)
 
 // The body's lines without line-end characters and without empty lines at either end;
 // leading spaces stay, they indent the rule's sub-paragraphs.
-QStringList bodyLines(int number, ReferencePane pane)
+QStringList bodyLines(int number, WorksheetPane pane)
 {
     QStringList lines = readResource(resourcePath(number, pane, "txt")).split(QLatin1Char('\n'));
     for (QString& line : lines) {
@@ -64,22 +64,22 @@ QStringList bodyLines(int number, ReferencePane pane)
 
 namespace ReferenceTexts {
 
-bool isAvailable(int number, ReferencePane pane)
+bool isAvailable(int number, WorksheetPane pane)
 {
     if (!isEntry(number))
         return false;
-    if (pane == ReferencePane::Specification)
+    if (pane == WorksheetPane::Specification)
         return !SafeguardCatalog::entry(number)->isOverview;
     return true;
 }
 
-QString referenceFile(int number, ReferencePane pane)
+QString referenceFile(int number, WorksheetPane pane)
 {
     if (!isEntry(number))
         return QString();
-    if (pane == ReferencePane::AdditionalInformation)
+    if (pane == WorksheetPane::AdditionalInformation)
         return number == kPoliciesOverview || number == kDocumentation ? QStringLiteral("Addtl45.dat") : QString();
-    if (pane != ReferencePane::ReferencesInRule)
+    if (pane != WorksheetPane::ReferencesInRule)
         return QString();
     switch (number) {
     case 0:
@@ -114,14 +114,14 @@ QString referenceFile(int number, ReferencePane pane)
     }
 }
 
-QString headingLine(ReferencePane pane)
+QString headingLine(WorksheetPane pane)
 {
     switch (pane) {
-    case ReferencePane::Specification:
+    case WorksheetPane::Specification:
         return QStringLiteral("Implementation Specification:");
-    case ReferencePane::ReferencesInRule:
+    case WorksheetPane::ReferencesInRule:
         return QStringLiteral("References in Rule:");
-    case ReferencePane::AdditionalInformation:
+    case WorksheetPane::AdditionalInformation:
         return QStringLiteral("Additional Information:");
     }
     return QString();
@@ -149,31 +149,31 @@ QStringList addressableBlock()
     };
 }
 
-QString keyTerm(int number, ReferencePane pane)
+QString keyTerm(int number, WorksheetPane pane)
 {
     if (!isAvailable(number, pane) || !referenceFile(number, pane).isEmpty())
         return QString();
     return readResource(resourcePath(number, pane, "key")).trimmed();
 }
 
-QString body(int number, ReferencePane pane)
+QString body(int number, WorksheetPane pane)
 {
     if (!isEntry(number))
         return QString();
     return bodyLines(number, pane).join(kLineBreak);
 }
 
-bool hasBuiltInText(int number, ReferencePane pane)
+bool hasBuiltInText(int number, WorksheetPane pane)
 {
     return isAvailable(number, pane) && referenceFile(number, pane).isEmpty() && !body(number, pane).isEmpty();
 }
 
-QString builtInText(int number, ReferencePane pane)
+QString builtInText(int number, WorksheetPane pane)
 {
     if (!hasBuiltInText(number, pane))
         return QString();
     QStringList lines{headingLine(pane), QString()};
-    if (pane == ReferencePane::AdditionalInformation && isAddressable(number)) {
+    if (pane == WorksheetPane::AdditionalInformation && isAddressable(number)) {
         lines += addressableBlock();
         lines += QString();
     }
@@ -197,7 +197,7 @@ void emphasiseKeyTerm(QTextDocument* document, const QString& term)
     }
 }
 
-bool buildDocument(QTextDocument* document, int number, ReferencePane pane)
+bool buildDocument(QTextDocument* document, int number, WorksheetPane pane)
 {
     const QString text = builtInText(number, pane);
     if (!document || text.isEmpty())

@@ -4,14 +4,24 @@
 #include <QList>
 #include <QString>
 
-// The three documents a user writes for each safeguard; the values are the pane codes
-// the Action Area keeps as its current pane.
+// The six panes of a safeguard's worksheet, in the order they are re-opened after an entry
+// change: three documents the user writes and three reference texts to read.
 enum class WorksheetPane
 {
-    ActionTaken = 3,
-    CommentsNotes = 4,
-    PoliciesProcedures = 5
+    ReferencesInRule,
+    ActionTaken,
+    CommentsNotes,
+    PoliciesProcedures,
+    Specification,
+    AdditionalInformation
 };
+constexpr int kWorksheetPaneCount = 6;
+
+constexpr bool isDocumentPane(WorksheetPane pane)
+{
+    return pane == WorksheetPane::ActionTaken || pane == WorksheetPane::CommentsNotes ||
+           pane == WorksheetPane::PoliciesProcedures;
+}
 
 struct SafeguardGroup
 {

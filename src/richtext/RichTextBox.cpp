@@ -1,8 +1,9 @@
 // RichTextBox: RTF in and out through our codec, everything else through QTextEdit.
 #include "richtext/RichTextBox.h"
 
-#include "app/AtomicFile.h"
-#include "app/DataFolder.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DataFolder.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
@@ -41,15 +42,31 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::selectionMoved);
 }
 
-bool RichTextBox::loadFile(const QString& name, QString* error)
+RichTextBox::Source RichTextBox::loadFile(const QString& name, QString* error)
 {
     QByteArray bytes;
-    if (!readWholeFile(resolvedPath(name), &bytes)) {
+    switch (readFileWithin(resolvedPath(name), FileLimits::kDocument, &bytes, error)) {
+    case ReadOutcome::Missing:
         if (error)
-            *error = QStringLiteral("The document %1 could not be read.").arg(name);
-        return false;
+            *error = QStringLiteral("The document %1 does not exist yet.").arg(name);
+        return Source::Missing;
+    case ReadOutcome::Refused:
+        return Source::Refused;
+    case ReadOutcome::Read:
+        break;
     }
-    return loadRtf(bytes, error);
+    bool damaged = false;
+    if (RtfReader::read(bytes, document(), nullptr, &damaged)) {
+        moveCursor(QTextCursor::Start);
+        return damaged ? Source::DamagedRtf : Source::Rtf;
+    }
+    // Notes written with another editor: shown as they are, in the program's code page.
+    QString text = CodePage::toUnicode(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    document()->setPlainText(text);
+    document()->setModified(false);
+    moveCursor(QTextCursor::Start);
+    return Source::PlainText;
 }
 
 bool RichTextBox::saveFile(const QString& name, QString* error)

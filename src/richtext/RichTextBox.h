@@ -10,9 +10,19 @@ class RichTextBox : public QTextEdit
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
-    // name is a bare file name in the program folder or an absolute path. On failure the
-    // previous content stays, false is returned and *error says why.
-    bool loadFile(const QString& name, QString* error = nullptr);
+    // What loadFile found in a file.
+    enum class Source
+    {
+        Rtf,
+        DamagedRtf, // cut off: what could be read is shown
+        PlainText,  // not RTF: shown as Windows-1252 text
+        Missing,
+        Refused // not a regular file, or too large: see *error
+    };
+    // name is a bare file name in the program folder or an absolute path. A missing or
+    // refused file leaves the previous content; every other file is shown.
+    Source loadFile(const QString& name, QString* error = nullptr);
+    static bool isShown(Source source) { return source <= Source::PlainText; }
     // Writes the whole document as RTF, replacing the file atomically.
     bool saveFile(const QString& name, QString* error = nullptr);
 

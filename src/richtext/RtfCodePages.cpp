@@ -1,7 +1,7 @@
 // Windows-1252 through our own table, every other code page through Qt's converters.
 #include "richtext/RtfCodePages.h"
 
-#include "app/CodePage.h"
+#include "base/CodePage.h"
 
 #include <QStringDecoder>
 

@@ -342,6 +342,7 @@ public:
     }
 
     void run();
+    bool isTruncated() const { return m_truncated; }
 
 private:
     GroupState& state() { return m_stack.back(); }
@@ -384,6 +385,7 @@ private:
     std::vector<GroupState> m_stack;
     std::size_t m_overflow = 0;
     bool m_done = false;
+    bool m_truncated = false;
     bool m_starred = false;
     int m_skipFallback = 0;
 
@@ -411,6 +413,11 @@ private:
     QTextTable* m_table = nullptr;
     int m_row = 0;
     int m_column = 0;
+    // The table's size as built so far. Qt rebuilds a table's cell grid after every change
+    // of its rows or columns, so rows are added in growing batches (the spare ones are
+    // removed at the table's end) and the counts are kept here rather than asked for.
+    int m_tableRows = 0;
+    int m_tableColumns = 0;
     bool m_rowPending = false;
     bool m_cellPending = false;
     std::vector<int> m_cellRight;
@@ -461,8 +468,10 @@ void Reader::run()
             return;
     }
     // A truncated file: whatever was read so far is the document.
-    if (!m_stack.empty())
+    if (!m_stack.empty()) {
+        m_truncated = true;
         finish();
+    }
 }
 
 void Reader::groupStart()
@@ -1013,7 +1022,11 @@ void Reader::prepareForContent(bool forceTable)
         if (!m_table) {
             startTable();
         } else if (m_rowPending) {
-            m_table->appendRows(1);
+            if (m_row + 1 >= m_tableRows) {
+                const int added = std::max(1, std::min(m_tableRows, 4096));
+                m_table->appendRows(added);
+                m_tableRows += added;
+            }
             ++m_row;
             m_column = 0;
             m_rowPending = false;
@@ -1052,6 +1065,8 @@ void Reader::startTable()
     // The table follows the current paragraph; a paragraph still to be opened is not needed.
     m_blockPending = false;
     m_table = m_cursor.insertTable(1, columns, format);
+    m_tableRows = 1;
+    m_tableColumns = columns;
     m_row = 0;
     m_column = 0;
     m_rowPending = false;
@@ -1060,6 +1075,8 @@ void Reader::startTable()
 
 void Reader::endTable()
 {
+    if (m_tableRows > m_row + 1)
+        m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
     m_cursor = m_table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
@@ -1070,11 +1087,13 @@ void Reader::endTable()
 
 void Reader::moveToCell()
 {
-    if (m_column >= m_table->columns()) {
-        if (m_table->columns() >= kMaxTableColumns)
-            m_column = m_table->columns() - 1;
-        else
-            m_table->appendColumns(m_column - m_table->columns() + 1);
+    if (m_column >= m_tableColumns) {
+        if (m_tableColumns >= kMaxTableColumns) {
+            m_column = m_tableColumns - 1;
+        } else {
+            m_table->appendColumns(m_column - m_tableColumns + 1);
+            m_tableColumns = m_column + 1;
+        }
     }
     m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
     m_blockPending = false;
@@ -1135,6 +1154,8 @@ void Reader::finish()
         return;
     m_done = true;
     flushText();
+    if (m_table && m_tableRows > m_row + 1)
+        m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
     // The last paragraph needs no \par to take its paragraph formatting.
     if (!m_blockPending && !m_table && m_cursor.block().length() > 1)
         applyBlockFormat();
@@ -1266,7 +1287,7 @@ bool looksLikeRtf(const QByteArray& rtf)
 
 namespace RtfReader {
 
-bool read(const QByteArray& rtf, QTextDocument* document, QString* error)
+bool read(const QByteArray& rtf, QTextDocument* document, QString* error, bool* damaged)
 {
     if (!looksLikeRtf(rtf)) {
         if (error)
@@ -1282,6 +1303,8 @@ bool read(const QByteArray& rtf, QTextDocument* document, QString* error)
         batch.beginEditBlock();
         reader.run();
         batch.endEditBlock();
+        if (damaged)
+            *damaged = reader.isTruncated();
     }
     document->setUndoRedoEnabled(undo);
     document->setModified(false);

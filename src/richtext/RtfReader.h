@@ -11,7 +11,8 @@ namespace RtfReader {
 // Replaces the document's content with the RTF's. Returns false, leaving the document
 // untouched, only when the bytes are not RTF at all (they do not start with "{\rtf");
 // damaged RTF still gives the most readable document possible. Embedded objects are
-// never run; pictures other than PNG and JPEG are left out.
-bool read(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr);
+// never run; pictures other than PNG and JPEG are left out. *damaged (if given) tells
+// whether the RTF ended before its groups were closed, as a cut-off file does.
+bool read(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr, bool* damaged = nullptr);
 
 } // namespace RtfReader

@@ -1,7 +1,7 @@
 // RTF writer: one pass collects fonts and colours, a second walks frames, tables and blocks.
 #include "richtext/RtfWriter.h"
 
-#include "app/CodePage.h"
+#include "base/CodePage.h"
 
 #include <QBuffer>
 #include <QColor>

@@ -1,8 +1,8 @@
 #include "timeline/GridBackground.h"
 
-#include "app/DataFolder.h"
-#include "app/NumberText.h"
-#include "app/RecordFile.h"
+#include "base/DataFolder.h"
+#include "base/NumberText.h"
+#include "base/RecordFile.h"
 
 namespace GridBackground {
 

@@ -1,6 +1,6 @@
 #include "timeline/GridBackgroundMenu.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "timeline/GridBackground.h"
 
 #include <QAbstractItemView>
@@ -57,7 +57,7 @@ void GridBackgroundMenu::applyGridBackground(int choice, bool fromMenu)
     if (fromMenu) {
         QString error;
         if (!GridBackground::writeChoice(choice, &error)) {
-            Messages::show(QStringLiteral("The grid background could not be remembered for the next start.\r") + error,
+            Messages::show(parentWidget(), QStringLiteral("The grid background could not be remembered for the next start.\r") + error,
                            QStringLiteral("Grid Background Selector"), Messages::Buttons::Ok,
                            Messages::Icon::Exclamation);
         }

@@ -1,6 +1,6 @@
 #include "timeline/ItemNameList.h"
 
-#include "app/QuotedFieldFile.h"
+#include "base/QuotedFieldFile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "timeline/TimelineFiles.h"
 
-#include "app/QuotedFieldFile.h"
+#include "base/QuotedFieldFile.h"
 #include "timeline/TimelineGrid.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "timeline/TimelinePanel.h"
 
-#include "app/Clock.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
+#include "base/Clock.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
 #include "timeline/GridBackground.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/ItemBox.h"
@@ -285,7 +285,7 @@ bool TimelinePanel::writeTimeline(bool fromSaveCommand)
         const bool saved = TimelineFiles::saveGridRows(*m_grid, &error);
         HINFO1::busyOff();
         if (!saved) {
-            Messages::show(QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
+            Messages::show(this, QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
                                           "in the grid; please try to save them again.")
                                .arg(TimelineFiles::kGridFileName, error),
                            QStringLiteral("Save To Do List"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
@@ -321,7 +321,7 @@ void TimelinePanel::clearGrid()
 {
     m_calendar->hide();
     const Messages::Answer answer =
-        Messages::show(QStringLiteral("Do you really want To Clear the Grid?"), QStringLiteral("Clear Grid"),
+        Messages::show(this, QStringLiteral("Do you really want To Clear the Grid?"), QStringLiteral("Clear Grid"),
                        Messages::Buttons::YesNoCancel, Messages::Icon::Question, Messages::Answer::No);
     if (answer != Messages::Answer::Yes)
         return;
@@ -338,7 +338,7 @@ void TimelinePanel::insertRow()
         row = isItemRow(m_currentRow) ? m_currentRow : 1;
     // The grid keeps exactly 500 item rows: a used last row would be pushed out and lost.
     if (m_grid->isRowUsed(TimelineGrid::kItemRows)) {
-        Messages::show(QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
+        Messages::show(this, QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
                                       "Delete a row you no longer need first."),
                        QStringLiteral("Insert Row"), Messages::Buttons::Ok, Messages::Icon::Information);
         return;
@@ -422,7 +422,7 @@ void TimelinePanel::calendarDateClicked(const QDate& date)
 void TimelinePanel::itemFirstCheck()
 {
     m_calendar->hide();
-    Messages::show(QStringLiteral("Please, enter an Item before any dates."), QStringLiteral("Item Grid"),
+    Messages::show(this, QStringLiteral("Please, enter an Item before any dates."), QStringLiteral("Item Grid"),
                    Messages::Buttons::Ok, Messages::Icon::Information);
     const int row = m_grid->firstEmptyItemRow();
     if (row == 0)
@@ -553,7 +553,7 @@ void TimelinePanel::addToGrid()
         m_itemBox->clear();
         markChanged();
     } else {
-        Messages::show(QStringLiteral("All 500 rows of the grid hold an item.\rDelete a row you no longer need "
+        Messages::show(this, QStringLiteral("All 500 rows of the grid hold an item.\rDelete a row you no longer need "
                                       "before adding another item."),
                        QStringLiteral("Add to To Do Grid"), Messages::Buttons::Ok, Messages::Icon::Information);
     }
@@ -578,7 +578,7 @@ void TimelinePanel::deleteRow()
                                  : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
                                        m_grid->text(row, TimelineGrid::kToDoDateColumn) + QStringLiteral("?");
     const Messages::Answer answer =
-        Messages::show(question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel, Messages::Icon::Question,
+        Messages::show(this, question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel, Messages::Icon::Question,
                        Messages::Answer::No);
     if (answer == Messages::Answer::Yes) {
         markChanged();
@@ -694,15 +694,14 @@ void TimelinePanel::addItemName(const QString& name)
     case ItemNameList::AddResult::AlreadyKnown:
         return;
     case ItemNameList::AddResult::Full:
-        Messages::show(QStringLiteral("The list of known items already holds %1 names, so this item was not added "
+        Messages::show(this, QStringLiteral("The list of known items already holds %1 names, so this item was not added "
                                       "to it.\rDelete a name you no longer need from the list first.")
                            .arg(ItemNameList::kSlots),
                        QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Information);
         return;
     case ItemNameList::AddResult::WriteFailed:
         showKnownItems();
-        Messages::show(
-            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+        Messages::show(this, QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
             QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
         return;
     case ItemNameList::AddResult::Added:
@@ -723,8 +722,7 @@ void TimelinePanel::removeItemName(const QString& name)
     m_buttons[DeleteFromFileButton]->setEnabled(false);
     m_buttons[AddToGridButton]->setEnabled(false);
     if (!written) {
-        Messages::show(
-            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+        Messages::show(this, QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
             QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
     }
 }

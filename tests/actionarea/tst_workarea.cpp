@@ -4,12 +4,13 @@
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
+#include "actionarea/WorksheetDocument.h"
 #include "actionarea/WorksheetPanel.h"
-#include "app/ButtonLook.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
-#include "app/ProgramEnd.h"
-#include "app/WorkScreenMenus.h"
+#include "base/ButtonLook.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
+#include "base/WorkScreenMenus.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
 #include "timeline/TimelineGrid.h"
@@ -70,17 +71,18 @@ private slots:
     void referenceFilesReplaceBuiltInText();
     void statusPicksAreStored();
     void notImplementedWarnsEveryTime();
-    void failedSaveKeepsTheChanges();
+    void failedSaveKeepsEverything_data();
+    void failedSaveKeepsEverything();
+    void foreignDocumentIsShownAndKept();
+    void statusChangesOnlyByPicking();
     void saveWithNoPaneWritesNothing();
     void escapeAsksToExit();
-    void helpContextsFollowTheView();
     void sampleEntryCannotBeSaved();
     void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
     void rightClickPopsUpOptions();
     void overviewShowsStoredStatuses();
     void noPaneMeansNoTyping();
-    void closingKeepsTheWindowWhenTheSaveFails();
     void f1OpensHelpForTheView();
     void textLocationFollowsTheParagraph();
 
@@ -88,7 +90,8 @@ private:
     void openActionArea();
     WorksheetPanel* sheet() const { return m_area->worksheet(); }
     RichTextBox* editor() const { return sheet()->editor(); }
-    void click(WorksheetPanel::Pane pane) { QTest::mouseClick(sheet()->paneButton(pane), Qt::LeftButton); }
+    bool changed() const { return sheet()->document()->isChanged(); }
+    void click(WorksheetPane pane) { QTest::mouseClick(sheet()->paneButton(pane), Qt::LeftButton); }
     void pressLeft(int v) { QTest::mouseClick(m_area->leftHandButton(v), Qt::LeftButton); }
     void pressSafeguard(int g, int i) { QTest::mouseClick(m_area->safeguardPanel()->button(g, i), Qt::LeftButton); }
 
@@ -175,27 +178,27 @@ void TestWorkArea::switchingPaneAsksToSaveAndYesWrites()
 {
     pressLeft(2);
     pressSafeguard(2, 3);
-    click(WorksheetPanel::ActionTaken);
+    click(WorksheetPane::ActionTaken);
     QVERIFY(!editor()->isLocked());
     typeInto(editor(), QStringLiteral("Reviewed the audit logs. "));
     typeInto(editor(), QStringLiteral("Monthly."), true);
-    QVERIFY(m_area->state().dirty);
+    QVERIFY(changed());
 
     Messages::queueAnswer(Messages::Answer::Yes);
-    click(WorksheetPanel::CommentsNotes);
+    click(WorksheetPane::CommentsNotes);
     const QList<Messages::Shown> shown = Messages::takeShown();
     QCOMPARE(texts(shown), QStringList{kSavePrompt});
     QCOMPARE(shown.at(0).title, QStringLiteral("Save Changes?"));
     QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNo);
-    QVERIFY(!m_area->state().dirty);
-    QCOMPARE(m_area->state().currentPane, 4);
+    QVERIFY(!changed());
+    QCOMPARE(sheet()->currentPane(), WorksheetPane::CommentsNotes);
 
     const QByteArray saved = m_folder->read(QStringLiteral("Action3.Fil"));
     QVERIFY(saved.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
     QVERIFY(saved.contains("Reviewed the audit logs."));
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Comment3.Fil"))));
 
-    click(WorksheetPanel::ActionTaken);
+    click(WorksheetPane::ActionTaken);
     QVERIFY(Messages::takeShown().isEmpty());
     QCOMPARE(editor()->text().trimmed(), QStringLiteral("Reviewed the audit logs. Monthly."));
     QTextCursor cursor(editor()->document());
@@ -210,20 +213,20 @@ void TestWorkArea::switchingPaneAsksToSaveAndYesWrites()
 void TestWorkArea::answeringNoDiscards()
 {
     pressLeft(4);
-    click(WorksheetPanel::PoliciesProcedures);
+    click(WorksheetPane::PoliciesProcedures);
     typeInto(editor(), QStringLiteral("Draft"));
     Messages::queueAnswer(Messages::Answer::No);
     pressSafeguard(4, 1);
     QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Policy33.Fil"))));
-    QVERIFY(!m_area->state().dirty);
+    QVERIFY(!changed());
     QVERIFY(editor()->text().trimmed().isEmpty());
 }
 
 void TestWorkArea::leftHandButtonAsksOnceBeforeLoading()
 {
     pressLeft(2);
-    click(WorksheetPanel::CommentsNotes);
+    click(WorksheetPane::CommentsNotes);
     typeInto(editor(), QStringLiteral("Note for entry zero"));
     Messages::queueAnswer(Messages::Answer::Yes);
     pressLeft(3);
@@ -236,53 +239,51 @@ void TestWorkArea::leftHandButtonAsksOnceBeforeLoading()
 
 void TestWorkArea::newEntryShowsItsDocumentAtOnce()
 {
-    QTextDocument doc;
-    doc.setPlainText(QStringLiteral("Comments of the second entry"));
     {
         RichTextBox writer;
         writer.setText(QStringLiteral("Comments of the second entry"));
         QVERIFY(writer.saveFile(QStringLiteral("Comment1.Fil")));
     }
     pressLeft(2);
-    click(WorksheetPanel::CommentsNotes);
+    click(WorksheetPane::CommentsNotes);
     QVERIFY(editor()->text().trimmed().isEmpty());
     pressSafeguard(2, 1);
     QVERIFY(Messages::takeShown().isEmpty());
     QCOMPARE(editor()->text().trimmed(), QStringLiteral("Comments of the second entry"));
-    QVERIFY(sheet()->paneButton(WorksheetPanel::CommentsNotes)->isChecked());
-    QVERIFY(!m_area->state().dirty);
+    QVERIFY(sheet()->paneButton(WorksheetPane::CommentsNotes)->isChecked());
+    QVERIFY(!changed());
 }
 
 void TestWorkArea::overviewEntriesGreyTheSpecificationPane()
 {
     pressLeft(2);
-    click(WorksheetPanel::Specification);
+    click(WorksheetPane::Specification);
     pressLeft(5);
-    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
-    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isChecked());
+    QVERIFY(!sheet()->paneButton(WorksheetPane::Specification)->isEnabled());
+    QVERIFY(!sheet()->paneButton(WorksheetPane::Specification)->isChecked());
     QCOMPARE(m_area->windowTitle(),
              QStringLiteral("Action Area - Organization Requirements - Organizational Requirements Overview"));
     QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Organizational Requirements Overview"));
     QCOMPARE(sheet()->sectionLabel()->text(), QStringLiteral(" Section 164.314"));
     QCOMPARE(sheet()->specificationLabel()->text(), QString());
     pressSafeguard(5, 1);
-    QVERIFY(sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
+    QVERIFY(sheet()->paneButton(WorksheetPane::Specification)->isEnabled());
     pressLeft(6);
-    QVERIFY(!sheet()->paneButton(WorksheetPanel::Specification)->isEnabled());
+    QVERIFY(!sheet()->paneButton(WorksheetPane::Specification)->isEnabled());
 }
 
 void TestWorkArea::referencePanesAreLockedAndEmphasised()
 {
     pressLeft(2);
     pressSafeguard(2, 13);
-    click(WorksheetPanel::Specification);
+    click(WorksheetPane::Specification);
     QVERIFY(editor()->isLocked());
-    QCOMPARE(m_area->state().currentPane, 0);
+    QCOMPARE(sheet()->currentPane(), WorksheetPane::Specification);
     QVERIFY(!sheet()->saveButton()->isEnabled());
     QVERIFY(editor()->text().startsWith(QStringLiteral("Implementation Specification:")));
     QTest::keyClicks(editor(), QStringLiteral("xyz"));
     QVERIFY(!editor()->text().contains(QStringLiteral("xyz")));
-    QVERIFY(!m_area->state().dirty);
+    QVERIFY(!changed());
 
     // Every "Log-in monitoring" is bold and underlined; the heading is not.
     QTextDocument* doc = editor()->document();
@@ -304,7 +305,7 @@ void TestWorkArea::referencePanesAreLockedAndEmphasised()
 
     // A Required entry has no Addressable block.
     pressSafeguard(2, 8);
-    click(WorksheetPanel::AdditionalInfo);
+    click(WorksheetPane::AdditionalInformation);
     QVERIFY(editor()->text().startsWith(QStringLiteral("Additional Information:")));
     QVERIFY(!editor()->text().contains(QStringLiteral("This Implementation Specification is Addressable.")));
     pressSafeguard(2, 13);
@@ -313,11 +314,8 @@ void TestWorkArea::referencePanesAreLockedAndEmphasised()
 
 void TestWorkArea::referenceFilesReplaceBuiltInText()
 {
-    if (!QFile::exists(m_folder->filePath(QStringLiteral("RefRA1.Dat"))))
-        QSKIP("The program folder has no RefRA1.Dat; build the shipped documents first.");
     pressLeft(2);
-    click(WorksheetPanel::ReferencesInRule);
-    QCOMPARE(m_area->state().currentDocumentFile, QStringLiteral("RefRA1.Dat"));
+    click(WorksheetPane::ReferencesInRule);
     QVERIFY(editor()->text().contains(QStringLiteral("References in Rule")));
     QVERIFY(editor()->isLocked());
     pressLeft(6);
@@ -379,19 +377,98 @@ void TestWorkArea::notImplementedWarnsEveryTime()
                                     QByteArray(11, '\0'));
 }
 
-void TestWorkArea::failedSaveKeepsTheChanges()
+void TestWorkArea::failedSaveKeepsEverything_data()
 {
-    QDir(m_folder->path()).mkdir(QStringLiteral("Action5.Fil"));
+    QTest::addColumn<QString>("leaving");
+    for (const char* way : {"save button", "pane", "entry", "view", "tab", "close"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+void TestWorkArea::failedSaveKeepsEverything()
+{
+    QFETCH(QString, leaving);
+    // A folder where the document belongs: nothing can be written there.
+    QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
     pressLeft(2);
-    pressSafeguard(2, 5);
-    click(WorksheetPanel::ActionTaken);
-    typeInto(editor(), QStringLiteral("Supervision plan"));
-    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    click(WorksheetPane::ActionTaken);
+    typeInto(editor(), QStringLiteral("precious words"));
+    Messages::queueAnswer(Messages::Answer::Yes);
+    if (leaving == QLatin1String("save button"))
+        QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    else if (leaving == QLatin1String("pane"))
+        click(WorksheetPane::CommentsNotes);
+    else if (leaving == QLatin1String("entry"))
+        pressSafeguard(2, 1);
+    else if (leaving == QLatin1String("view"))
+        pressLeft(3);
+    else if (leaving == QLatin1String("tab"))
+        QTest::mouseClick(m_area->tabs()->tab(4), Qt::LeftButton);
+    else
+        m_area->close();
+
     const QList<Messages::Shown> shown = Messages::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY(shown.last().text.contains(QStringLiteral("Action0.Fil")));
+    QCOMPARE(shown.last().owner->window(), m_area.get());
+    QCOMPARE(m_ended, 0);
+    QVERIFY(m_area->isVisible());
+    QCOMPARE(m_area->state().viewCode, 2);
+    QCOMPARE(m_area->state().entryIndex, 0);
+    QCOMPARE(sheet()->currentPane(), WorksheetPane::ActionTaken);
+    QVERIFY(sheet()->paneButton(WorksheetPane::ActionTaken)->isChecked());
+    QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
+    QVERIFY(changed());
+    QCOMPARE(editor()->text(), QStringLiteral("precious words"));
+
+    // Once the way is clear, Save writes the words.
+    QVERIFY(QDir(m_folder->path()).rmdir(QStringLiteral("Action0.Fil")));
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("precious words"));
+    QVERIFY(!changed());
+}
+
+void TestWorkArea::foreignDocumentIsShownAndKept()
+{
+    const QByteArray notes("Pasted notes from another editor\r\nCaf\xe9 meeting");
+    m_folder->write(QStringLiteral("Action0.Fil"), notes);
+    pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    QCOMPARE(editor()->text(), QString::fromUtf8("Pasted notes from another editor\nCaf\u00e9 meeting"));
+    QList<Messages::Shown> shown = Messages::takeShown();
     QCOMPARE(shown.size(), 1);
-    QVERIFY(shown.at(0).text.contains(QStringLiteral("Action5.Fil")));
-    QVERIFY(m_area->state().dirty);
-    QCOMPARE(editor()->text(), QStringLiteral("Supervision plan"));
+    QVERIFY(shown.at(0).text.contains(QStringLiteral("Action0.Fil.orig")));
+    click(WorksheetPane::CommentsNotes);
+    click(WorksheetPane::ActionTaken);
+    QVERIFY(Messages::takeShown().isEmpty()); // the note comes once
+
+    typeInto(editor(), QStringLiteral(" and more"));
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    QCOMPARE(m_folder->read(QStringLiteral("Action0.Fil.orig")), notes);
+    QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).startsWith("{\\rtf1"));
+}
+
+void TestWorkArea::statusChangesOnlyByPicking()
+{
+    pressLeft(2);
+    QComboBox* list = sheet()->statusList();
+    list->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_PageDown, Qt::Key_N})
+        QTest::keyClick(list, key);
+    QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &wheel);
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Stat1.Fil"))) ||
+            m_folder->read(QStringLiteral("Stat1.Fil")).count('\0') == m_folder->read(QStringLiteral("Stat1.Fil")).size());
+    QVERIFY(Messages::takeShown().isEmpty());
+
+    // A pick that cannot be stored is undone on screen and reported.
+    QFile::remove(m_folder->filePath(QStringLiteral("Stat1.Fil")));
+    QDir(m_folder->path()).mkdir(QStringLiteral("Stat1.Fil"));
+    list->setCurrentIndex(3);
+    emit list->activated(3);
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(Messages::takeShown().size(), 1);
 }
 
 void TestWorkArea::saveWithNoPaneWritesNothing()
@@ -413,16 +490,6 @@ void TestWorkArea::escapeAsksToExit()
     QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
 }
 
-void TestWorkArea::helpContextsFollowTheView()
-{
-    const std::pair<int, int> expected[] = {{0, 3010}, {1, 2009}, {2, 3010}, {7, 3044}, {8, 3048}, {9, 3010}};
-    for (const auto& [view, context] : expected) {
-        m_area->pressLeftHandButton(view);
-        Messages::takeShown();
-        QCOMPARE(m_area->helpContext(), context);
-    }
-}
-
 void TestWorkArea::sampleEntryCannotBeSaved()
 {
     pressLeft(9);
@@ -434,7 +501,7 @@ void TestWorkArea::sampleEntryCannotBeSaved()
     pressLeft(2);
     pressLeft(9);
     QVERIFY(Messages::takeShown().isEmpty()); // the notice comes once per run
-    click(WorksheetPanel::PoliciesProcedures);
+    click(WorksheetPane::PoliciesProcedures);
     Messages::takeShown();
     QVERIFY(!editor()->isLocked());
     typeInto(editor(), QStringLiteral("My own policy"));
@@ -450,7 +517,7 @@ void TestWorkArea::sampleEntryCannotBeSaved()
 void TestWorkArea::closingAsksToSaveThenEnds()
 {
     pressLeft(2);
-    click(WorksheetPanel::ActionTaken);
+    click(WorksheetPane::ActionTaken);
     typeInto(editor(), QStringLiteral("Last words"));
     Messages::queueAnswer(Messages::Answer::Yes);
     m_area->close();
@@ -471,7 +538,7 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     // Clearing the grid and leaving the view asks; No keeps the file as it was.
     Messages::queueAnswer(Messages::Answer::Yes);
     m_area->actions().clearGrid->trigger();
-    QVERIFY(m_area->state().dirty);
+    QVERIFY(changed());
     Messages::takeShown();
     Messages::queueAnswer(Messages::Answer::No);
     pressLeft(2);
@@ -486,7 +553,7 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     Messages::queueAnswer(Messages::Answer::Yes);
     pressLeft(0);
     QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
-    QVERIFY(!m_area->state().dirty);
+    QVERIFY(!changed());
 }
 
 void TestWorkArea::rightClickPopsUpOptions()
@@ -505,17 +572,18 @@ void TestWorkArea::f1OpensHelpForTheView()
 {
     QList<int> opened;
     Help::setViewer([&opened](int context) { opened << context; });
-    QTest::keyClick(m_area.get(), Qt::Key_F1);
-    pressLeft(1);
-    QTest::keyClick(m_area.get(), Qt::Key_F1);
+    for (int view : {0, 1, 2, 7, 8, 9}) {
+        m_area->pressLeftHandButton(view);
+        QTest::keyClick(m_area.get(), Qt::Key_F1);
+    }
     Help::setViewer(nullptr);
-    QCOMPARE(opened, (QList<int>{3010, 2009}));
+    QCOMPARE(opened, (QList<int>{3010, 2009, 3010, 3044, 3048, 3010}));
 }
 
 void TestWorkArea::textLocationFollowsTheParagraph()
 {
     pressLeft(2);
-    click(WorksheetPanel::ActionTaken);
+    click(WorksheetPane::ActionTaken);
     typeInto(editor(), QStringLiteral("First"));
     QTest::keyClick(editor(), Qt::Key_Return);
     typeInto(editor(), QStringLiteral("Second"));
@@ -527,7 +595,7 @@ void TestWorkArea::textLocationFollowsTheParagraph()
     QVERIFY(left->isChecked());
     editor()->moveCursor(QTextCursor::End);
     QVERIFY(center->isChecked());
-    QVERIFY(m_area->state().dirty);
+    QVERIFY(changed());
 }
 
 void TestWorkArea::overviewShowsStoredStatuses()
@@ -562,32 +630,14 @@ void TestWorkArea::overviewShowsStoredStatuses()
 void TestWorkArea::noPaneMeansNoTyping()
 {
     pressLeft(2);
-    QVERIFY(!sheet()->isAnyPaneSelected());
+    QVERIFY(!sheet()->currentPane());
     typeInto(editor(), QStringLiteral("lost words"));
     QVERIFY(editor()->text().isEmpty());
     QVERIFY(!editor()->placeholderText().isEmpty());
-    click(WorksheetPanel::ActionTaken);
+    click(WorksheetPane::ActionTaken);
     QVERIFY(editor()->placeholderText().isEmpty());
     typeInto(editor(), QStringLiteral("kept words"));
     QCOMPARE(editor()->text(), QStringLiteral("kept words"));
-}
-
-void TestWorkArea::closingKeepsTheWindowWhenTheSaveFails()
-{
-    QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
-    pressLeft(2);
-    click(WorksheetPanel::ActionTaken);
-    typeInto(editor(), QStringLiteral("Unsaved plan"));
-    Messages::queueAnswer(Messages::Answer::Yes);
-    m_area->close();
-    const QStringList shown = texts(Messages::takeShown());
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.at(0), kSavePrompt);
-    QVERIFY(shown.at(1).contains(QStringLiteral("Action0.Fil")));
-    QCOMPARE(m_ended, 0);
-    QVERIFY(m_area->isVisible());
-    QVERIFY(m_area->state().dirty);
-    QCOMPARE(editor()->text(), QStringLiteral("Unsaved plan"));
 }
 
 QTEST_MAIN(TestWorkArea)

@@ -1,11 +1,11 @@
 // Record files, quoted-field files, the code page and number text, against bytes on disk.
 #include "TestFolder.h"
 
-#include "app/CodePage.h"
-#include "app/DataFolder.h"
-#include "app/NumberText.h"
-#include "app/QuotedFieldFile.h"
-#include "app/RecordFile.h"
+#include "base/CodePage.h"
+#include "base/DataFolder.h"
+#include "base/NumberText.h"
+#include "base/QuotedFieldFile.h"
+#include "base/RecordFile.h"
 
 #include <QtTest>
 

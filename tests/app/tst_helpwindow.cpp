@@ -2,8 +2,8 @@
 #include "TestFolder.h"
 
 #include "app/HelpWindow.h"
-#include "app/Messages.h"
-#include "app/ProgramEnd.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
 
 #include <QApplication>
 #include <QFile>
@@ -49,7 +49,7 @@ void TestHelpWindow::opensAtTheTopicOfAContext()
     TestFolder folder;
     if (!QFile::exists(folder.filePath(QStringLiteral("Tessaly.hlp"))))
         QSKIP("The program folder has no Tessaly.hlp; build the shipped documents first.");
-    Help::openContext(context);
+    HelpWindow::open(context);
     HelpWindow* window = openWindow();
     QVERIFY(window);
     auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
@@ -62,7 +62,7 @@ void TestHelpWindow::missingHelpFileIsReported()
     TestFolder folder(false);
     Messages::setScripted(true);
     Messages::takeShown();
-    Help::openContext(1000);
+    HelpWindow::open(1000);
     const QList<Messages::Shown> shown = Messages::takeShown();
     Messages::setScripted(false);
     QCOMPARE(shown.size(), 1);

@@ -2,15 +2,14 @@
 #include "FakeClock.h"
 #include "TestFolder.h"
 
-#include "actionarea/WorkArea1.h"
 #include "app/About1.h"
 #include "app/DialogSeams.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
-#include "app/ProgramEnd.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
 #include "app/Splash1.h"
 #include "app/Startfrm.h"
-#include "app/WorkScreenMenus.h"
+#include "base/WorkScreenMenus.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -60,7 +59,7 @@ private slots:
     void pauseTwoSecondsAcrossTheMinute();
     void rightClickPopsUpOptions();
     void exitEndsTheProgram();
-    void actionAreaExitAsksFirst();
+    void beginAsksForTheActionArea();
 
 private:
     std::unique_ptr<TestFolder> m_folder;
@@ -309,33 +308,14 @@ void TestStartScreen::exitEndsTheProgram()
     QVERIFY(Messages::takeShown().isEmpty());
 }
 
-void TestStartScreen::actionAreaExitAsksFirst()
+void TestStartScreen::beginAsksForTheActionArea()
 {
     Startfrm screen;
     screen.show();
+    QSignalSpy begin(&screen, &Startfrm::beginRequested);
     QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("beginButton")), Qt::LeftButton);
-    WorkArea1* area = screen.actionArea();
-    QVERIFY(area);
-    QVERIFY(area->isVisible());
-    area->activate();
-    QVERIFY(!screen.isVisible());
-
-    for (Messages::Answer answer : {Messages::Answer::No, Messages::Answer::Cancel}) {
-        Messages::queueAnswer(answer);
-        QTest::mouseClick(area->tabs()->tab(4), Qt::LeftButton);
-        const QList<Messages::Shown> shown = Messages::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.at(0).text, QStringLiteral("Exit Tessaly?"));
-        QCOMPARE(shown.at(0).title, QStringLiteral("Exit"));
-        QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNoCancel);
-        QCOMPARE(shown.at(0).icon, Messages::Icon::Question);
-        QCOMPARE(m_ended, 0);
-        QVERIFY(area->isVisible());
-        QCOMPARE(HINFO1::state().pendingScreenRequest, short(0));
-    }
-    Messages::queueAnswer(Messages::Answer::Yes);
-    QTest::mouseClick(area->tabs()->tab(4), Qt::LeftButton);
-    QCOMPARE(m_ended, 1);
+    screen.findChild<QAction*>(QStringLiteral("mOBegin"))->trigger();
+    QCOMPARE(begin.size(), 2);
 }
 
 QTEST_MAIN(TestStartScreen)

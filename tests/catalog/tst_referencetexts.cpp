@@ -6,21 +6,21 @@
 #include <QTextDocument>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(ReferencePane)
+Q_DECLARE_METATYPE(WorksheetPane)
 
 namespace {
 
-const ReferencePane kPanes[] = {ReferencePane::Specification, ReferencePane::ReferencesInRule,
-                                ReferencePane::AdditionalInformation};
+const WorksheetPane kPanes[] = {WorksheetPane::Specification, WorksheetPane::ReferencesInRule,
+                                WorksheetPane::AdditionalInformation};
 
-const char* paneName(ReferencePane pane)
+const char* paneName(WorksheetPane pane)
 {
     switch (pane) {
-    case ReferencePane::Specification:
+    case WorksheetPane::Specification:
         return "specification";
-    case ReferencePane::ReferencesInRule:
+    case WorksheetPane::ReferencesInRule:
         return "references";
-    case ReferencePane::AdditionalInformation:
+    case WorksheetPane::AdditionalInformation:
         return "additional";
     }
     return "";
@@ -110,7 +110,7 @@ QString ruleParagraph(const QString& section, const QString& start)
     return QString();
 }
 
-bool expectsBuiltInText(int number, ReferencePane pane)
+bool expectsBuiltInText(int number, WorksheetPane pane)
 {
     return ReferenceTexts::isAvailable(number, pane) && ReferenceTexts::referenceFile(number, pane).isEmpty();
 }
@@ -187,24 +187,24 @@ void TestReferenceTexts::referenceFiles()
         {42, "OrgReq1.Dat"}, {43, "OrgRef2.Dat"}, {45, "PPReq1.Dat"}, {46, "PPReq1.Dat"},
     };
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
-        QCOMPARE(ReferenceTexts::referenceFile(number, ReferencePane::ReferencesInRule), files.value(number));
-        QCOMPARE(ReferenceTexts::referenceFile(number, ReferencePane::Specification), QString());
+        QCOMPARE(ReferenceTexts::referenceFile(number, WorksheetPane::ReferencesInRule), files.value(number));
+        QCOMPARE(ReferenceTexts::referenceFile(number, WorksheetPane::Specification), QString());
         const QString additional = number == 45 || number == 46 ? QStringLiteral("Addtl45.dat") : QString();
-        QCOMPARE(ReferenceTexts::referenceFile(number, ReferencePane::AdditionalInformation), additional);
+        QCOMPARE(ReferenceTexts::referenceFile(number, WorksheetPane::AdditionalInformation), additional);
     }
-    QCOMPARE(ReferenceTexts::referenceFile(47, ReferencePane::ReferencesInRule), QString());
-    QCOMPARE(ReferenceTexts::referenceFile(-1, ReferencePane::AdditionalInformation), QString());
+    QCOMPARE(ReferenceTexts::referenceFile(47, WorksheetPane::ReferencesInRule), QString());
+    QCOMPARE(ReferenceTexts::referenceFile(-1, WorksheetPane::AdditionalInformation), QString());
 }
 
 void TestReferenceTexts::availability()
 {
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
         const bool overview = number == 42 || number == 45;
-        QCOMPARE(ReferenceTexts::isAvailable(number, ReferencePane::Specification), !overview);
-        QVERIFY(ReferenceTexts::isAvailable(number, ReferencePane::ReferencesInRule));
-        QVERIFY(ReferenceTexts::isAvailable(number, ReferencePane::AdditionalInformation));
+        QCOMPARE(ReferenceTexts::isAvailable(number, WorksheetPane::Specification), !overview);
+        QVERIFY(ReferenceTexts::isAvailable(number, WorksheetPane::ReferencesInRule));
+        QVERIFY(ReferenceTexts::isAvailable(number, WorksheetPane::AdditionalInformation));
     }
-    for (ReferencePane pane : kPanes) {
+    for (WorksheetPane pane : kPanes) {
         QVERIFY(!ReferenceTexts::isAvailable(-1, pane));
         QVERIFY(!ReferenceTexts::isAvailable(47, pane));
     }
@@ -213,10 +213,10 @@ void TestReferenceTexts::availability()
 
 void TestReferenceTexts::headingLines()
 {
-    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::Specification),
+    QCOMPARE(ReferenceTexts::headingLine(WorksheetPane::Specification),
              QStringLiteral("Implementation Specification:"));
-    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::ReferencesInRule), QStringLiteral("References in Rule:"));
-    QCOMPARE(ReferenceTexts::headingLine(ReferencePane::AdditionalInformation),
+    QCOMPARE(ReferenceTexts::headingLine(WorksheetPane::ReferencesInRule), QStringLiteral("References in Rule:"));
+    QCOMPARE(ReferenceTexts::headingLine(WorksheetPane::AdditionalInformation),
              QStringLiteral("Additional Information:"));
 }
 
@@ -295,10 +295,10 @@ void TestReferenceTexts::specificationKeyTerms()
                                  "",
                                  "Documentation"};
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number)
-        QCOMPARE(ReferenceTexts::keyTerm(number, ReferencePane::Specification), QString::fromLatin1(terms[number]));
+        QCOMPARE(ReferenceTexts::keyTerm(number, WorksheetPane::Specification), QString::fromLatin1(terms[number]));
     // Panes replaced by a reference file have no key-term pass.
-    QCOMPARE(ReferenceTexts::keyTerm(0, ReferencePane::ReferencesInRule), QString());
-    QCOMPARE(ReferenceTexts::keyTerm(46, ReferencePane::AdditionalInformation), QString());
+    QCOMPARE(ReferenceTexts::keyTerm(0, WorksheetPane::ReferencesInRule), QString());
+    QCOMPARE(ReferenceTexts::keyTerm(46, WorksheetPane::AdditionalInformation), QString());
 }
 
 void TestReferenceTexts::emphasiseKeyTerm()
@@ -330,22 +330,22 @@ void TestReferenceTexts::noBuiltInTextForFilePanes()
 {
     QTextDocument document;
     document.setPlainText(QStringLiteral("unchanged"));
-    QVERIFY(!ReferenceTexts::buildDocument(&document, 0, ReferencePane::ReferencesInRule));
-    QVERIFY(!ReferenceTexts::buildDocument(&document, 42, ReferencePane::Specification));
-    QVERIFY(!ReferenceTexts::buildDocument(&document, 45, ReferencePane::AdditionalInformation));
-    QVERIFY(!ReferenceTexts::buildDocument(&document, 47, ReferencePane::AdditionalInformation));
+    QVERIFY(!ReferenceTexts::buildDocument(&document, 0, WorksheetPane::ReferencesInRule));
+    QVERIFY(!ReferenceTexts::buildDocument(&document, 42, WorksheetPane::Specification));
+    QVERIFY(!ReferenceTexts::buildDocument(&document, 45, WorksheetPane::AdditionalInformation));
+    QVERIFY(!ReferenceTexts::buildDocument(&document, 47, WorksheetPane::AdditionalInformation));
     QCOMPARE(document.toPlainText(), QStringLiteral("unchanged"));
-    QCOMPARE(ReferenceTexts::builtInText(42, ReferencePane::Specification), QString());
-    QCOMPARE(ReferenceTexts::builtInText(46, ReferencePane::ReferencesInRule), QString());
-    QVERIFY(!ReferenceTexts::hasBuiltInText(45, ReferencePane::Specification));
+    QCOMPARE(ReferenceTexts::builtInText(42, WorksheetPane::Specification), QString());
+    QCOMPARE(ReferenceTexts::builtInText(46, WorksheetPane::ReferencesInRule), QString());
+    QVERIFY(!ReferenceTexts::hasBuiltInText(45, WorksheetPane::Specification));
 }
 
 void TestReferenceTexts::suppliedTexts_data()
 {
     QTest::addColumn<int>("number");
-    QTest::addColumn<ReferencePane>("pane");
+    QTest::addColumn<WorksheetPane>("pane");
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
-        for (ReferencePane pane : kPanes) {
+        for (WorksheetPane pane : kPanes) {
             if (expectsBuiltInText(number, pane))
                 QTest::addRow("%02d-%s", number, paneName(pane)) << number << pane;
         }
@@ -355,7 +355,7 @@ void TestReferenceTexts::suppliedTexts_data()
 void TestReferenceTexts::suppliedTexts()
 {
     QFETCH(int, number);
-    QFETCH(ReferencePane, pane);
+    QFETCH(WorksheetPane, pane);
     if (!ReferenceTexts::hasBuiltInText(number, pane))
         QSKIP("text not supplied yet");
 
@@ -371,7 +371,7 @@ void TestReferenceTexts::suppliedTexts()
     QCOMPARE(text.count(QLatin1Char('\r')), text.count(lineBreak));
     QVERIFY(!body.startsWith(heading));
 
-    const int minimum = pane == ReferencePane::Specification ? 150 : 400;
+    const int minimum = pane == WorksheetPane::Specification ? 150 : 400;
     QVERIFY2(body.size() >= minimum, qPrintable(QStringLiteral("body has %1 characters").arg(body.size())));
 
     const QString term = ReferenceTexts::keyTerm(number, pane);
@@ -382,7 +382,7 @@ void TestReferenceTexts::suppliedTexts()
         QVERIFY2(!text.contains(QLatin1String(banned), Qt::CaseInsensitive), banned);
 
     const QString blockStart = ReferenceTexts::addressableBlock().first();
-    const bool withBlock = pane == ReferencePane::AdditionalInformation && ReferenceTexts::isAddressable(number);
+    const bool withBlock = pane == WorksheetPane::AdditionalInformation && ReferenceTexts::isAddressable(number);
     QCOMPARE(text.contains(blockStart), withBlock);
     if (withBlock) {
         const QString expected = heading + lineBreak + lineBreak + ReferenceTexts::addressableBlock().join(lineBreak) +
@@ -405,7 +405,7 @@ void TestReferenceTexts::ruleWording_data()
 {
     QTest::addColumn<int>("number");
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
-        if (ReferenceTexts::isAvailable(number, ReferencePane::Specification))
+        if (ReferenceTexts::isAvailable(number, WorksheetPane::Specification))
             QTest::addRow("%02d", number) << number;
     }
 }
@@ -420,10 +420,10 @@ void TestReferenceTexts::ruleWording()
     const QString standard = ruleParagraph(rule.section, rule.standard);
     QVERIFY2(!specification.isEmpty(), rule.specification);
     QVERIFY2(!standard.isEmpty(), rule.standard);
-    if (!ReferenceTexts::hasBuiltInText(number, ReferencePane::Specification))
+    if (!ReferenceTexts::hasBuiltInText(number, WorksheetPane::Specification))
         QSKIP("text not supplied yet");
 
-    const QString body = ReferenceTexts::body(number, ReferencePane::Specification);
+    const QString body = ReferenceTexts::body(number, WorksheetPane::Specification);
     const QStringList lines = body.split(QStringLiteral("\r\n"));
     auto hasLine = [&lines](const QString& paragraph) {
         for (const QString& line : lines) {
@@ -439,10 +439,10 @@ void TestReferenceTexts::ruleWording()
 
 void TestReferenceTexts::logInMonitoringEmphasised()
 {
-    if (!ReferenceTexts::hasBuiltInText(13, ReferencePane::Specification))
+    if (!ReferenceTexts::hasBuiltInText(13, WorksheetPane::Specification))
         QSKIP("text not supplied yet");
     QTextDocument document;
-    QVERIFY(ReferenceTexts::buildDocument(&document, 13, ReferencePane::Specification));
+    QVERIFY(ReferenceTexts::buildDocument(&document, 13, WorksheetPane::Specification));
     const QString plain = document.toPlainText();
     const QString term = QStringLiteral("Log-in monitoring");
     QVERIFY(plain.contains(term));
@@ -460,7 +460,7 @@ void TestReferenceTexts::everyTextIsSupplied()
     int expected = 0;
     QStringList missing;
     for (int number = 0; number < SafeguardCatalog::kEntryCount; ++number) {
-        for (ReferencePane pane : kPanes) {
+        for (WorksheetPane pane : kPanes) {
             if (!expectsBuiltInText(number, pane))
                 continue;
             ++expected;

@@ -12,8 +12,8 @@ class TestRichTextBox : public QObject
 {
     Q_OBJECT
 private slots:
-    void loadFailureKeepsText();
-    void loadReplacesContent();
+    void loadTellsWhatTheFileHeld_data();
+    void loadTellsWhatTheFileHeld();
     void saveAndLoadKeepFormatting();
     void saveFailureReportsAndKeepsFile();
     void textGetAndSet();
@@ -62,34 +62,33 @@ void typeFormattedDocument(RichTextBox* box)
 
 } // namespace
 
-void TestRichTextBox::loadFailureKeepsText()
+void TestRichTextBox::loadTellsWhatTheFileHeld_data()
 {
-    TestFolder folder(false);
-    RichTextBox box;
-    box.setText(QStringLiteral("kept text"));
-    QString error;
-    QVERIFY(!box.loadFile(QStringLiteral("Missing.Dat"), &error));
-    QVERIFY(error.contains(QStringLiteral("Missing.Dat")));
-    QCOMPARE(box.text(), QStringLiteral("kept text"));
-
-    folder.write(QStringLiteral("NotRtf.Dat"), "just words");
-    QVERIFY(!box.loadFile(QStringLiteral("NotRtf.Dat")));
-    QCOMPARE(box.text(), QStringLiteral("kept text"));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("rtf, name in another case") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 {\\b Loaded} text\\par}")
+                                               << int(RichTextBox::Source::Rtf) << "Loaded text";
+    QTest::newRow("cut off") << QByteArray("{\\rtf1\\ansi Half a par") << int(RichTextBox::Source::DamagedRtf)
+                             << "Half a par";
+    QTest::newRow("plain windows-1252") << QByteArray("Caf\xe9 notes\r\nsecond line")
+                                        << int(RichTextBox::Source::PlainText) << QString::fromUtf8("Café notes\nsecond line");
+    QTest::newRow("missing") << QByteArray() << int(RichTextBox::Source::Missing) << "kept text";
 }
 
-void TestRichTextBox::loadReplacesContent()
+void TestRichTextBox::loadTellsWhatTheFileHeld()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, source);
+    QFETCH(QString, shown);
     TestFolder folder(false);
-    folder.write(QStringLiteral("Doc1.Dat"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 {\\b Loaded} text\\par}");
+    if (source != int(RichTextBox::Source::Missing))
+        folder.write(QStringLiteral("Doc1.Dat"), bytes);
     RichTextBox box;
-    box.setText(QStringLiteral("old"));
-    // The name is found whatever its letter case.
-    QVERIFY(box.loadFile(QStringLiteral("doc1.dat")));
-    QCOMPARE(box.text(), QStringLiteral("Loaded text"));
+    box.setText(QStringLiteral("kept text"));
+    QCOMPARE(int(box.loadFile(QStringLiteral("doc1.dat"))), source);
+    QCOMPARE(box.text(), shown);
     QCOMPARE(box.selStart(), 0);
-    QVERIFY(box.loadFile(folder.filePath(QStringLiteral("Doc1.Dat"))));
-    QVERIFY(box.find(QStringLiteral("loaded")));
-    QVERIFY(box.selBold());
 }
 
 void TestRichTextBox::saveAndLoadKeepFormatting()
@@ -104,7 +103,7 @@ void TestRichTextBox::saveAndLoadKeepFormatting()
     QVERIFY(folder.read(QStringLiteral("Saved.Dat")).startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
 
     RichTextBox other;
-    QVERIFY(other.loadFile(QStringLiteral("Saved.Dat")));
+    QCOMPARE(other.loadFile(QStringLiteral("Saved.Dat")), RichTextBox::Source::Rtf);
     QCOMPARE(DocumentDigest::describe(*other.document()), before);
 
     QVERIFY(other.find(QStringLiteral("heading")));

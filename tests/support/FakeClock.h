@@ -1,7 +1,7 @@
 // A clock for tests: starts at a chosen time and moves on a fixed step at every reading.
 #pragma once
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "TestFolder.h"
 
-#include "app/DataFolder.h"
+#include "base/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // TODOActv.FIL, TODONAME.FIL and record 2 of GColor3.Fil against their bytes on disk.
 #include "TestFolder.h"
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 #include "timeline/GridBackground.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineFiles.h"

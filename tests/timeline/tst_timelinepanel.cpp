@@ -1,9 +1,9 @@
 // The timeline panel driven as a user would: clicks, the calendar, the buttons and the files.
 #include "TestFolder.h"
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/RecordFile.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/RecordFile.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineGrid.h"

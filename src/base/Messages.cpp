@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -63,12 +63,6 @@ QMessageBox::Icon toQtIcon(Messages::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QWidget*& parentWindow()
-{
-    static QWidget* parent = nullptr;
-    return parent;
-}
-
 Messages::Answer defaultFor(Messages::Buttons buttons)
 {
     switch (buttons) {
@@ -86,20 +80,21 @@ Messages::Answer defaultFor(Messages::Buttons buttons)
 
 namespace Messages {
 
-Answer show(const QString& text, const QString& title, Buttons buttons, Icon icon)
+Answer show(QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    return show(text, title, buttons, icon, defaultFor(buttons));
+    return show(owner, text, title, buttons, icon, defaultFor(buttons));
 }
 
-Answer show(const QString& text, const QString& title, Buttons buttons, Icon icon, Answer defaultAnswer)
+Answer show(QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon,
+            Answer defaultAnswer)
 {
     Script& s = script();
     if (s.scripted) {
-        s.shown.append({text, title, buttons, icon, defaultAnswer});
+        s.shown.append({owner, text, title, buttons, icon, defaultAnswer});
         return s.answers.isEmpty() ? defaultAnswer : s.answers.dequeue();
     }
     QMessageBox box(toQtIcon(icon), title, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    QMessageBox::NoButton, parentWindow() ? parentWindow() : QApplication::activeWindow());
+                    QMessageBox::NoButton, owner ? owner->window() : nullptr);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -137,11 +132,6 @@ QList<Shown> takeShown()
 QList<Shown> shown()
 {
     return script().shown;
-}
-
-void setParentWindow(QWidget* parent)
-{
-    parentWindow() = parent;
 }
 
 } // namespace Messages

@@ -36,8 +36,8 @@ inline const QStringList kTabCaptions = {QStringLiteral("&Action Area"), QString
                                          QStringLiteral("&Security Rule"), QStringLiteral("&Miscellaneous"),
                                          QStringLiteral("E&xit Program")};
 
-// "Exit Tessaly?" with Yes, No and Cancel: true only for Yes.
-bool confirmExit();
+// "Exit Tessaly?" with Yes, No and Cancel, over the screen that asks: true only for Yes.
+bool confirmExit(QWidget* screen);
 
 // "Utilities": "&Backup User Created Files" and "&Restore User Created Files".
 QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen);

@@ -1,4 +1,4 @@
-#include "app/OptionsPopup.h"
+#include "base/OptionsPopup.h"
 
 #include <QMenu>
 #include <QMouseEvent>

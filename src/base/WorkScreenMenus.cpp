@@ -1,10 +1,9 @@
-#include "app/WorkScreenMenus.h"
+#include "base/WorkScreenMenus.h"
 
-#include "app/About1.h"
-#include "app/ButtonLook.h"
-#include "app/HINFO1.h"
-#include "app/Messages.h"
-#include "app/ProgramEnd.h"
+#include "base/ButtonLook.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -34,9 +33,9 @@ void TabButtonRow::choose(int t)
 
 namespace WorkScreenMenus {
 
-bool confirmExit()
+bool confirmExit(QWidget* screen)
 {
-    return Messages::show(QStringLiteral("Exit Tessaly?"), QStringLiteral("Exit"), Messages::Buttons::YesNoCancel,
+    return Messages::show(screen, QStringLiteral("Exit Tessaly?"), QStringLiteral("Exit"), Messages::Buttons::YesNoCancel,
                           Messages::Icon::Question) == Messages::Answer::Yes;
 }
 
@@ -73,7 +72,7 @@ QMenu* addHelpMenu(QMenuBar* bar, QWidget* screen, const QString& ownCaption, in
     menu->addSeparator();
     QAction* about = menu->addAction(QStringLiteral("&About Tessaly"));
     about->setObjectName(QStringLiteral("mHAbout"));
-    QObject::connect(about, &QAction::triggered, screen, [screen] { About1::showAbout(screen); });
+    QObject::connect(about, &QAction::triggered, screen, [screen] { Help::openAbout(screen); });
     menu->addSeparator();
     QAction* web = menu->addAction(QStringLiteral("Tessaly on the &Web"));
     web->setObjectName(QStringLiteral("mHWeb"));

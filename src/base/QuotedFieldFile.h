@@ -11,8 +11,9 @@ namespace QuotedFieldFile {
 QStringList parse(const QByteArray& bytes);
 QByteArray format(const QStringList& fields);
 
-// name is a bare file name in the program folder. read() fails on a missing or
-// unreadable file; write() replaces the file atomically.
+// name is a bare file name in the program folder. read() fails on a missing, unreadable
+// or refused file (not a regular file, or over the timeline files' size limit); write()
+// replaces the file atomically.
 bool read(const QString& name, QStringList* fields);
 bool write(const QString& name, const QStringList& fields, QString* error = nullptr);
 

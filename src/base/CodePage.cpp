@@ -1,5 +1,5 @@
 // Windows-1252 table: 0x00-0x7F and 0xA0-0xFF equal Latin-1; 0x80-0x9F differ.
-#include "app/CodePage.h"
+#include "base/CodePage.h"
 
 #include <array>
 

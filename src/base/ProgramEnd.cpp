@@ -1,7 +1,6 @@
-#include "app/ProgramEnd.h"
+#include "base/ProgramEnd.h"
 
-#include "app/HINFO1.h"
-#include "app/HelpWindow.h"
+#include "base/HINFO1.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,6 +26,12 @@ std::function<void(int)>& viewer()
 std::function<bool(const QString&)>& opener()
 {
     static std::function<bool(const QString&)> fn;
+    return fn;
+}
+
+std::function<void(QWidget*)>& aboutBox()
+{
+    static std::function<void(QWidget*)> fn;
     return fn;
 }
 
@@ -76,8 +81,6 @@ void openContext(int context)
     g_lastContext = context;
     if (viewer())
         viewer()(context);
-    else
-        HelpWindow::open(context);
 }
 
 int lastContext()
@@ -88,6 +91,17 @@ int lastContext()
 void setViewer(std::function<void(int)> fn)
 {
     viewer() = std::move(fn);
+}
+
+void openAbout(QWidget* owner)
+{
+    if (aboutBox())
+        aboutBox()(owner);
+}
+
+void setAboutBox(std::function<void(QWidget*)> fn)
+{
+    aboutBox() = std::move(fn);
 }
 
 } // namespace Help

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace ProgramEnd {
 
 // Hides the reference documents, lets pending events run and ends the process at once,
@@ -20,14 +22,17 @@ namespace Help {
 
 constexpr int kProgramOverview = 1000;
 
-// Opens Tessaly.hlp at its contents or at a numeric context.
+// Opens Tessaly.hlp at its contents or at a numeric context, through the viewer that
+// the program supplies (the help window; tests supply their own).
 void openContents();
 void openContext(int context);
 // The context most recently asked for (0 for the contents).
 int lastContext();
-
-// Tests replace the viewer; an empty function restores the built-in one.
 void setViewer(std::function<void(int context)> viewer);
+
+// The About box, supplied by the program the same way.
+void openAbout(QWidget* owner);
+void setAboutBox(std::function<void(QWidget* owner)> aboutBox);
 
 } // namespace Help
 

@@ -1,8 +1,8 @@
-#include "app/QuotedFieldFile.h"
+#include "base/QuotedFieldFile.h"
 
-#include "app/AtomicFile.h"
-#include "app/CodePage.h"
-#include "app/DataFolder.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DataFolder.h"
 
 namespace QuotedFieldFile {
 
@@ -68,7 +68,7 @@ QByteArray format(const QStringList& fields)
 bool read(const QString& name, QStringList* fields)
 {
     QByteArray bytes;
-    if (!readWholeFile(DataFolder::path(name), &bytes))
+    if (readFileWithin(DataFolder::path(name), FileLimits::kTimelineFile, &bytes) != ReadOutcome::Read)
         return false;
     *fields = parse(bytes);
     return true;

@@ -39,7 +39,8 @@ State& state();
 void busyOn();
 void busyOff();
 
-// Waits, without processing events, until the clock's seconds have moved on by two.
+// Waits until the clock's seconds have moved on by two. Meanwhile windows are repainted,
+// but no input is taken.
 void pauseTwoSeconds();
 
 // Reference documents Misc0-63.Hlp and Pr0-24.Hlp: visible while the program runs,

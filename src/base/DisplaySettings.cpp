@@ -1,6 +1,6 @@
-#include "app/DisplaySettings.h"
+#include "base/DisplaySettings.h"
 
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 
 namespace DisplaySettings {
 

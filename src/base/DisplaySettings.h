@@ -1,7 +1,7 @@
 // The stored display mode (GColor3.Fil record 35) and background colour (HINV3.Fil record 3).
 #pragma once
 
-#include "app/HINFO1.h"
+#include "base/HINFO1.h"
 
 #include <QColor>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/ButtonLook.h"
+#include "base/ButtonLook.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

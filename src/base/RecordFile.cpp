@@ -1,9 +1,10 @@
-#include "app/RecordFile.h"
+#include "base/RecordFile.h"
 
-#include "app/AtomicFile.h"
-#include "app/CodePage.h"
-#include "app/DataFolder.h"
+#include "base/AtomicFile.h"
+#include "base/CodePage.h"
+#include "base/DataFolder.h"
 
+#include <QFile>
 #include <QtEndian>
 
 namespace {
@@ -41,14 +42,15 @@ RecordFile::RecordFile(const QString& name, int recordLength) : m_name(name), m_
 QByteArray RecordFile::readRecord(int r) const
 {
     QByteArray record(m_recordLength, '\0');
-    QByteArray whole;
-    if (r < 1 || !readWholeFile(DataFolder::path(m_name), &whole))
+    const QString path = DataFolder::path(m_name);
+    if (r < 1 || !mayRead(path, FileLimits::kRecordFile))
         return record;
-    const qint64 offset = qint64(r - 1) * m_recordLength;
-    if (offset < whole.size()) {
-        const QByteArray present = whole.mid(offset, m_recordLength);
-        record.replace(0, present.size(), present);
-    }
+    // Only the record itself is read: the file may be far larger than the records in use.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(qint64(r - 1) * m_recordLength))
+        return record;
+    const QByteArray present = file.read(m_recordLength);
+    record.replace(0, present.size(), present);
     return record;
 }
 
@@ -96,7 +98,8 @@ bool RecordFile::writeTagged(int r, const TaggedValue& value, QString* error)
         qToLittleEndian<std::uint16_t>(kTypeText, bytes.data());
         bytes += encodeText(*text, m_recordLength - 2);
     }
-    return writeValue(r, bytes, error);
+    // A record too short for the whole value keeps what fits, never spilling into the next.
+    return writeValue(r, bytes.left(m_recordLength), error);
 }
 
 bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
@@ -108,7 +111,8 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
     }
     const QString path = DataFolder::path(m_name);
     QByteArray whole;
-    readWholeFile(path, &whole);
+    if (readFileWithin(path, FileLimits::kRecordFile, &whole, error) == ReadOutcome::Refused)
+        return false;
     const qint64 offset = qint64(r - 1) * m_recordLength;
     const qint64 end = offset + value.size();
     if (whole.size() < offset + m_recordLength)

@@ -1,7 +1,8 @@
-#include "app/HINFO1.h"
+#include "base/HINFO1.h"
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -42,6 +43,8 @@ void pauseTwoSeconds()
     while (start - secondsLeft() != target) {
         if (guard.elapsed() > 3000)
             break;
+        // Windows keep their paint (the splash above all) but take no input meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(5);
     }
 }

@@ -1,0 +1,196 @@
+#include "actionarea/WorksheetDocument.h"
+
+#include "base/DataFolder.h"
+#include "base/Messages.h"
+#include "richtext/RichTextBox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Save Command");
+
+} // namespace
+
+WorksheetDocument::WorksheetDocument(RichTextBox* editor, QWidget* owner)
+    : QObject(editor), m_editor(editor), m_owner(owner)
+{
+    connect(m_editor, &RichTextBox::contentChanged, this, &WorksheetDocument::onEditorChanged);
+}
+
+void WorksheetDocument::open(Kind kind, const QString& name)
+{
+    m_kind = kind;
+    m_fileName = name;
+    m_keeper = Keeper();
+    m_originalToKeep = false;
+    setChanged(false);
+}
+
+void WorksheetDocument::openFile(const QString& name)
+{
+    open(Kind::File, name);
+    RichTextBox::Source source = RichTextBox::Source::Missing;
+    changeAsProgram([&] {
+        m_editor->clear();
+        source = m_editor->loadFile(name);
+    });
+    if (source == RichTextBox::Source::PlainText || source == RichTextBox::Source::DamagedRtf) {
+        m_originalToKeep = true;
+        noteForeignFile(source == RichTextBox::Source::DamagedRtf);
+    }
+}
+
+void WorksheetDocument::openSample(const QString& name)
+{
+    open(Kind::Sample, name);
+    changeAsProgram([&] {
+        m_editor->clear();
+        m_editor->loadFile(name);
+    });
+}
+
+void WorksheetDocument::openReadOnly()
+{
+    open(Kind::ReadOnly, QString());
+}
+
+void WorksheetDocument::openKept(Keeper keeper)
+{
+    open(Kind::Kept, QString());
+    m_keeper = std::move(keeper);
+}
+
+void WorksheetDocument::clearEditor()
+{
+    changeAsProgram([this] { m_editor->clear(); });
+}
+
+void WorksheetDocument::changeAsProgram(const std::function<void()>& change)
+{
+    const bool wasLoading = m_loading;
+    m_loading = true;
+    change();
+    m_loading = wasLoading;
+}
+
+void WorksheetDocument::onEditorChanged()
+{
+    if (m_loading)
+        return;
+    if (m_kind == Kind::File || m_kind == Kind::Sample)
+        setChanged(true);
+}
+
+void WorksheetDocument::markChanged()
+{
+    setChanged(true);
+}
+
+void WorksheetDocument::setChanged(bool changed)
+{
+    if (m_changed == changed)
+        return;
+    m_changed = changed;
+    emit changedChanged(changed);
+}
+
+void WorksheetDocument::discardChanges()
+{
+    if (m_kind == Kind::Kept && m_keeper.discard)
+        m_keeper.discard();
+    setChanged(false);
+}
+
+bool WorksheetDocument::save()
+{
+    switch (m_kind) {
+    case Kind::ReadOnly:
+        setChanged(false);
+        return true;
+    case Kind::Sample:
+        Messages::show(m_owner, QStringLiteral("Unable to save changes to sample."), kSaveTitle, Messages::Buttons::Ok,
+                       Messages::Icon::Question);
+        return false;
+    case Kind::Kept: {
+        const bool saved = !m_keeper.save || m_keeper.save();
+        setChanged(!saved);
+        return saved;
+    }
+    case Kind::File:
+        break;
+    }
+    const bool saved = saveEditorFile();
+    setChanged(!saved);
+    return saved;
+}
+
+bool WorksheetDocument::saveEditorFile()
+{
+    QString error;
+    if ((!m_originalToKeep || keepOriginal(&error)) && m_editor->saveFile(m_fileName, &error)) {
+        m_originalToKeep = false;
+        return true;
+    }
+    Messages::show(m_owner,
+                   QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe previous version of the file has "
+                                  "been kept, and your text is still here: you can try again, or copy it elsewhere.")
+                       .arg(m_fileName, error),
+                   kSaveTitle, Messages::Buttons::Ok, Messages::Icon::Exclamation);
+    return false;
+}
+
+bool WorksheetDocument::keepOriginal(QString* error)
+{
+    const QString path = DataFolder::path(m_fileName);
+    if (!QFileInfo::exists(path))
+        return true;
+    // An earlier kept original is never replaced: the first free name takes the copy.
+    QString kept = path + QStringLiteral(".orig");
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = path + QStringLiteral(".orig%1").arg(n);
+    QFile original(path);
+    if (original.copy(kept))
+        return true;
+    *error = QStringLiteral("The original could not be kept as %1: %2")
+                 .arg(QFileInfo(kept).fileName(), original.errorString());
+    return false;
+}
+
+void WorksheetDocument::noteForeignFile(bool damaged)
+{
+    if (m_notedFiles.contains(m_fileName))
+        return;
+    m_notedFiles.insert(m_fileName);
+    const QString what = damaged ? QStringLiteral("%1 is damaged: Tessaly shows what could be read from it.")
+                                 : QStringLiteral("%1 is not in Tessaly's document format, so it is shown as plain text.");
+    Messages::show(m_owner,
+                   what.arg(m_fileName) +
+                       QStringLiteral("\r\rWhen you save it, it will be saved in Tessaly's format, and the file as "
+                                      "it is now will be kept beside it as %1.orig.")
+                           .arg(m_fileName),
+                   QStringLiteral("Document Format"), Messages::Buttons::Ok, Messages::Icon::Information);
+}
+
+bool WorksheetDocument::confirmLeave()
+{
+    if (!m_changed)
+        return true;
+    if (m_kind == Kind::Sample) {
+        discardChanges();
+        return true;
+    }
+    const Messages::Answer answer =
+        Messages::show(m_owner, QStringLiteral("Save changes/entries before next action?"),
+                       QStringLiteral("Save Changes?"), Messages::Buttons::YesNo, Messages::Icon::Question);
+    if (answer == Messages::Answer::Yes) {
+        if (!save())
+            return false;
+    } else {
+        discardChanges();
+    }
+    QCoreApplication::processEvents();
+    return true;
+}

@@ -1,0 +1,26 @@
+#include "app/ProgramSetup.h"
+
+#include "app/About1.h"
+#include "app/HelpWindow.h"
+#include "base/AtomicFile.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
+#include "base/UserFiles.h"
+
+#include <QApplication>
+
+namespace ProgramSetup {
+
+void configure()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    UserFiles::removeStaleSaveFiles();
+    setFileRefusalReporter([](const QString& message) {
+        Messages::show(nullptr, message, QStringLiteral("File Not Used"), Messages::Buttons::Ok,
+                       Messages::Icon::Exclamation);
+    });
+    Help::setViewer(&HelpWindow::open);
+    Help::setAboutBox(&About1::showAbout);
+}
+
+} // namespace ProgramSetup

@@ -1,0 +1,129 @@
+#include "base/AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+namespace {
+
+std::function<void(const QString&)>& refusalReporter()
+{
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+
+ReadOutcome refuse(const QString& message, QString* error)
+{
+    static QSet<QString> reported;
+    if (error)
+        *error = message;
+    if (refusalReporter() && !reported.contains(message)) {
+        reported.insert(message);
+        refusalReporter()(message);
+    }
+    return ReadOutcome::Refused;
+}
+
+QString fileName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024 * 1024), 'f', bytes < 1024 * 1024 ? 2 : 0);
+}
+
+} // namespace
+
+bool isRegularOrMissing(const QString& path, QString* error)
+{
+    // QFileInfo follows links: a link to a device or a folder is not a file.
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    if (info.isFile())
+        return true;
+    if (error) {
+        *error = QStringLiteral("%1 is not an ordinary file (it is a folder, a device or a broken link), so "
+                                "Tessaly does not use it.")
+                     .arg(fileName(path));
+    }
+    return false;
+}
+
+bool mayRead(const QString& path, qint64 maxBytes, QString* error)
+{
+    QString why;
+    if (!isRegularOrMissing(path, &why)) {
+        refuse(why, error);
+        return false;
+    }
+    const qint64 size = QFileInfo(path).size();
+    if (size > maxBytes) {
+        refuse(QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
+                              "read.")
+                   .arg(fileName(path), megabytes(size), megabytes(maxBytes)),
+               error);
+        return false;
+    }
+    return true;
+}
+
+ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error)
+{
+    bytes->clear();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return ReadOutcome::Missing;
+    if (!mayRead(path, maxBytes, error))
+        return ReadOutcome::Refused;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
+    // Never more than the limit, even if the file grows while it is read.
+    *bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError) {
+        bytes->clear();
+        return refuse(QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
+    }
+    return ReadOutcome::Read;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (!isRegularOrMissing(path, error))
+        return false;
+    QSaveFile file(path);
+    return writeThroughSaveFile(file, bytes, error);
+}
+
+bool writeThroughSaveFile(QSaveFile& file, const QByteArray& bytes, QString* error)
+{
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // QSaveFile's commit() renames the new file into place even when the last flush of its
+    // buffer failed (a full disk, say): flush first and give up on any error, so the old
+    // file is never replaced by a short one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void setFileRefusalReporter(std::function<void(const QString&)> reporter)
+{
+    refusalReporter() = std::move(reporter);
+}

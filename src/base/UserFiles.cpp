@@ -1,0 +1,43 @@
+#include "base/UserFiles.h"
+
+#include "base/DataFolder.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace UserFiles {
+
+QStringList names()
+{
+    QStringList list{QStringLiteral("Stat1.Fil")};
+    for (const char* prefix : {"Action", "Comment", "Policy"}) {
+        for (int n = 0; n <= 46; ++n)
+            list << QStringLiteral("%1%2.Fil").arg(QLatin1String(prefix)).arg(n);
+    }
+    list << QStringLiteral("TODOActv.FIL") << QStringLiteral("TODONAME.FIL") << QStringLiteral("GColor3.Fil")
+         << QStringLiteral("RAList.Fil");
+    for (int n = 0; n <= 20; ++n)
+        list << QStringLiteral("Wksht%1.Fil").arg(n);
+    list << QStringLiteral("DRPln1.Fil") << QStringLiteral("HINV3.Fil");
+    return list;
+}
+
+int removeStaleSaveFiles()
+{
+    QSet<QString> known;
+    for (const QString& name : names())
+        known.insert(name.toLower());
+    static const QRegularExpression saveSuffix(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    QDir folder(DataFolder::root());
+    int removed = 0;
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries) {
+        const QRegularExpressionMatch match = saveSuffix.match(entry);
+        if (match.hasMatch() && known.contains(match.captured(1).toLower()) && folder.remove(entry))
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace UserFiles
