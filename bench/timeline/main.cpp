@@ -3,7 +3,7 @@
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -34,10 +34,10 @@ template <typename F> double medianMs(F&& work)
     return median(times);
 }
 
-void fillGrid(TimelineGrid& grid)
+void fillGrid(TimelineModel& grid)
 {
     const QDate start(2004, 1, 5);
-    for (int r = 1; r <= TimelineGrid::kItemRows; ++r) {
+    for (int r = 1; r <= TimelineModel::kItemRows; ++r) {
         // 45 characters, the longest item the item box takes.
         grid.setText(
             r, 1,
@@ -56,11 +56,11 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     DataFolder::setRoot(folder.path());
 
-    TimelineGrid full;
+    TimelineModel full;
     fillGrid(full);
     bool ok = true;
     const double saveMs = medianMs([&] { ok = TimelineFiles::saveGridRows(full) && ok; });
-    TimelineGrid loaded;
+    TimelineModel loaded;
     const double loadMs = medianMs([&] {
         loaded.prepare();
         ok = TimelineFiles::loadGridRows(loaded) && ok;

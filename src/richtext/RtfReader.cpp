@@ -2,6 +2,7 @@
 // control words dispatched through one table, text inserted through a QTextCursor.
 #include "richtext/RtfReader.h"
 
+#include "base/HINFO1.h"
 #include "richtext/RtfCodePages.h"
 #include "richtext/RtfTokenizer.h"
 
@@ -28,8 +29,9 @@ constexpr std::size_t kMaxDepth = 256;
 constexpr int kDefaultHalfPoints = 24;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxCodePage = 65535;
+constexpr int kMaxColorIndex = 4095;
 constexpr int kMaxTableColumns = 63;
-constexpr double kTwipsPerPixel = 15.0;
+constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
 // Distinct character formats kept for reuse; a document rarely has more than a few hundred.
 constexpr qsizetype kFormatCacheSize = 4096;
 
@@ -687,10 +689,10 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         s.ch.halfPoints = token.hasParameter && param > 0 ? std::clamp(param, 2, kMaxHalfPoints) : kDefaultHalfPoints;
         break;
     case Word::Foreground:
-        s.ch.foreground = std::clamp(param, 0, kMaxCodePage);
+        s.ch.foreground = std::clamp(param, 0, kMaxColorIndex);
         break;
     case Word::Background:
-        s.ch.background = std::clamp(param, 0, kMaxCodePage);
+        s.ch.background = std::clamp(param, 0, kMaxColorIndex);
         break;
     case Word::Super:
         s.ch.vertical = on ? 1 : 0;

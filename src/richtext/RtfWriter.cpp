@@ -1,6 +1,7 @@
 // RTF writer: one pass collects fonts and colours, a second walks frames, tables and blocks.
 #include "richtext/RtfWriter.h"
 
+#include "base/HINFO1.h"
 #include "base/CodePage.h"
 
 #include <QBuffer>
@@ -22,7 +23,7 @@
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
+constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
 constexpr int kTextWidthTwips = 9360;  // 6.5 inches: a letter page with one-inch margins
 constexpr int kIndentWidthPixels = 40; // QTextDocument's default indent step
 

@@ -1,26 +1,7 @@
 #include "timeline/ItemNameList.h"
 
+#include "base/Blanks.h"
 #include "base/QuotedFieldFile.h"
-
-namespace {
-
-QString withoutTrailingBlanks(const QString& text)
-{
-    int end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    return text.left(end);
-}
-
-QString withoutLeadingBlanks(const QString& text)
-{
-    int start = 0;
-    while (start < text.size() && text.at(start).isSpace())
-        ++start;
-    return text.mid(start);
-}
-
-} // namespace
 
 const QString ItemNameList::kFileName = QStringLiteral("TODONAME.FIL");
 

@@ -1,7 +1,7 @@
 #include "timeline/TimelineFiles.h"
 
 #include "base/QuotedFieldFile.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
 #include <array>
 
@@ -9,26 +9,26 @@ namespace TimelineFiles {
 
 const QString kGridFileName = QStringLiteral("TODOActv.FIL");
 
-QStringList gridFields(const TimelineGrid& grid)
+QStringList gridFields(const TimelineModel& grid)
 {
     QStringList fields;
-    fields.reserve(TimelineGrid::kItemRows * kFieldsPerRow);
-    for (int r = 1; r <= TimelineGrid::kItemRows; ++r) {
-        fields.append(grid.text(r, TimelineGrid::kItemColumn));
-        fields.append(grid.text(r, TimelineGrid::kToDoDateColumn));
-        fields.append(grid.text(r, TimelineGrid::kActualDateColumn));
+    fields.reserve(TimelineModel::kItemRows * kFieldsPerRow);
+    for (int r = 1; r <= TimelineModel::kItemRows; ++r) {
+        fields.append(grid.text(r, TimelineModel::kItemColumn));
+        fields.append(grid.text(r, TimelineModel::kToDoDateColumn));
+        fields.append(grid.text(r, TimelineModel::kActualDateColumn));
         fields.append(QString()); // the spacer column is always stored empty
-        fields.append(grid.text(r, TimelineGrid::kReviewDateColumn));
+        fields.append(grid.text(r, TimelineModel::kReviewDateColumn));
     }
     return fields;
 }
 
-QByteArray gridFileBytes(const TimelineGrid& grid)
+QByteArray gridFileBytes(const TimelineModel& grid)
 {
     return QuotedFieldFile::format(gridFields(grid));
 }
 
-void putGridFields(TimelineGrid& grid, const QStringList& fields)
+void putGridFields(TimelineModel& grid, const QStringList& fields)
 {
     auto rows = grid.itemTexts();
     for (int f = 0; f < fields.size(); ++f) {
@@ -40,7 +40,7 @@ void putGridFields(TimelineGrid& grid, const QStringList& fields)
     grid.setItemTexts(rows);
 }
 
-bool loadGridRows(TimelineGrid& grid)
+bool loadGridRows(TimelineModel& grid)
 {
     QStringList fields;
     if (!QuotedFieldFile::read(kGridFileName, &fields))
@@ -49,7 +49,7 @@ bool loadGridRows(TimelineGrid& grid)
     return true;
 }
 
-bool saveGridRows(const TimelineGrid& grid, QString* error)
+bool saveGridRows(const TimelineModel& grid, QString* error)
 {
     return QuotedFieldFile::write(kGridFileName, gridFields(grid), error);
 }

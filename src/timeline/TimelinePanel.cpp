@@ -1,5 +1,6 @@
 #include "timeline/TimelinePanel.h"
 
+#include "base/Blanks.h"
 #include "base/Clock.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
@@ -9,7 +10,7 @@
 #include "timeline/KnownItemsBox.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,31 +31,15 @@ constexpr int kAfterInsertOrDelete = 999;
 const QColor kHighlightColour(255, 255, 192);
 const QColor kDeleteColour(255, 0, 0);
 
-QString withoutTrailingBlanks(const QString& text)
-{
-    int end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
-
-QString withoutLeadingBlanks(const QString& text)
-{
-    int start = 0;
-    while (start < text.size() && text.at(start) == QLatin1Char(' '))
-        ++start;
-    return text.mid(start);
-}
-
 bool isDateColumn(int column)
 {
-    return column == TimelineGrid::kToDoDateColumn || column == TimelineGrid::kActualDateColumn ||
-           column == TimelineGrid::kReviewDateColumn;
+    return column == TimelineModel::kToDoDateColumn || column == TimelineModel::kActualDateColumn ||
+           column == TimelineModel::kReviewDateColumn;
 }
 
 bool isItemRow(int row)
 {
-    return row >= 1 && row <= TimelineGrid::kItemRows;
+    return row >= 1 && row <= TimelineModel::kItemRows;
 }
 
 // Where the calendar's left edge goes, as a share of the panel's width, so that it
@@ -62,9 +47,9 @@ bool isItemRow(int row)
 double calendarPlace(int column)
 {
     switch (column) {
-    case TimelineGrid::kToDoDateColumn:
+    case TimelineModel::kToDoDateColumn:
         return 0.575;
-    case TimelineGrid::kActualDateColumn:
+    case TimelineModel::kActualDateColumn:
         return 0.28;
     default:
         return 0.485;
@@ -79,7 +64,7 @@ const char* const kButtonCaptions[TimelinePanel::ButtonCount] = {
 TimelinePanel::TimelinePanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("timelinePanel"));
-    m_grid = new TimelineGrid(this);
+    m_grid = new TimelineModel(this);
     buildControls();
     connectControls();
     m_backgroundMenu = new GridBackgroundMenu(this);
@@ -205,7 +190,7 @@ void TimelinePanel::connectControls()
             [this](const QPoint& pos) { emit optionsMenuRequested(m_gridView->viewport()->mapToGlobal(pos)); });
     connect(m_gridView->verticalScrollBar(), &QScrollBar::valueChanged, this, &TimelinePanel::showScrollTip);
     connect(m_grid, &QAbstractItemModel::modelReset, this, [this] { m_gridView->setRowHidden(0, true); });
-    connect(m_grid, &TimelineGrid::cellEdited, this, &TimelinePanel::cellEdited);
+    connect(m_grid, &TimelineModel::cellEdited, this, &TimelinePanel::cellEdited);
 
     connect(m_calendar, &QCalendarWidget::clicked, this, &TimelinePanel::calendarDateClicked);
     connect(m_calendar, &QWidget::customContextMenuRequested, this,
@@ -215,7 +200,7 @@ void TimelinePanel::connectControls()
     connect(m_itemBox, &QLineEdit::textChanged, this, &TimelinePanel::itemBoxTextChanged);
     connect(m_itemBox, &ItemBox::clicked, this, [this] {
         m_rowSelection = false;
-        setCurrentCell(m_currentRow, TimelineGrid::kItemColumn);
+        setCurrentCell(m_currentRow, TimelineModel::kItemColumn);
     });
     connect(m_itemBox, &ItemBox::doubleClicked, this, [this] {
         if (!withoutLeadingBlanks(m_itemBox->text()).isEmpty())
@@ -337,7 +322,7 @@ void TimelinePanel::insertRow()
     if (!isItemRow(row))
         row = isItemRow(m_currentRow) ? m_currentRow : 1;
     // The grid keeps exactly 500 item rows: a used last row would be pushed out and lost.
-    if (m_grid->isRowUsed(TimelineGrid::kItemRows)) {
+    if (m_grid->isRowUsed(TimelineModel::kItemRows)) {
         Messages::show(this, QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
                                       "Delete a row you no longer need first."),
                        QStringLiteral("Insert Row"), Messages::Buttons::Ok, Messages::Icon::Information);
@@ -361,7 +346,7 @@ void TimelinePanel::cellClicked(int row, int column)
     m_currentColumn = column;
     m_selectedRow = row;
     if (withoutTrailingBlanks(m_itemBox->text()).isEmpty()) {
-        if (column > TimelineGrid::kItemColumn && m_grid->text(row, TimelineGrid::kItemColumn).isEmpty()) {
+        if (column > TimelineModel::kItemColumn && m_grid->text(row, TimelineModel::kItemColumn).isEmpty()) {
             itemFirstCheck();
             return;
         }
@@ -371,19 +356,19 @@ void TimelinePanel::cellClicked(int row, int column)
         m_calendar->setSelectedDate(Clock::today());
         if (isDateColumn(column))
             openCalendar(column, row, true);
-        if (column == TimelineGrid::kItemColumn)
+        if (column == TimelineModel::kItemColumn)
             m_calendar->hide();
         setDeleteFromGridEnabled(true);
         return;
     }
-    if (column == TimelineGrid::kItemColumn) {
+    if (column == TimelineModel::kItemColumn) {
         m_grid->setText(row, column, m_itemBox->text());
         markChanged();
         registerItemName();
         m_itemBox->clear();
         setItemBoxHighlight(false);
         focusExit();
-    } else if (column > TimelineGrid::kItemColumn) {
+    } else if (column > TimelineModel::kItemColumn) {
         m_itemBox->clear();
         setItemBoxHighlight(false);
         if (isDateColumn(column))
@@ -427,10 +412,10 @@ void TimelinePanel::itemFirstCheck()
     const int row = m_grid->firstEmptyItemRow();
     if (row == 0)
         return;
-    setCurrentCell(row, TimelineGrid::kItemColumn);
+    setCurrentCell(row, TimelineModel::kItemColumn);
     m_gridView->scrollTo(m_grid->index(row, 0), QAbstractItemView::PositionAtTop);
     m_gridView->horizontalScrollBar()->setValue(0);
-    cellClicked(row, TimelineGrid::kItemColumn);
+    cellClicked(row, TimelineModel::kItemColumn);
 }
 
 void TimelinePanel::cellEdited(int row, int column)
@@ -439,7 +424,7 @@ void TimelinePanel::cellEdited(int row, int column)
     m_buttons[AddToGridButton]->setEnabled(false);
     markChanged();
     const QString text = m_grid->text(row, column);
-    if (column != TimelineGrid::kItemColumn || text.trimmed().isEmpty())
+    if (column != TimelineModel::kItemColumn || text.trimmed().isEmpty())
         return;
     if (!m_names.contains(text))
         addItemName(text);
@@ -458,15 +443,15 @@ void TimelinePanel::headerClicked(int column)
     // Sorting rearranges the cells' texts, so the timeline has changed in either order.
     m_grid->sortCleanup(column, m_sortOrder);
     markChanged();
-    setCurrentCell(isItemRow(m_currentRow) ? m_currentRow : 1, TimelineGrid::kItemColumn);
+    setCurrentCell(isItemRow(m_currentRow) ? m_currentRow : 1, TimelineModel::kItemColumn);
 }
 
 void TimelinePanel::gridFocused()
 {
     if (m_rowSelection)
         m_selectedRow = m_currentRow;
-    setDeleteFromGridEnabled(m_currentColumn == TimelineGrid::kItemColumn &&
-                             !m_grid->text(m_currentRow, TimelineGrid::kItemColumn).trimmed().isEmpty() &&
+    setDeleteFromGridEnabled(m_currentColumn == TimelineModel::kItemColumn &&
+                             !m_grid->text(m_currentRow, TimelineModel::kItemColumn).trimmed().isEmpty() &&
                              m_rowSelection);
 }
 
@@ -476,9 +461,9 @@ void TimelinePanel::applyColumnWidths()
     const int total = m_gridView->viewport()->width();
     double edge = 0;
     int previous = 0;
-    for (int c = 0; c < TimelineGrid::kColumnCount; ++c) {
-        edge += TimelineGrid::columnFraction(c) * total;
-        const int position = c == TimelineGrid::kColumnCount - 1 ? total : qRound(edge);
+    for (int c = 0; c < TimelineModel::kColumnCount; ++c) {
+        edge += TimelineModel::columnFraction(c) * total;
+        const int position = c == TimelineModel::kColumnCount - 1 ? total : qRound(edge);
         m_gridView->setColumnWidth(c, position - previous);
         previous = position;
     }
@@ -545,10 +530,10 @@ void TimelinePanel::addToGrid()
     const QString text = m_itemBox->text();
     if (text.isEmpty() || text == QStringLiteral(" "))
         return;
-    m_currentColumn = TimelineGrid::kItemColumn;
+    m_currentColumn = TimelineModel::kItemColumn;
     const int row = m_grid->firstEmptyItemRow(true);
     if (row != 0) {
-        m_grid->setText(row, TimelineGrid::kItemColumn, text);
+        m_grid->setText(row, TimelineModel::kItemColumn, text);
         registerItemName();
         m_itemBox->clear();
         markChanged();
@@ -572,11 +557,11 @@ void TimelinePanel::deleteRow()
     setCurrentCell(row, m_currentColumn);
 
     m_grid->setRowColour(row, kDeleteColour);
-    const QString item = m_grid->text(row, TimelineGrid::kItemColumn);
+    const QString item = m_grid->text(row, TimelineModel::kItemColumn);
     const QString question = item.isEmpty()
                                  ? QStringLiteral("Delete This Row?")
                                  : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
-                                       m_grid->text(row, TimelineGrid::kToDoDateColumn) + QStringLiteral("?");
+                                       m_grid->text(row, TimelineModel::kToDoDateColumn) + QStringLiteral("?");
     const Messages::Answer answer =
         Messages::show(this, question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel, Messages::Icon::Question,
                        Messages::Answer::No);
@@ -631,7 +616,7 @@ void TimelinePanel::itemBoxEnter()
     const QString text = m_itemBox->text();
     if (text.isEmpty() || !m_rowSelection || !isItemRow(m_currentRow))
         return;
-    if (m_currentColumn == 0 || m_currentColumn == TimelineGrid::kSpacerColumn)
+    if (m_currentColumn == 0 || m_currentColumn == TimelineModel::kSpacerColumn)
         return;
     m_grid->setText(m_currentRow, m_currentColumn, text + QStringLiteral("  "));
     markChanged();
@@ -649,7 +634,7 @@ void TimelinePanel::knownItemPicked(int index)
     const QString text = m_knownItemsList->itemText(index);
     if (text.isEmpty())
         return;
-    if (m_rowSelection && m_currentColumn == TimelineGrid::kItemColumn && isItemRow(m_currentRow)) {
+    if (m_rowSelection && m_currentColumn == TimelineModel::kItemColumn && isItemRow(m_currentRow)) {
         m_grid->setText(m_currentRow, m_currentColumn, text);
         m_rowSelection = false;
         focusExit();
@@ -667,7 +652,7 @@ void TimelinePanel::knownItemsFocused()
 {
     if (m_currentColumn >= 2) {
         m_rowSelection = false;
-        m_currentColumn = TimelineGrid::kItemColumn;
+        m_currentColumn = TimelineModel::kItemColumn;
     }
     m_buttons[DeleteFromFileButton]->setEnabled(false);
 }
@@ -767,7 +752,7 @@ void TimelinePanel::setCurrentCell(int row, int column)
 {
     m_currentRow = row;
     m_currentColumn = column;
-    if (isItemRow(row) && column >= 0 && column < TimelineGrid::kColumnCount)
+    if (isItemRow(row) && column >= 0 && column < TimelineModel::kColumnCount)
         m_gridView->selectionModel()->setCurrentIndex(m_grid->index(row, column), QItemSelectionModel::ClearAndSelect);
 }
 

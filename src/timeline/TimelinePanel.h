@@ -17,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class TimelineGrid;
+class TimelineModel;
 
 class TimelinePanel : public QWidget
 {
@@ -69,7 +69,7 @@ public:
     void setSpellCheckAvailable(bool available);
 
     bool isSaveEnabled() const;
-    TimelineGrid* grid() const { return m_grid; }
+    TimelineModel* grid() const { return m_grid; }
     QTableView* gridView() const { return m_gridView; }
     QLineEdit* itemBox() const;
     const ItemNameList& itemNames() const { return m_names; }
@@ -135,7 +135,7 @@ private:
     void focusExit();
     void focusPrintIfEnabled();
 
-    TimelineGrid* m_grid = nullptr;
+    TimelineModel* m_grid = nullptr;
     ItemNameList m_names;
     QLabel* m_headingLabel = nullptr;
     ItemBox* m_itemBox = nullptr;

@@ -13,7 +13,7 @@
 #include "base/WorkScreenMenus.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
 #include <QAction>

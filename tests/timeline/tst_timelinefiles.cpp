@@ -5,7 +5,7 @@
 #include "timeline/GridBackground.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineFiles.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
 #include <QtTest>
 
@@ -33,7 +33,7 @@ private slots:
 void TestTimelineFiles::savedGridHas2500FieldsEvenWithOneRow()
 {
     TestFolder folder(false);
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(1, 1, "Assign security official");
     grid.setText(1, 2, "Mon - Jan 5, 04");
     grid.setText(1, 4, "ignored spacer");
@@ -51,13 +51,13 @@ void TestTimelineFiles::savedGridHas2500FieldsEvenWithOneRow()
 void TestTimelineFiles::gridRoundTripsThroughTheFile()
 {
     TestFolder folder(false);
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(3, 1, QString::fromUtf8("Caf\u00E9 staff, training"));
     grid.setText(3, 3, "Tue - Feb 3, 04");
     grid.setText(500, 5, "Wed - Mar 3, 04");
     QVERIFY(TimelineFiles::saveGridRows(grid));
     QVERIFY(folder.read("TODOActv.FIL").contains("\"Caf\xE9 staff, training\"\r\n"));
-    TimelineGrid loaded;
+    TimelineModel loaded;
     QVERIFY(TimelineFiles::loadGridRows(loaded));
     QCOMPARE(loaded.itemTexts(), [&] {
         auto rows = grid.itemTexts();
@@ -70,7 +70,7 @@ void TestTimelineFiles::shortFileFillsTheRowsItCovers()
 {
     TestFolder folder(false);
     folder.write("todoactv.fil", "\"One\",\"d1\",\"d2\",\"\",\"d3\"\r\n\"Two\"\r\n\"x\"\r\n");
-    TimelineGrid grid;
+    TimelineModel grid;
     QVERIFY(TimelineFiles::loadGridRows(grid));
     QCOMPARE(grid.text(1, 1), QString("One"));
     QCOMPARE(grid.text(1, 5), QString("d3"));
@@ -84,7 +84,7 @@ void TestTimelineFiles::shortFileFillsTheRowsItCovers()
 void TestTimelineFiles::missingFileLeavesHeadingsOverEmptyRows()
 {
     TestFolder folder(false);
-    TimelineGrid grid;
+    TimelineModel grid;
     QVERIFY(!TimelineFiles::loadGridRows(grid));
     QCOMPARE(grid.rowCount(), 501);
     QCOMPARE(grid.usedRowCount(), 0);
@@ -98,7 +98,7 @@ void TestTimelineFiles::failedSaveKeepsTheOldFile()
     // A folder in the file's place cannot be replaced, whoever runs the test.
     QVERIFY(QDir(folder.path()).mkdir("TODOActv.FIL"));
     folder.write("TODOActv.FIL/inside", "kept");
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(1, 1, "new");
     QString error;
     QVERIFY(!TimelineFiles::saveGridRows(grid, &error));

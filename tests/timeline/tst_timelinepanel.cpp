@@ -6,7 +6,7 @@
 #include "base/RecordFile.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelineDate.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
 #include <QAction>
@@ -43,7 +43,7 @@ struct Host
         panel->loadTimeline();
         panel->refreshOnActivate();
     }
-    TimelineGrid& grid() { return *panel->grid(); }
+    TimelineModel& grid() { return *panel->grid(); }
     QCalendarWidget* calendar() { return panel->findChild<QCalendarWidget*>("timelineCalendar"); }
     QPushButton* button(TimelinePanel::Button b) { return panel->button(b); }
     void clickCell(int row, int column)

@@ -7,7 +7,7 @@
 #include <QVector>
 #include <array>
 
-class TimelineGrid : public QAbstractTableModel
+class TimelineModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
@@ -24,7 +24,7 @@ public:
     static double columnFraction(int column);
     static QString heading(int column);
 
-    explicit TimelineGrid(QObject* parent = nullptr);
+    explicit TimelineModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -1,11 +1,11 @@
 // The To Do grid model and the date texts of its cells.
 #include "timeline/TimelineDate.h"
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestTimelineGrid : public QObject
+class TestTimelineModel : public QObject
 {
     Q_OBJECT
 private slots:
@@ -25,15 +25,15 @@ private slots:
     void dateLabel();
 };
 
-static void fillItems(TimelineGrid& grid, const QStringList& items)
+static void fillItems(TimelineModel& grid, const QStringList& items)
 {
     for (int i = 0; i < items.size(); ++i)
-        grid.setText(i + 1, TimelineGrid::kItemColumn, items.at(i));
+        grid.setText(i + 1, TimelineModel::kItemColumn, items.at(i));
 }
 
-void TestTimelineGrid::shapeAndHeadings()
+void TestTimelineModel::shapeAndHeadings()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     QCOMPARE(grid.rowCount(), 501);
     QCOMPARE(grid.columnCount(), 6);
     const QStringList headings = {QString(), "To Do Item", "To Do Date", "Actual Date", QString(), "Next Review Date"};
@@ -48,19 +48,19 @@ void TestTimelineGrid::shapeAndHeadings()
     QVERIFY(grid.flags(grid.index(3, 1)) & Qt::ItemIsEditable);
 }
 
-void TestTimelineGrid::columnFractionsFillTheGrid()
+void TestTimelineModel::columnFractionsFillTheGrid()
 {
     double sum = 0;
-    for (int c = 0; c < TimelineGrid::kColumnCount; ++c)
-        sum += TimelineGrid::columnFraction(c);
+    for (int c = 0; c < TimelineModel::kColumnCount; ++c)
+        sum += TimelineModel::columnFraction(c);
     QCOMPARE(sum, 1.0);
-    QCOMPARE(TimelineGrid::columnFraction(1), 0.34);
-    QCOMPARE(TimelineGrid::columnFraction(4), 0.005);
+    QCOMPARE(TimelineModel::columnFraction(1), 0.34);
+    QCOMPARE(TimelineModel::columnFraction(4), 0.005);
 }
 
-void TestTimelineGrid::insertAndRemoveKeep501Rows()
+void TestTimelineModel::insertAndRemoveKeep501Rows()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     fillItems(grid, {"a", "b", "c"});
     grid.setText(500, 1, "last");
     grid.insertRowBefore(2);
@@ -83,9 +83,9 @@ void TestTimelineGrid::insertAndRemoveKeep501Rows()
     QCOMPARE(grid.text(0, 5), QString("Next Review Date"));
 }
 
-void TestTimelineGrid::clearKeepsHeadingsAndEmptiesRows()
+void TestTimelineModel::clearKeepsHeadingsAndEmptiesRows()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     fillItems(grid, {"a", "b"});
     grid.setRowColour(1, Qt::red);
     grid.clear();
@@ -95,9 +95,9 @@ void TestTimelineGrid::clearKeepsHeadingsAndEmptiesRows()
     QVERIFY(!grid.cellColour(1, 1).isValid());
 }
 
-void TestTimelineGrid::ascendingSortByItemPutsUsedRowsFirst()
+void TestTimelineModel::ascendingSortByItemPutsUsedRowsFirst()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(7, 1, "Train staff");
     grid.setText(7, 2, "Mon - Jan 5, 04");
     grid.setText(40, 1, "audit logs");
@@ -115,9 +115,9 @@ void TestTimelineGrid::ascendingSortByItemPutsUsedRowsFirst()
     QCOMPARE(grid.text(0, 1), QString("To Do Item"));
 }
 
-void TestTimelineGrid::ascendingSortByDateDropsRowsWithoutItem()
+void TestTimelineModel::ascendingSortByDateDropsRowsWithoutItem()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(5, 1, "second");
     grid.setText(5, 2, "Tue - Feb 3, 04");
     grid.setText(9, 1, "first");
@@ -133,9 +133,9 @@ void TestTimelineGrid::ascendingSortByDateDropsRowsWithoutItem()
         QVERIFY(grid.text(r, 2).isEmpty());
 }
 
-void TestTimelineGrid::descendingSortLeavesRowsAlone()
+void TestTimelineModel::descendingSortLeavesRowsAlone()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     fillItems(grid, {"a", "c", "b"});
     grid.sort(1, Qt::DescendingOrder);
     grid.sortCleanup(1, Qt::DescendingOrder);
@@ -145,10 +145,10 @@ void TestTimelineGrid::descendingSortLeavesRowsAlone()
     QCOMPARE(grid.rowCount(), 501);
 }
 
-void TestTimelineGrid::inPlaceEditIsReported()
+void TestTimelineModel::inPlaceEditIsReported()
 {
-    TimelineGrid grid;
-    QSignalSpy edited(&grid, &TimelineGrid::cellEdited);
+    TimelineModel grid;
+    QSignalSpy edited(&grid, &TimelineModel::cellEdited);
     QVERIFY(grid.setData(grid.index(4, 1), "Risk review"));
     QCOMPARE(edited.count(), 1);
     QCOMPARE(edited.at(0).at(0).toInt(), 4);
@@ -157,15 +157,15 @@ void TestTimelineGrid::inPlaceEditIsReported()
     QCOMPARE(edited.count(), 1);
 }
 
-void TestTimelineGrid::scrollTip()
+void TestTimelineModel::scrollTip()
 {
-    TimelineGrid grid;
+    TimelineModel grid;
     grid.setText(12, 1, "Encrypt laptops");
     QCOMPARE(grid.scrollTip(12), QString(" Row 12: Encrypt laptops "));
     QCOMPARE(grid.scrollTip(13), QString(" Row 13:  "));
 }
 
-void TestTimelineGrid::dateTextFormat_data()
+void TestTimelineModel::dateTextFormat_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("text");
@@ -174,7 +174,7 @@ void TestTimelineGrid::dateTextFormat_data()
     QTest::newRow("last century") << QDate(1999, 7, 4) << "Sun - Jul 4, 99";
 }
 
-void TestTimelineGrid::dateTextFormat()
+void TestTimelineModel::dateTextFormat()
 {
     QFETCH(QDate, date);
     QFETCH(QString, text);
@@ -182,7 +182,7 @@ void TestTimelineGrid::dateTextFormat()
     QCOMPARE(TimelineDate::fromCellText(text), date);
 }
 
-void TestTimelineGrid::dateTextReadsBack_data()
+void TestTimelineModel::dateTextReadsBack_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
@@ -193,17 +193,17 @@ void TestTimelineGrid::dateTextReadsBack_data()
     QTest::newRow("empty") << "" << QDate();
 }
 
-void TestTimelineGrid::dateTextReadsBack()
+void TestTimelineModel::dateTextReadsBack()
 {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(TimelineDate::fromCellText(text), date);
 }
 
-void TestTimelineGrid::dateLabel()
+void TestTimelineModel::dateLabel()
 {
     QCOMPARE(TimelineDate::labelText(QDate(2004, 1, 5)), QString("Date: January 5, 2004"));
 }
 
-QTEST_GUILESS_MAIN(TestTimelineGrid)
-#include "tst_timelinegrid.moc"
+QTEST_GUILESS_MAIN(TestTimelineModel)
+#include "tst_timelinemodel.moc"

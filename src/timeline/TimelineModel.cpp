@@ -1,16 +1,9 @@
-#include "timeline/TimelineGrid.h"
+#include "timeline/TimelineModel.h"
 
+#include "base/Blanks.h"
 #include <algorithm>
 
 namespace {
-
-QString withoutTrailingBlanks(const QString& text)
-{
-    int end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
 
 bool itemIsBlank(const QString& item)
 {
@@ -24,13 +17,13 @@ bool itemIsBlank(const QString& item)
 
 } // namespace
 
-double TimelineGrid::columnFraction(int column)
+double TimelineModel::columnFraction(int column)
 {
     static constexpr double kFractions[kColumnCount] = {0.015, 0.34, 0.2, 0.2, 0.005, 0.24};
     return column >= 0 && column < kColumnCount ? kFractions[column] : 0.0;
 }
 
-QString TimelineGrid::heading(int column)
+QString TimelineModel::heading(int column)
 {
     switch (column) {
     case kItemColumn:
@@ -46,23 +39,23 @@ QString TimelineGrid::heading(int column)
     }
 }
 
-TimelineGrid::TimelineGrid(QObject* parent) : QAbstractTableModel(parent)
+TimelineModel::TimelineModel(QObject* parent) : QAbstractTableModel(parent)
 {
     padToFullSize();
     fillHeadings();
 }
 
-int TimelineGrid::rowCount(const QModelIndex& parent) const
+int TimelineModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_rows.size();
 }
 
-int TimelineGrid::columnCount(const QModelIndex& parent) const
+int TimelineModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QVariant TimelineGrid::data(const QModelIndex& index, int role) const
+QVariant TimelineModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !validCell(index.row(), index.column()))
         return QVariant();
@@ -80,7 +73,7 @@ QVariant TimelineGrid::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant TimelineGrid::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant TimelineModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -89,7 +82,7 @@ QVariant TimelineGrid::headerData(int section, Qt::Orientation orientation, int 
     return section;
 }
 
-Qt::ItemFlags TimelineGrid::flags(const QModelIndex& index) const
+Qt::ItemFlags TimelineModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
@@ -100,7 +93,7 @@ Qt::ItemFlags TimelineGrid::flags(const QModelIndex& index) const
     return f;
 }
 
-bool TimelineGrid::setData(const QModelIndex& index, const QVariant& value, int role)
+bool TimelineModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable))
         return false;
@@ -112,7 +105,7 @@ bool TimelineGrid::setData(const QModelIndex& index, const QVariant& value, int 
     return true;
 }
 
-void TimelineGrid::sort(int column, Qt::SortOrder order)
+void TimelineModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= kColumnCount)
         return;
@@ -143,12 +136,12 @@ void TimelineGrid::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-QString TimelineGrid::text(int row, int column) const
+QString TimelineModel::text(int row, int column) const
 {
     return validCell(row, column) ? m_rows.at(row).text[column] : QString();
 }
 
-void TimelineGrid::setText(int row, int column, const QString& text)
+void TimelineModel::setText(int row, int column, const QString& text)
 {
     if (!validCell(row, column))
         return;
@@ -159,12 +152,12 @@ void TimelineGrid::setText(int row, int column, const QString& text)
         emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-bool TimelineGrid::isRowUsed(int row) const
+bool TimelineModel::isRowUsed(int row) const
 {
     return row > 0 && !text(row, kItemColumn).isEmpty();
 }
 
-int TimelineGrid::usedRowCount() const
+int TimelineModel::usedRowCount() const
 {
     int used = 0;
     for (int r = 1; r < m_rows.size(); ++r)
@@ -172,7 +165,7 @@ int TimelineGrid::usedRowCount() const
     return used;
 }
 
-int TimelineGrid::firstEmptyItemRow(bool ignoreTrailingBlanks) const
+int TimelineModel::firstEmptyItemRow(bool ignoreTrailingBlanks) const
 {
     for (int r = 1; r < m_rows.size(); ++r) {
         const QString& item = m_rows.at(r).text[kItemColumn];
@@ -182,12 +175,12 @@ int TimelineGrid::firstEmptyItemRow(bool ignoreTrailingBlanks) const
     return 0;
 }
 
-QColor TimelineGrid::cellColour(int row, int column) const
+QColor TimelineModel::cellColour(int row, int column) const
 {
     return validCell(row, column) ? m_rows.at(row).colour[column] : QColor();
 }
 
-void TimelineGrid::setCellColour(int row, int column, const QColor& colour)
+void TimelineModel::setCellColour(int row, int column, const QColor& colour)
 {
     if (!validCell(row, column))
         return;
@@ -196,7 +189,7 @@ void TimelineGrid::setCellColour(int row, int column, const QColor& colour)
     emit dataChanged(cell, cell, {Qt::BackgroundRole});
 }
 
-void TimelineGrid::setRowColour(int row, const QColor& colour)
+void TimelineModel::setRowColour(int row, const QColor& colour)
 {
     if (row < 1 || row >= m_rows.size())
         return;
@@ -205,7 +198,7 @@ void TimelineGrid::setRowColour(int row, const QColor& colour)
     emit dataChanged(index(row, 1), index(row, kColumnCount - 1), {Qt::BackgroundRole});
 }
 
-void TimelineGrid::prepare()
+void TimelineModel::prepare()
 {
     beginResetModel();
     m_rows.clear();
@@ -214,7 +207,7 @@ void TimelineGrid::prepare()
     endResetModel();
 }
 
-void TimelineGrid::clear()
+void TimelineModel::clear()
 {
     // Down to the heading row, then back to the full size with empty item rows.
     beginResetModel();
@@ -224,7 +217,7 @@ void TimelineGrid::clear()
     endResetModel();
 }
 
-void TimelineGrid::insertRowBefore(int row)
+void TimelineModel::insertRowBefore(int row)
 {
     if (row < 1 || row >= m_rows.size())
         return;
@@ -237,7 +230,7 @@ void TimelineGrid::insertRowBefore(int row)
     endInsertRows();
 }
 
-void TimelineGrid::removeItemRow(int row)
+void TimelineModel::removeItemRow(int row)
 {
     if (row < 1 || row >= m_rows.size())
         return;
@@ -250,7 +243,7 @@ void TimelineGrid::removeItemRow(int row)
     endInsertRows();
 }
 
-void TimelineGrid::sortCleanup(int column, Qt::SortOrder order)
+void TimelineModel::sortCleanup(int column, Qt::SortOrder order)
 {
     if (order != Qt::AscendingOrder)
         return;
@@ -276,7 +269,7 @@ void TimelineGrid::sortCleanup(int column, Qt::SortOrder order)
     endResetModel();
 }
 
-QVector<std::array<QString, TimelineGrid::kColumnCount>> TimelineGrid::itemTexts() const
+QVector<std::array<QString, TimelineModel::kColumnCount>> TimelineModel::itemTexts() const
 {
     QVector<std::array<QString, kColumnCount>> rows;
     rows.reserve(kItemRows);
@@ -285,7 +278,7 @@ QVector<std::array<QString, TimelineGrid::kColumnCount>> TimelineGrid::itemTexts
     return rows;
 }
 
-void TimelineGrid::setItemTexts(const QVector<std::array<QString, kColumnCount>>& rows)
+void TimelineModel::setItemTexts(const QVector<std::array<QString, kColumnCount>>& rows)
 {
     beginResetModel();
     for (int r = 1; r < m_rows.size(); ++r)
@@ -293,24 +286,24 @@ void TimelineGrid::setItemTexts(const QVector<std::array<QString, kColumnCount>>
     endResetModel();
 }
 
-QString TimelineGrid::scrollTip(int row) const
+QString TimelineModel::scrollTip(int row) const
 {
     return QStringLiteral(" Row ") + QString::number(row) + QStringLiteral(": ") + text(row, kItemColumn) +
            QStringLiteral(" ");
 }
 
-bool TimelineGrid::validCell(int row, int column) const
+bool TimelineModel::validCell(int row, int column) const
 {
     return row >= 0 && row < m_rows.size() && column >= 0 && column < kColumnCount;
 }
 
-void TimelineGrid::fillHeadings()
+void TimelineModel::fillHeadings()
 {
     for (int c = 0; c < kColumnCount; ++c)
         m_rows[0].text[c] = heading(c);
 }
 
-void TimelineGrid::padToFullSize()
+void TimelineModel::padToFullSize()
 {
     if (m_rows.size() > kRowCount)
         m_rows.resize(kRowCount);
