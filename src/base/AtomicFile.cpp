@@ -13,13 +13,14 @@ std::function<void(const QString&)>& refusalReporter()
     return reporter;
 }
 
-ReadOutcome refuse(const QString& message, QString* error)
+ReadOutcome refuse(const QString& path, const QString& message, QString* error)
 {
     static QSet<QString> reported;
     if (error)
         *error = message;
-    if (refusalReporter() && !reported.contains(message)) {
-        reported.insert(message);
+    const QString key = path + QLatin1Char('\n') + message;
+    if (refusalReporter() && !reported.contains(key)) {
+        reported.insert(key);
         refusalReporter()(message);
     }
     return ReadOutcome::Refused;
@@ -57,12 +58,12 @@ bool mayRead(const QString& path, qint64 maxBytes, QString* error)
 {
     QString why;
     if (!isRegularOrMissing(path, &why)) {
-        refuse(why, error);
+        refuse(path, why, error);
         return false;
     }
     const qint64 size = QFileInfo(path).size();
     if (size > maxBytes) {
-        refuse(QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
+        refuse(path, QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
                               "read.")
                    .arg(fileName(path), megabytes(size), megabytes(maxBytes)),
                error);
@@ -81,12 +82,12 @@ ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* byt
         return ReadOutcome::Refused;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
+        return refuse(path, QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
     // Never more than the limit, even if the file grows while it is read.
     *bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
-        return refuse(QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
+        return refuse(path, QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
     }
     return ReadOutcome::Read;
 }
