@@ -135,8 +135,8 @@ bool WorksheetDocument::saveEditorFile()
         return true;
     }
     Messages::show(m_owner,
-                   QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe previous version of the file has "
-                                  "been kept, and your text is still here: you can try again, or copy it elsewhere.")
+                   QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe file on disk has not been changed, "
+                                  "and your text is still here: you can try again, or copy it elsewhere.")
                        .arg(m_fileName, error),
                    kSaveTitle, Messages::Buttons::Ok, Messages::Icon::Exclamation);
     return false;

@@ -6,6 +6,9 @@
 #include "actionarea/WorkArea1.h"
 #include "actionarea/WorksheetDocument.h"
 #include "actionarea/WorksheetPanel.h"
+#include "app/HelpWindow.h"
+#include "app/ProgramSetup.h"
+#include "base/AtomicFile.h"
 #include "base/ButtonLook.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
@@ -27,6 +30,7 @@
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -71,6 +75,7 @@ private slots:
     void referenceFilesReplaceBuiltInText();
     void statusPicksAreStored();
     void notImplementedWarnsEveryTime();
+    void theRunEndsOnlyWhenAsked();
     void failedSaveKeepsEverything_data();
     void failedSaveKeepsEverything();
     void foreignDocumentIsShownAndKept();
@@ -554,6 +559,19 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     pressLeft(0);
     QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
     QVERIFY(!changed());
+
+    // A grid that cannot be saved keeps the view, and the entries in it.
+    pressLeft(1);
+    m_area->timeline()->grid()->setData(m_area->timeline()->grid()->index(1, 1), QStringLiteral("Keep me"));
+    QFile::remove(m_folder->filePath(QStringLiteral("TODOActv.FIL")));
+    QDir(m_folder->path()).mkdir(QStringLiteral("TODOActv.FIL"));
+    Messages::takeShown();
+    Messages::queueAnswer(Messages::Answer::Yes);
+    pressLeft(2);
+    QCOMPARE(Messages::takeShown().size(), 2);
+    QCOMPARE(m_area->state().viewCode, 1);
+    QVERIFY(changed());
+    QCOMPARE(m_area->timeline()->grid()->index(1, 1).data().toString(), QStringLiteral("Keep me"));
 }
 
 void TestWorkArea::rightClickPopsUpOptions()
@@ -638,6 +656,32 @@ void TestWorkArea::noPaneMeansNoTyping()
     QVERIFY(editor()->placeholderText().isEmpty());
     typeInto(editor(), QStringLiteral("kept words"));
     QCOMPARE(editor()->text(), QStringLiteral("kept words"));
+}
+
+void TestWorkArea::theRunEndsOnlyWhenAsked()
+{
+    ProgramSetup::configure();
+    Messages::setScripted(false);
+    // With every screen hidden, closing the help window or a message box is closing the last
+    // window; the run goes on all the same.
+    m_area->hide();
+    HelpWindow::open(1000);
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                w->close();
+        }
+    });
+    QTimer::singleShot(50, [this] {
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        Messages::show(m_area.get(), QStringLiteral("A note"), QStringLiteral("Note"), Messages::Buttons::Ok,
+                       Messages::Icon::Information);
+    });
+    QTimer::singleShot(300, [] { QCoreApplication::exit(7); });
+    QCOMPARE(QCoreApplication::exec(), 7);
+    QCOMPARE(m_ended, 0);
+    Help::setViewer(nullptr);
+    setFileRefusalReporter(nullptr);
 }
 
 QTEST_MAIN(TestWorkArea)
