@@ -1,7 +1,7 @@
 // tessaly_mkdoc input.md output: writes the Markdown document as RTF.
 #include "MarkdownDocument.h"
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QFile>
 #include <QGuiApplication>
