@@ -233,8 +233,37 @@ QString documentFileName(int number, WorksheetPane pane)
     case WorksheetPane::PoliciesProcedures:
         prefix = QStringLiteral("Policy");
         break;
+    default:
+        return QString(); // the reference panes have no document of the user's
     }
     return prefix + QString::number(number) + QStringLiteral(".Fil");
+}
+
+int templateNumber(int number)
+{
+    const SafeguardEntry* e = entry(number);
+    if (!e || e->isOverview)
+        return -1;
+    // Each group's templates follow on from the previous group's, with a gap after the
+    // Technical safeguards for the worksheet and plan documents.
+    switch (e->groupCode) {
+    case 2:
+        return e->index + 14;
+    case 3:
+        return e->index + 37;
+    case 4:
+        return e->index + 47;
+    case 5:
+        return e->index + 60;
+    default:
+        return e->index + 62;
+    }
+}
+
+QString templateFileName(int number)
+{
+    const int t = templateNumber(number);
+    return t < 0 ? QString() : QStringLiteral("Misc%1.Hlp").arg(t);
 }
 
 QString standardLabel(const SafeguardEntry& entry)

@@ -80,6 +80,11 @@ int statusRecord(int number);
 // "Action0.Fil", "Comment23.Fil", "Policy46.Fil"; empty when there is no such entry.
 QString documentFileName(int number, WorksheetPane pane);
 
+// The policy template that "Insert Template" loads for an entry: its number T (14-63) and
+// its file "Misc" + T + ".Hlp"; -1 and empty for the Overview entries and non-entries.
+int templateNumber(int number);
+QString templateFileName(int number);
+
 // The three heading labels shown above the worksheet of an entry.
 QString standardLabel(const SafeguardEntry& entry);
 QString sectionLabel(const SafeguardEntry& entry);
