@@ -1,5 +1,5 @@
 // RTF reader: a stack of character and paragraph states pushed at '{' and popped at '}',
-// control words dispatched through one table, text inserted through a QTextCursor.
+// control words dispatched through a table per destination, text inserted through a QTextCursor.
 #include "richtext/RtfReader.h"
 
 #include "base/HINFO1.h"
@@ -31,6 +31,8 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxCodePage = 65535;
 constexpr int kMaxColorIndex = 4095;
 constexpr int kMaxTableColumns = 63;
+// Indents and spacing, in twips: 22 inches, beyond any page.
+constexpr int kMaxTwips = 31680;
 constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
 // Distinct character formats kept for reuse; a document rarely has more than a few hundred.
 constexpr qsizetype kFormatCacheSize = 4096;
@@ -44,222 +46,6 @@ enum class Destination
     Picture,
     FieldInstruction,
 };
-
-enum class Word
-{
-    Unknown,
-    // Destinations
-    Rtf,
-    FontTable,
-    ColorTable,
-    SkippedDestination,
-    Picture,
-    FieldInstruction,
-    FieldResult,
-    Field,
-    ShapePicture,
-    // Document
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    AnsiCodePage,
-    DefaultFont,
-    FontCharset,
-    Red,
-    Green,
-    Blue,
-    // Character
-    Plain,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    Strike,
-    Font,
-    FontSize,
-    Foreground,
-    Background,
-    Super,
-    Sub,
-    NoSuperSub,
-    Unicode,
-    UnicodeSkip,
-    // Paragraph
-    Pard,
-    AlignLeft,
-    AlignCenter,
-    AlignRight,
-    AlignJustify,
-    LeftIndent,
-    RightIndent,
-    FirstIndent,
-    SpaceBefore,
-    SpaceAfter,
-    Par,
-    Line,
-    Tab,
-    // Special characters
-    EmDash,
-    EnDash,
-    Bullet,
-    LeftQuote,
-    RightQuote,
-    LeftDoubleQuote,
-    RightDoubleQuote,
-    EmSpace,
-    EnSpace,
-    // Tables
-    InTable,
-    RowDefaults,
-    CellX,
-    Cell,
-    Row,
-    NestedCell,
-    NestedRow,
-    // Pictures
-    PngBlip,
-    JpegBlip,
-    OtherBlip,
-    PictureWidth,
-    PictureHeight,
-    PictureGoalWidth,
-    PictureGoalHeight,
-    PictureScaleX,
-    PictureScaleY,
-};
-
-const std::unordered_map<std::string_view, Word>& wordTable()
-{
-    static const std::unordered_map<std::string_view, Word> table = {
-        {"rtf", Word::Rtf},
-        {"fonttbl", Word::FontTable},
-        {"colortbl", Word::ColorTable},
-        {"stylesheet", Word::SkippedDestination},
-        {"info", Word::SkippedDestination},
-        {"header", Word::SkippedDestination},
-        {"headerl", Word::SkippedDestination},
-        {"headerr", Word::SkippedDestination},
-        {"headerf", Word::SkippedDestination},
-        {"footer", Word::SkippedDestination},
-        {"footerl", Word::SkippedDestination},
-        {"footerr", Word::SkippedDestination},
-        {"footerf", Word::SkippedDestination},
-        {"footnote", Word::SkippedDestination},
-        {"annotation", Word::SkippedDestination},
-        {"object", Word::SkippedDestination},
-        {"objdata", Word::SkippedDestination},
-        {"pn", Word::SkippedDestination},
-        {"listtable", Word::SkippedDestination},
-        {"listoverridetable", Word::SkippedDestination},
-        {"revtbl", Word::SkippedDestination},
-        {"rsidtbl", Word::SkippedDestination},
-        {"filetbl", Word::SkippedDestination},
-        {"nonshppict", Word::SkippedDestination},
-        {"shp", Word::SkippedDestination},
-        {"template", Word::SkippedDestination},
-        {"xe", Word::SkippedDestination},
-        {"tc", Word::SkippedDestination},
-        {"txe", Word::SkippedDestination},
-        {"pict", Word::Picture},
-        {"fldinst", Word::FieldInstruction},
-        {"fldrslt", Word::FieldResult},
-        {"field", Word::Field},
-        {"shppict", Word::ShapePicture},
-        {"ansi", Word::Ansi},
-        {"mac", Word::Mac},
-        {"pc", Word::Pc},
-        {"pca", Word::Pca},
-        {"ansicpg", Word::AnsiCodePage},
-        {"deff", Word::DefaultFont},
-        {"fcharset", Word::FontCharset},
-        {"red", Word::Red},
-        {"green", Word::Green},
-        {"blue", Word::Blue},
-        {"plain", Word::Plain},
-        {"b", Word::Bold},
-        {"i", Word::Italic},
-        {"ul", Word::Underline},
-        {"uld", Word::Underline},
-        {"uldb", Word::Underline},
-        {"ulw", Word::Underline},
-        {"uldash", Word::Underline},
-        {"uldashd", Word::Underline},
-        {"uldashdd", Word::Underline},
-        {"ulwave", Word::Underline},
-        {"ulhwave", Word::Underline},
-        {"ululdbwave", Word::Underline},
-        {"ulth", Word::Underline},
-        {"ulthd", Word::Underline},
-        {"ulthdash", Word::Underline},
-        {"ulthdashd", Word::Underline},
-        {"ulthdashdd", Word::Underline},
-        {"ulldash", Word::Underline},
-        {"ulthldash", Word::Underline},
-        {"ulnone", Word::UnderlineNone},
-        {"strike", Word::Strike},
-        {"striked", Word::Strike},
-        {"f", Word::Font},
-        {"fs", Word::FontSize},
-        {"cf", Word::Foreground},
-        {"highlight", Word::Background},
-        {"cb", Word::Background},
-        {"chcbpat", Word::Background},
-        {"super", Word::Super},
-        {"sub", Word::Sub},
-        {"nosupersub", Word::NoSuperSub},
-        {"u", Word::Unicode},
-        {"uc", Word::UnicodeSkip},
-        {"pard", Word::Pard},
-        {"ql", Word::AlignLeft},
-        {"qc", Word::AlignCenter},
-        {"qr", Word::AlignRight},
-        {"qj", Word::AlignJustify},
-        {"li", Word::LeftIndent},
-        {"lin", Word::LeftIndent},
-        {"ri", Word::RightIndent},
-        {"rin", Word::RightIndent},
-        {"fi", Word::FirstIndent},
-        {"sb", Word::SpaceBefore},
-        {"sa", Word::SpaceAfter},
-        {"par", Word::Par},
-        {"sect", Word::Par},
-        {"page", Word::Par},
-        {"line", Word::Line},
-        {"tab", Word::Tab},
-        {"emdash", Word::EmDash},
-        {"endash", Word::EnDash},
-        {"bullet", Word::Bullet},
-        {"lquote", Word::LeftQuote},
-        {"rquote", Word::RightQuote},
-        {"ldblquote", Word::LeftDoubleQuote},
-        {"rdblquote", Word::RightDoubleQuote},
-        {"emspace", Word::EmSpace},
-        {"enspace", Word::EnSpace},
-        {"intbl", Word::InTable},
-        {"trowd", Word::RowDefaults},
-        {"cellx", Word::CellX},
-        {"cell", Word::Cell},
-        {"row", Word::Row},
-        {"nestcell", Word::NestedCell},
-        {"nestrow", Word::NestedRow},
-        {"pngblip", Word::PngBlip},
-        {"jpegblip", Word::JpegBlip},
-        {"emfblip", Word::OtherBlip},
-        {"wmetafile", Word::OtherBlip},
-        {"macpict", Word::OtherBlip},
-        {"dibitmap", Word::OtherBlip},
-        {"wbitmap", Word::OtherBlip},
-        {"pmmetafile", Word::OtherBlip},
-        {"picw", Word::PictureWidth},
-        {"pich", Word::PictureHeight},
-        {"picwgoal", Word::PictureGoalWidth},
-        {"pichgoal", Word::PictureGoalHeight},
-        {"picscalex", Word::PictureScaleX},
-        {"picscaley", Word::PictureScaleY},
-    };
-    return table;
-}
 
 struct CharState
 {
@@ -352,6 +138,85 @@ private:
     void groupStart();
     void groupEnd();
     void controlWord(const RtfTokenizer::Token& token);
+
+    // Control words: each destination has a table from the word to the member carrying it out
+    // (see controlWord); a word missing from the table is ignored there.
+    using Token = RtfTokenizer::Token;
+    using WordHandler = void (Reader::*)(const Token& word);
+    using WordTable = std::unordered_map<std::string_view, WordHandler>;
+    static const WordTable& documentWords();
+    static const WordTable& fontTableWords();
+    static const WordTable& colorTableWords();
+    static const WordTable& pictureWords();
+    // "\b" and "\b1" switch a property on, "\b0" switches it off.
+    static bool isOn(const Token& word) { return !word.hasParameter || word.parameter != 0; }
+
+    // Destinations and fields
+    void startFontTable(const Token&);
+    void startColorTable(const Token&);
+    void startPicture(const Token&);
+    void startFieldInstruction(const Token&);
+    void startField(const Token&) { m_fieldHref.clear(); }
+    void startFieldResult(const Token&);
+    void skipDestination(const Token&) { state().destination = Destination::Skip; }
+    // Document
+    template <int CodePage> void setCodePage(const Token&) { m_codePage = CodePage; }
+    void setAnsiCodePage(const Token& word) { m_codePage = std::clamp(word.parameter, 0, kMaxCodePage); }
+    void setDefaultFont(const Token& word) { m_defaultFont = word.parameter; }
+    // Character formatting
+    void resetCharacter(const Token&);
+    template <bool CharState::*Flag> void setCharFlag(const Token& word) { state().ch.*Flag = isOn(word); }
+    void noUnderline(const Token&) { state().ch.underline = false; }
+    void selectFont(const Token& word);
+    void setFontSize(const Token& word);
+    template <int CharState::*Color> void setColor(const Token& word)
+    {
+        state().ch.*Color = std::clamp(word.parameter, 0, kMaxColorIndex);
+    }
+    template <int Vertical> void setVertical(const Token& word) { state().ch.vertical = isOn(word) ? Vertical : 0; }
+    void unicodeCharacter(const Token& word);
+    void setUnicodeSkip(const Token& word) { state().unicodeSkip = std::clamp(word.parameter, 0, 16); }
+    // Paragraph formatting and breaks
+    void resetParagraph(const Token&) { state().para = ParaState(); }
+    template <Qt::AlignmentFlag Alignment> void setAlignment(const Token&) { state().para.alignment = Alignment; }
+    template <int ParaState::*Indent> void setIndent(const Token& word)
+    {
+        state().para.*Indent = std::clamp(word.parameter, -kMaxTwips, kMaxTwips);
+    }
+    template <int ParaState::*Space> void setSpacing(const Token& word)
+    {
+        state().para.*Space = std::clamp(word.parameter, 0, kMaxTwips);
+    }
+    void endParagraph(const Token&);
+    template <char16_t Character> void insertCharacter(const Token&) { appendChar(QChar(Character)); }
+    // Tables
+    void setInTable(const Token&) { state().para.inTable = true; }
+    void resetRow(const Token&) { m_cellRight.clear(); }
+    void addCellBoundary(const Token& word);
+    void endCell(const Token&);
+    void endRow(const Token&);
+    // Font table
+    void defineFont(const Token& word);
+    void setFontCharset(const Token& word) { m_fontCharset = word.parameter; }
+    // Colour table
+    template <int Reader::*Component> void setColorComponent(const Token& word)
+    {
+        this->*Component = std::clamp(word.parameter, 0, 255);
+    }
+    // Picture
+    template <PictureKind Kind> void setPictureKind(const Token&) { m_picture.kind = Kind; }
+    template <int Picture::*Size> void setPictureSize(const Token& word)
+    {
+        m_picture.*Size = std::clamp(word.parameter, 0, 100000);
+    }
+    template <int Picture::*GoalSize> void setPictureGoalSize(const Token& word)
+    {
+        m_picture.*GoalSize = std::clamp(word.parameter, 0, 1000000);
+    }
+    template <int Picture::*Scale> void setPictureScale(const Token& word)
+    {
+        m_picture.*Scale = std::clamp(word.parameter, 1, 10000);
+    }
     void controlSymbol(unsigned char symbol);
     void text(std::string_view bytes);
     void hexByte(unsigned char byte);
@@ -521,17 +386,14 @@ void Reader::groupEnd()
 
 void Reader::controlWord(const RtfTokenizer::Token& token)
 {
-    const auto& table = wordTable();
-    const auto found = table.find(token.text);
-    const Word word = found == table.end() ? Word::Unknown : found->second;
-    const int param = token.parameter;
-    const bool on = !token.hasParameter || param != 0;
     GroupState& s = state();
 
     if (m_starred) {
-        // "{\*\word": a destination a reader may skip when it does not know it.
+        // "{\*\word": a destination a reader may skip when it does not know it. Pictures (offered
+        // inside \shppict) and field instructions are read; anything else is skipped.
         m_starred = false;
-        if (word != Word::ShapePicture && word != Word::FieldInstruction && word != Word::Picture) {
+        const std::string_view word = token.text;
+        if (word != "shppict" && word != "fldinst" && word != "pict") {
             s.destination = Destination::Skip;
             return;
         }
@@ -544,291 +406,296 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         return;
     }
 
-    if (s.destination == Destination::FontTable) {
-        switch (word) {
-        case Word::Font:
-            commitFont();
-            m_fontNumber = param;
-            m_fontCharset = 0;
-            return;
-        case Word::FontCharset:
-            m_fontCharset = param;
-            return;
-        case Word::Unicode:
-            break;
-        default:
-            return;
-        }
-    }
-    if (s.destination == Destination::ColorTable) {
-        const int value = std::clamp(param, 0, 255);
-        if (word == Word::Red)
-            m_red = value;
-        else if (word == Word::Green)
-            m_green = value;
-        else if (word == Word::Blue)
-            m_blue = value;
+    const WordTable* words = nullptr;
+    switch (s.destination) {
+    case Destination::Normal:
+    case Destination::FieldInstruction:
+        words = &documentWords();
+        break;
+    case Destination::FontTable:
+        words = &fontTableWords();
+        break;
+    case Destination::ColorTable:
+        words = &colorTableWords();
+        break;
+    case Destination::Picture:
+        words = &pictureWords();
+        break;
+    case Destination::Skip:
         return;
     }
-    if (s.destination == Destination::Picture) {
-        switch (word) {
-        case Word::PngBlip:
-            m_picture.kind = PictureKind::Png;
-            break;
-        case Word::JpegBlip:
-            m_picture.kind = PictureKind::Jpeg;
-            break;
-        case Word::OtherBlip:
-            m_picture.kind = PictureKind::Other;
-            break;
-        case Word::PictureWidth:
-            m_picture.width = std::clamp(param, 0, 100000);
-            break;
-        case Word::PictureHeight:
-            m_picture.height = std::clamp(param, 0, 100000);
-            break;
-        case Word::PictureGoalWidth:
-            m_picture.goalWidth = std::clamp(param, 0, 1000000);
-            break;
-        case Word::PictureGoalHeight:
-            m_picture.goalHeight = std::clamp(param, 0, 1000000);
-            break;
-        case Word::PictureScaleX:
-            m_picture.scaleX = std::clamp(param, 1, 10000);
-            break;
-        case Word::PictureScaleY:
-            m_picture.scaleY = std::clamp(param, 1, 10000);
-            break;
-        default:
-            break;
-        }
-        return;
-    }
+    const auto found = words->find(token.text);
+    if (found != words->end())
+        (this->*found->second)(token);
+}
 
-    switch (word) {
-    case Word::Unknown:
-    case Word::Rtf:
-        break;
-    case Word::FontTable:
-        s.destination = Destination::FontTable;
-        m_fontNumber = -1;
-        m_fontName.clear();
-        break;
-    case Word::ColorTable:
-        s.destination = Destination::ColorTable;
-        m_red = m_green = m_blue = -1;
-        break;
-    case Word::SkippedDestination:
-        s.destination = Destination::Skip;
-        break;
-    case Word::Picture:
-        flushBytes();
-        s.destination = Destination::Picture;
-        m_picture = Picture();
-        break;
-    case Word::FieldInstruction:
-        s.destination = Destination::FieldInstruction;
-        m_fieldInstruction.clear();
-        break;
-    case Word::Field:
-        m_fieldHref.clear();
-        break;
-    case Word::FieldResult:
-        if (!m_fieldHref.isEmpty()) {
-            m_links.push_back(m_fieldHref);
-            s.ch.link = static_cast<int>(m_links.size()) - 1;
+// The words of the text itself, and of field instructions inside it.
+const Reader::WordTable& Reader::documentWords()
+{
+    static const WordTable table = {
+        // Destinations and fields
+        {"fonttbl", &Reader::startFontTable},
+        {"colortbl", &Reader::startColorTable},
+        {"pict", &Reader::startPicture},
+        {"field", &Reader::startField},
+        {"fldinst", &Reader::startFieldInstruction},
+        {"fldrslt", &Reader::startFieldResult},
+        // Groups that are not part of the text
+        {"stylesheet", &Reader::skipDestination},
+        {"info", &Reader::skipDestination},
+        {"header", &Reader::skipDestination},
+        {"headerl", &Reader::skipDestination},
+        {"headerr", &Reader::skipDestination},
+        {"headerf", &Reader::skipDestination},
+        {"footer", &Reader::skipDestination},
+        {"footerl", &Reader::skipDestination},
+        {"footerr", &Reader::skipDestination},
+        {"footerf", &Reader::skipDestination},
+        {"footnote", &Reader::skipDestination},
+        {"annotation", &Reader::skipDestination},
+        {"object", &Reader::skipDestination},
+        {"objdata", &Reader::skipDestination},
+        {"pn", &Reader::skipDestination},
+        {"listtable", &Reader::skipDestination},
+        {"listoverridetable", &Reader::skipDestination},
+        {"revtbl", &Reader::skipDestination},
+        {"rsidtbl", &Reader::skipDestination},
+        {"filetbl", &Reader::skipDestination},
+        {"nonshppict", &Reader::skipDestination},
+        {"shp", &Reader::skipDestination},
+        {"template", &Reader::skipDestination},
+        {"xe", &Reader::skipDestination},
+        {"tc", &Reader::skipDestination},
+        {"txe", &Reader::skipDestination},
+        // Document
+        {"ansi", &Reader::setCodePage<1252>},
+        {"mac", &Reader::setCodePage<10000>},
+        {"pc", &Reader::setCodePage<437>},
+        {"pca", &Reader::setCodePage<850>},
+        {"ansicpg", &Reader::setAnsiCodePage},
+        {"deff", &Reader::setDefaultFont},
+        // Character formatting
+        {"plain", &Reader::resetCharacter},
+        {"b", &Reader::setCharFlag<&CharState::bold>},
+        {"i", &Reader::setCharFlag<&CharState::italic>},
+        {"strike", &Reader::setCharFlag<&CharState::strike>},
+        {"striked", &Reader::setCharFlag<&CharState::strike>},
+        // Every underline style shows as a plain underline.
+        {"ul", &Reader::setCharFlag<&CharState::underline>},
+        {"uld", &Reader::setCharFlag<&CharState::underline>},
+        {"uldb", &Reader::setCharFlag<&CharState::underline>},
+        {"ulw", &Reader::setCharFlag<&CharState::underline>},
+        {"uldash", &Reader::setCharFlag<&CharState::underline>},
+        {"uldashd", &Reader::setCharFlag<&CharState::underline>},
+        {"uldashdd", &Reader::setCharFlag<&CharState::underline>},
+        {"ulwave", &Reader::setCharFlag<&CharState::underline>},
+        {"ulhwave", &Reader::setCharFlag<&CharState::underline>},
+        {"ululdbwave", &Reader::setCharFlag<&CharState::underline>},
+        {"ulth", &Reader::setCharFlag<&CharState::underline>},
+        {"ulthd", &Reader::setCharFlag<&CharState::underline>},
+        {"ulthdash", &Reader::setCharFlag<&CharState::underline>},
+        {"ulthdashd", &Reader::setCharFlag<&CharState::underline>},
+        {"ulthdashdd", &Reader::setCharFlag<&CharState::underline>},
+        {"ulldash", &Reader::setCharFlag<&CharState::underline>},
+        {"ulthldash", &Reader::setCharFlag<&CharState::underline>},
+        {"ulnone", &Reader::noUnderline},
+        {"f", &Reader::selectFont},
+        {"fs", &Reader::setFontSize},
+        {"cf", &Reader::setColor<&CharState::foreground>},
+        {"highlight", &Reader::setColor<&CharState::background>},
+        {"cb", &Reader::setColor<&CharState::background>},
+        {"chcbpat", &Reader::setColor<&CharState::background>},
+        {"super", &Reader::setVertical<1>},
+        {"sub", &Reader::setVertical<-1>},
+        {"nosupersub", &Reader::setVertical<0>},
+        {"u", &Reader::unicodeCharacter},
+        {"uc", &Reader::setUnicodeSkip},
+        // Paragraph formatting and breaks
+        {"pard", &Reader::resetParagraph},
+        {"ql", &Reader::setAlignment<Qt::AlignLeft>},
+        {"qc", &Reader::setAlignment<Qt::AlignHCenter>},
+        {"qr", &Reader::setAlignment<Qt::AlignRight>},
+        {"qj", &Reader::setAlignment<Qt::AlignJustify>},
+        {"li", &Reader::setIndent<&ParaState::leftIndent>},
+        {"lin", &Reader::setIndent<&ParaState::leftIndent>},
+        {"ri", &Reader::setIndent<&ParaState::rightIndent>},
+        {"rin", &Reader::setIndent<&ParaState::rightIndent>},
+        {"fi", &Reader::setIndent<&ParaState::firstIndent>},
+        {"sb", &Reader::setSpacing<&ParaState::spaceBefore>},
+        {"sa", &Reader::setSpacing<&ParaState::spaceAfter>},
+        {"par", &Reader::endParagraph},
+        {"sect", &Reader::endParagraph},
+        {"page", &Reader::endParagraph},
+        {"line", &Reader::insertCharacter<QChar::LineSeparator>},
+        // Special characters
+        {"tab", &Reader::insertCharacter<u'\t'>},
+        {"emdash", &Reader::insertCharacter<0x2014>},
+        {"endash", &Reader::insertCharacter<0x2013>},
+        {"bullet", &Reader::insertCharacter<0x2022>},
+        {"lquote", &Reader::insertCharacter<0x2018>},
+        {"rquote", &Reader::insertCharacter<0x2019>},
+        {"ldblquote", &Reader::insertCharacter<0x201C>},
+        {"rdblquote", &Reader::insertCharacter<0x201D>},
+        {"emspace", &Reader::insertCharacter<0x2003>},
+        {"enspace", &Reader::insertCharacter<0x2002>},
+        // Tables
+        {"intbl", &Reader::setInTable},
+        {"trowd", &Reader::resetRow},
+        {"cellx", &Reader::addCellBoundary},
+        {"cell", &Reader::endCell},
+        {"row", &Reader::endRow},
+        // Tables inside tables flatten into their cell: a tab between the inner cells, a line break
+        // after each inner row.
+        {"nestcell", &Reader::insertCharacter<u'\t'>},
+        {"nestrow", &Reader::insertCharacter<QChar::LineSeparator>},
+    };
+    return table;
+}
+
+const Reader::WordTable& Reader::fontTableWords()
+{
+    static const WordTable table = {
+        {"f", &Reader::defineFont},
+        {"fcharset", &Reader::setFontCharset},
+        {"u", &Reader::unicodeCharacter},
+    };
+    return table;
+}
+
+const Reader::WordTable& Reader::colorTableWords()
+{
+    static const WordTable table = {
+        {"red", &Reader::setColorComponent<&Reader::m_red>},
+        {"green", &Reader::setColorComponent<&Reader::m_green>},
+        {"blue", &Reader::setColorComponent<&Reader::m_blue>},
+    };
+    return table;
+}
+
+const Reader::WordTable& Reader::pictureWords()
+{
+    static const WordTable table = {
+        {"pngblip", &Reader::setPictureKind<PictureKind::Png>},
+        {"jpegblip", &Reader::setPictureKind<PictureKind::Jpeg>},
+        {"emfblip", &Reader::setPictureKind<PictureKind::Other>},
+        {"wmetafile", &Reader::setPictureKind<PictureKind::Other>},
+        {"macpict", &Reader::setPictureKind<PictureKind::Other>},
+        {"dibitmap", &Reader::setPictureKind<PictureKind::Other>},
+        {"wbitmap", &Reader::setPictureKind<PictureKind::Other>},
+        {"pmmetafile", &Reader::setPictureKind<PictureKind::Other>},
+        {"picw", &Reader::setPictureSize<&Picture::width>},
+        {"pich", &Reader::setPictureSize<&Picture::height>},
+        {"picwgoal", &Reader::setPictureGoalSize<&Picture::goalWidth>},
+        {"pichgoal", &Reader::setPictureGoalSize<&Picture::goalHeight>},
+        {"picscalex", &Reader::setPictureScale<&Picture::scaleX>},
+        {"picscaley", &Reader::setPictureScale<&Picture::scaleY>},
+    };
+    return table;
+}
+
+void Reader::startFontTable(const Token&)
+{
+    state().destination = Destination::FontTable;
+    m_fontNumber = -1;
+    m_fontName.clear();
+}
+
+void Reader::startColorTable(const Token&)
+{
+    state().destination = Destination::ColorTable;
+    m_red = m_green = m_blue = -1;
+}
+
+void Reader::startPicture(const Token&)
+{
+    flushBytes();
+    state().destination = Destination::Picture;
+    m_picture = Picture();
+}
+
+void Reader::startFieldInstruction(const Token&)
+{
+    state().destination = Destination::FieldInstruction;
+    m_fieldInstruction.clear();
+}
+
+void Reader::startFieldResult(const Token&)
+{
+    if (!m_fieldHref.isEmpty()) {
+        m_links.push_back(m_fieldHref);
+        state().ch.link = static_cast<int>(m_links.size()) - 1;
+    }
+}
+
+void Reader::resetCharacter(const Token&)
+{
+    // A link belongs to the field result around the text, not to its character formatting.
+    CharState& ch = state().ch;
+    const int link = ch.link;
+    ch = CharState();
+    ch.link = link;
+}
+
+void Reader::selectFont(const Token& word)
+{
+    flushBytes();
+    state().ch.font = word.parameter;
+}
+
+void Reader::setFontSize(const Token& word)
+{
+    const int param = word.parameter;
+    state().ch.halfPoints = word.hasParameter && param > 0 ? std::clamp(param, 2, kMaxHalfPoints) : kDefaultHalfPoints;
+}
+
+void Reader::unicodeCharacter(const Token& word)
+{
+    GroupState& s = state();
+    int code = word.parameter;
+    if (code < 0)
+        code += 65536;
+    if (code >= 0 && code <= 0xFFFF) {
+        if (s.destination == Destination::FontTable) {
+            m_fontName.append(QString(QChar(code)).toUtf8());
+        } else if (s.destination == Destination::Normal) {
+            appendChar(QChar(static_cast<char16_t>(code)));
+        } else if (s.destination == Destination::FieldInstruction) {
+            m_fieldInstruction.append(QChar(static_cast<char16_t>(code)));
         }
-        break;
-    case Word::ShapePicture:
-        break;
-    case Word::Ansi:
-        m_codePage = 1252;
-        break;
-    case Word::Mac:
-        m_codePage = 10000;
-        break;
-    case Word::Pc:
-        m_codePage = 437;
-        break;
-    case Word::Pca:
-        m_codePage = 850;
-        break;
-    case Word::AnsiCodePage:
-        m_codePage = std::clamp(param, 0, kMaxCodePage);
-        break;
-    case Word::DefaultFont:
-        m_defaultFont = param;
-        break;
-    case Word::Plain: {
-        // A link belongs to the field result around the text, not to its character formatting.
-        const int link = s.ch.link;
-        s.ch = CharState();
-        s.ch.link = link;
-        break;
     }
-    case Word::Bold:
-        s.ch.bold = on;
-        break;
-    case Word::Italic:
-        s.ch.italic = on;
-        break;
-    case Word::Underline:
-        s.ch.underline = on;
-        break;
-    case Word::UnderlineNone:
-        s.ch.underline = false;
-        break;
-    case Word::Strike:
-        s.ch.strike = on;
-        break;
-    case Word::Font:
-        flushBytes();
-        s.ch.font = param;
-        break;
-    case Word::FontSize:
-        s.ch.halfPoints = token.hasParameter && param > 0 ? std::clamp(param, 2, kMaxHalfPoints) : kDefaultHalfPoints;
-        break;
-    case Word::Foreground:
-        s.ch.foreground = std::clamp(param, 0, kMaxColorIndex);
-        break;
-    case Word::Background:
-        s.ch.background = std::clamp(param, 0, kMaxColorIndex);
-        break;
-    case Word::Super:
-        s.ch.vertical = on ? 1 : 0;
-        break;
-    case Word::Sub:
-        s.ch.vertical = on ? -1 : 0;
-        break;
-    case Word::NoSuperSub:
-        s.ch.vertical = 0;
-        break;
-    case Word::Unicode: {
-        int code = param;
-        if (code < 0)
-            code += 65536;
-        if (code >= 0 && code <= 0xFFFF) {
-            if (s.destination == Destination::FontTable) {
-                m_fontName.append(QString(QChar(code)).toUtf8());
-            } else if (s.destination == Destination::Normal) {
-                appendChar(QChar(static_cast<char16_t>(code)));
-            } else if (s.destination == Destination::FieldInstruction) {
-                m_fieldInstruction.append(QChar(static_cast<char16_t>(code)));
-            }
-        }
-        m_skipFallback = s.unicodeSkip;
-        break;
-    }
-    case Word::UnicodeSkip:
-        s.unicodeSkip = std::clamp(param, 0, 16);
-        break;
-    case Word::Pard:
-        s.para = ParaState();
-        break;
-    case Word::AlignLeft:
-        s.para.alignment = Qt::AlignLeft;
-        break;
-    case Word::AlignCenter:
-        s.para.alignment = Qt::AlignHCenter;
-        break;
-    case Word::AlignRight:
-        s.para.alignment = Qt::AlignRight;
-        break;
-    case Word::AlignJustify:
-        s.para.alignment = Qt::AlignJustify;
-        break;
-    case Word::LeftIndent:
-        s.para.leftIndent = std::clamp(param, -31680, 31680);
-        break;
-    case Word::RightIndent:
-        s.para.rightIndent = std::clamp(param, -31680, 31680);
-        break;
-    case Word::FirstIndent:
-        s.para.firstIndent = std::clamp(param, -31680, 31680);
-        break;
-    case Word::SpaceBefore:
-        s.para.spaceBefore = std::clamp(param, 0, 31680);
-        break;
-    case Word::SpaceAfter:
-        s.para.spaceAfter = std::clamp(param, 0, 31680);
-        break;
-    case Word::Par:
-        if (s.destination == Destination::Normal)
-            paragraphEnd();
-        break;
-    case Word::Line:
-        appendChar(QChar::LineSeparator);
-        break;
-    case Word::Tab:
-        appendChar(QLatin1Char('\t'));
-        break;
-    case Word::EmDash:
-        appendChar(QChar(0x2014));
-        break;
-    case Word::EnDash:
-        appendChar(QChar(0x2013));
-        break;
-    case Word::Bullet:
-        appendChar(QChar(0x2022));
-        break;
-    case Word::LeftQuote:
-        appendChar(QChar(0x2018));
-        break;
-    case Word::RightQuote:
-        appendChar(QChar(0x2019));
-        break;
-    case Word::LeftDoubleQuote:
-        appendChar(QChar(0x201C));
-        break;
-    case Word::RightDoubleQuote:
-        appendChar(QChar(0x201D));
-        break;
-    case Word::EmSpace:
-        appendChar(QChar(0x2003));
-        break;
-    case Word::EnSpace:
-        appendChar(QChar(0x2002));
-        break;
-    case Word::InTable:
-        s.para.inTable = true;
-        break;
-    case Word::RowDefaults:
-        m_cellRight.clear();
-        break;
-    case Word::CellX:
-        if (m_cellRight.size() < static_cast<std::size_t>(kMaxTableColumns))
-            m_cellRight.push_back(std::clamp(param, 0, 31680 * 4));
-        break;
-    case Word::Cell:
-        if (s.destination == Destination::Normal)
-            cellEnd();
-        break;
-    case Word::Row:
-        if (s.destination == Destination::Normal)
-            rowEnd();
-        break;
-    case Word::NestedCell:
-        // Tables inside tables flatten into their cell: one tab between the inner cells.
-        appendChar(QLatin1Char('\t'));
-        break;
-    case Word::NestedRow:
-        appendChar(QChar::LineSeparator);
-        break;
-    case Word::FontCharset:
-    case Word::Red:
-    case Word::Green:
-    case Word::Blue:
-    case Word::PngBlip:
-    case Word::JpegBlip:
-    case Word::OtherBlip:
-    case Word::PictureWidth:
-    case Word::PictureHeight:
-    case Word::PictureGoalWidth:
-    case Word::PictureGoalHeight:
-    case Word::PictureScaleX:
-    case Word::PictureScaleY:
-        break;
-    }
+    m_skipFallback = s.unicodeSkip;
+}
+
+// Paragraphs, cells and rows end only in the text itself, not in a field instruction.
+void Reader::endParagraph(const Token&)
+{
+    if (state().destination == Destination::Normal)
+        paragraphEnd();
+}
+
+void Reader::addCellBoundary(const Token& word)
+{
+    if (m_cellRight.size() < static_cast<std::size_t>(kMaxTableColumns))
+        m_cellRight.push_back(std::clamp(word.parameter, 0, kMaxTwips * 4));
+}
+
+void Reader::endCell(const Token&)
+{
+    if (state().destination == Destination::Normal)
+        cellEnd();
+}
+
+void Reader::endRow(const Token&)
+{
+    if (state().destination == Destination::Normal)
+        rowEnd();
+}
+
+void Reader::defineFont(const Token& word)
+{
+    commitFont();
+    m_fontNumber = word.parameter;
+    m_fontCharset = 0;
 }
 
 void Reader::controlSymbol(unsigned char symbol)
