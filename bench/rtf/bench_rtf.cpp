@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QUrl>
 
 #include <sys/resource.h>
@@ -85,6 +86,17 @@ double timeConversion(const QString& soffice, const QString& profile, const QStr
     return timer.elapsed() / 1000.0;
 }
 
+// A table of the given number of three-cell rows, as a long exported list would be.
+QByteArray generateTable(int rows)
+{
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\r\n";
+    for (int r = 0; r < rows; ++r) {
+        rtf += "\\trowd\\cellx2000\\cellx4000\\cellx6000\\intbl Item " + QByteArray::number(r) +
+               "\\cell 2026-12-06\\cell Done\\cell\\row\r\n";
+    }
+    return rtf + "\\pard After the table.\\par}";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -143,6 +155,18 @@ int main(int argc, char** argv)
     std::printf("read of the writer's output: %.1f MiB/s\n",
                 mebibytes(written.size()) / (rereadNanoseconds / 1e9 / kRepeats));
     std::printf("peak memory: %.1f MiB (%.1f MiB before reading)\n", peakKilobytes() / 1024.0, baseline / 1024.0);
+
+    // Tables must read in time proportional to their rows.
+    for (int rows : {10000, 20000}) {
+        const QByteArray table = generateTable(rows);
+        QTextDocument tableDocument;
+        timer.restart();
+        RtfReader::read(table, &tableDocument);
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        const auto* read = qobject_cast<QTextTable*>(tableDocument.rootFrame()->childFrames().value(0));
+        std::printf("table of %d rows: read in %.2f s (%d rows, %d columns in the document)\n", rows, seconds,
+                    read ? read->rows() : 0, read ? read->columns() : 0);
+    }
 
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty()) {
