@@ -218,6 +218,7 @@ private:
         m_picture.*Scale = std::clamp(word.parameter, 1, 10000);
     }
     void controlSymbol(unsigned char symbol);
+    bool isSkipped();
     void text(std::string_view bytes);
     void hexByte(unsigned char byte);
     void destinationText(std::string_view bytes);
@@ -384,6 +385,19 @@ void Reader::groupEnd()
     m_stack.pop_back();
 }
 
+// True for a token to pass over: one inside a skipped destination, or one of the fallback
+// tokens that stand after "\\u" for readers without Unicode.
+bool Reader::isSkipped()
+{
+    if (state().destination == Destination::Skip)
+        return true;
+    if (m_skipFallback > 0 && state().destination == Destination::Normal) {
+        --m_skipFallback;
+        return true;
+    }
+    return false;
+}
+
 void Reader::controlWord(const RtfTokenizer::Token& token)
 {
     GroupState& s = state();
@@ -398,13 +412,8 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
             return;
         }
     }
-    if (s.destination == Destination::Skip)
+    if (isSkipped())
         return;
-
-    if (m_skipFallback > 0 && s.destination == Destination::Normal) {
-        --m_skipFallback;
-        return;
-    }
 
     const WordTable* words = nullptr;
     switch (s.destination) {
@@ -705,12 +714,8 @@ void Reader::controlSymbol(unsigned char symbol)
         m_starred = true;
         return;
     }
-    if (s.destination == Destination::Skip)
+    if (isSkipped())
         return;
-    if (m_skipFallback > 0 && s.destination == Destination::Normal) {
-        --m_skipFallback;
-        return;
-    }
     switch (symbol) {
     case '~':
         appendChar(QChar(0x00A0));
