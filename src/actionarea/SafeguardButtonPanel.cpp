@@ -2,6 +2,7 @@
 
 #include "base/ButtonLook.h"
 #include "catalog/SafeguardCatalog.h"
+#include "worksheets/RiskWorksheetButtons.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -39,8 +40,11 @@ SafeguardButtonPanel::SafeguardButtonPanel(QWidget* parent) : QWidget(parent), m
         grid->setSpacing(3);
         layout->addWidget(frame);
         m_frames.append(frame);
-        if (f == kWorksheetFrame)
+        if (f == kWorksheetFrame) {
+            m_worksheetButtons = new RiskWorksheetButtons(frame);
+            grid->addWidget(m_worksheetButtons, 0, 0);
             continue;
+        }
         const int groupCode = SafeguardCatalog::kFirstGroupCode + f;
         QList<QPushButton*> buttons;
         const SafeguardGroup* g = SafeguardCatalog::group(groupCode);

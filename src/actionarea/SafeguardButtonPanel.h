@@ -10,6 +10,7 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class RiskWorksheetButtons;
 
 class SafeguardButtonPanel : public QWidget
 {
@@ -31,6 +32,7 @@ public:
     QList<QAbstractButton*> row(int groupCode) const;
     // The chosen look on button i of group g, the unchosen look on the rest of its row.
     void choose(int groupCode, int index);
+    RiskWorksheetButtons* worksheetButtons() const { return m_worksheetButtons; }
 
 signals:
     void safeguardPressed(int groupCode, int index);
@@ -39,4 +41,5 @@ private:
     QLabel* m_caption;
     QList<QFrame*> m_frames;
     QList<QList<QPushButton*>> m_rows; // by group code - 2
+    RiskWorksheetButtons* m_worksheetButtons = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "actionarea/WorkArea1.h"
 
+#include "actionarea/DisasterRecoveryPlan.h"
+#include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorksheetDocument.h"
@@ -14,6 +16,7 @@
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/WorksheetTitleEditor.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -117,6 +120,7 @@ void WorkArea1::buildScreen()
     connect(m_worksheet, &WorksheetPanel::exitPressed, this, [this] { pressLeftHandButton(StandardsOverviewView); });
     right->addWidget(m_worksheet, 1);
     connectTimeline();
+    connectPlanViews();
 
     statusBar()->setObjectName(QStringLiteral("actionAreaStatusBar"));
 
@@ -144,6 +148,38 @@ void WorkArea1::connectTimeline()
     });
 }
 
+void WorkArea1::connectPlanViews()
+{
+    // The title editor lies over the worksheet panel while it is open.
+    auto* titleEditor = new WorksheetTitleEditor(m_worksheet);
+    m_riskWorksheets = new RiskWorksheets(m_state, m_statuses, m_worksheet, m_safeguardPanel->worksheetButtons(),
+                                          titleEditor);
+    connect(m_riskWorksheets, &RiskWorksheets::windowTitleChanged, this,
+            [this](const QString& suffix) { setWindowTitle(m_state.titlePrefix + QStringLiteral(" - ") + suffix); });
+    connect(titleEditor, &WorksheetTitleEditor::closed, m_worksheet, [this] { m_worksheet->setFocus(); });
+    setViewEntry(RiskAnalysisView, [this, titleEditor] {
+        titleEditor->setGeometry(m_worksheet->rect());
+        m_safeguardPanel->setCaption(QStringLiteral("Risk Analysis Worksheets"));
+        m_riskWorksheets->enter();
+    });
+    m_plan = new DisasterRecoveryPlan(m_worksheet);
+    setViewEntry(DisasterRecoveryView, [this] {
+        m_safeguardPanel->setCaption(QStringLiteral("Disaster Recovery Plan"));
+        m_plan->enter();
+    });
+    m_worksheet->setService(WorksheetPanel::InsertTemplateService, [this] { insertTemplate(); });
+}
+
+void WorkArea1::insertTemplate()
+{
+    if (m_state.viewCode == RiskAnalysisView)
+        m_riskWorksheets->newWorksheet();
+    else if (m_state.viewCode == DisasterRecoveryView)
+        m_plan->insertTemplate();
+    else
+        m_worksheet->insertPolicyTemplate();
+}
+
 void WorkArea1::buildMenus()
 {
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -156,6 +192,7 @@ void WorkArea1::buildMenus()
     connect(m_actions.securityRule, &QAction::triggered, this, [this] { pressTab(2); });
     connect(m_actions.miscellaneous, &QAction::triggered, this, [this] { pressTab(3); });
     connect(m_actions.exitProgram, &QAction::triggered, this, [this] { pressTab(4); });
+    connect(m_actions.changeWorksheetTitle, &QAction::triggered, this, [this] { m_riskWorksheets->changeTitles(); });
     // "&Copy to Clipboard" is offered only while the editor holds text.
     connect(m_optionsMenu, &QMenu::aboutToShow, this, [this] {
         m_actions.copyToClipboard->setEnabled(m_worksheet->hasService(WorksheetPanel::CopyToClipboardService) &&
@@ -417,6 +454,10 @@ int WorkArea1::helpContext() const
 
 void WorkArea1::handleEscape()
 {
+    if (m_riskWorksheets->isEditingTitles()) {
+        m_riskWorksheets->closeTitleEditor();
+        return;
+    }
     pressTab(HINFO1::ExitProgram);
 }
 

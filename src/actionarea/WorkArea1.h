@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <functional>
 
+class DisasterRecoveryPlan;
 class QMenu;
+class RiskWorksheets;
 class QPushButton;
 class QStackedWidget;
 class SafeguardButtonPanel;
@@ -49,6 +51,7 @@ public:
     WorksheetPanel* worksheet() const { return m_worksheet; }
     TimelinePanel* timeline() const { return m_timeline; }
     StandardsOverviewPanel* overview() const { return m_overview; }
+    RiskWorksheets* riskWorksheets() const { return m_riskWorksheets; }
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
@@ -65,6 +68,8 @@ private:
     void buildScreen();
     void buildMenus();
     void connectTimeline();
+    void connectPlanViews();
+    void insertTemplate();
     void installOptionsPopup();
     void letControlsShrink();
     void loadScreen();
@@ -86,6 +91,8 @@ private:
     WorksheetPanel* m_worksheet = nullptr;
     TimelinePanel* m_timeline = nullptr;
     StandardsOverviewPanel* m_overview = nullptr;
+    RiskWorksheets* m_riskWorksheets = nullptr;
+    DisasterRecoveryPlan* m_plan = nullptr;
     QMenu* m_optionsMenu = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];

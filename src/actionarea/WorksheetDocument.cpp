@@ -114,16 +114,19 @@ bool WorksheetDocument::save()
         Messages::show(m_owner, QStringLiteral("Unable to save changes to sample."), kSaveTitle, Messages::Buttons::Ok,
                        Messages::Icon::Question);
         return false;
-    case Kind::Kept: {
-        const bool saved = !m_keeper.save || m_keeper.save();
-        setChanged(!saved);
-        return saved;
-    }
+    case Kind::Kept:
+        return finishSave(!m_keeper.save || m_keeper.save());
     case Kind::File:
         break;
     }
-    const bool saved = saveEditorFile();
+    return finishSave(saveEditorFile());
+}
+
+bool WorksheetDocument::finishSave(bool saved)
+{
     setChanged(!saved);
+    if (saved)
+        emit this->saved();
     return saved;
 }
 

@@ -57,6 +57,8 @@ public:
 
 signals:
     void changedChanged(bool changed);
+    // Everything was written: the place for what follows a save.
+    void saved();
 
 private:
     enum class Kind
@@ -72,6 +74,7 @@ private:
     void setChanged(bool changed);
     void discardChanges();
     bool saveEditorFile();
+    bool finishSave(bool saved);
     bool keepOriginal(QString* error);
     void noteForeignFile(bool damaged);
 

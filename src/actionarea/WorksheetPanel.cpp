@@ -6,6 +6,7 @@
 #include "base/PickOnlyComboBox.h"
 #include "catalog/ReferenceTexts.h"
 #include "richtext/RichTextBox.h"
+#include "worksheets/TemplateInsertion.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -231,7 +232,7 @@ void WorksheetPanel::enterView(int viewCode)
     m_document->openReadOnly();
     m_document->clearEditor();
     if (viewCode != RiskAnalysisView)
-        m_templateButton->setText(QStringLiteral("Insert Template"));
+        setTemplateCaption(QStringLiteral("Insert Template"));
     setTemplateButtonEnabled(false);
     if (viewCode >= AdministrativeView)
         m_actions.print->setEnabled(false); // until a pane is opened
@@ -269,6 +270,48 @@ void WorksheetPanel::showSample()
     waitForPane();
 }
 
+void WorksheetPanel::openWorksheetDocument(const QString& file)
+{
+    m_currentPane.reset();
+    m_editor->setLocked(false);
+    m_editor->setPlaceholderText(QString());
+    setTemplateButtonEnabled(true);
+    setPrintEnabled(true);
+    setSaveEnabled(true);
+    setEditToolsEnabled(true);
+    m_document->openFile(file);
+}
+
+void WorksheetPanel::showWorksheetStatus(const QString& text)
+{
+    for (QWidget* w : {static_cast<QWidget*>(m_statusLabel), static_cast<QWidget*>(m_statusList),
+                       static_cast<QWidget*>(m_complianceButton), m_header})
+        w->show();
+    setStatusText(text);
+    layoutEditor();
+}
+
+void WorksheetPanel::setTemplateCaption(const QString& caption)
+{
+    m_templateButton->setText(caption);
+}
+
+void WorksheetPanel::insertPolicyTemplate()
+{
+    const bool sample = m_state.viewCode == SampleView;
+    const int number = m_state.entryNumber();
+    TemplateInsertion::Request request;
+    request.templateFile = SafeguardCatalog::templateFileName(number);
+    // In the sample the question is always asked: there is no document of the user's to look at.
+    if (!sample)
+        request.existingFile = SafeguardCatalog::documentFileName(number, WorksheetPane::PoliciesProcedures);
+    request.question = QStringLiteral("The program has detected an existing Policy and Procedure/Plan.\r\rIf you "
+                                      "insert template and save file the existing file will be overwritten!\r\r"
+                                      "Insert new Template?");
+    request.title = QStringLiteral("Insert Template");
+    TemplateInsertion::insert(m_editor, this, request);
+}
+
 void WorksheetPanel::setHeadings(const SafeguardEntry& entry)
 {
     m_standardLabel->setText(SafeguardCatalog::displayText(SafeguardCatalog::standardLabel(entry)));
@@ -303,7 +346,7 @@ int WorksheetPanel::statusRecord() const
 {
     if (m_state.isCatalogView())
         return SafeguardCatalog::statusRecord(m_state.entryNumber());
-    if (m_state.viewCode == RiskAnalysisView)
+    if (m_state.viewCode == RiskAnalysisView && m_state.entryIndex >= 0)
         return StatusStore::worksheetRecord(m_state.entryIndex);
     return 0; // the sample shows its status but keeps none
 }
@@ -373,6 +416,16 @@ void WorksheetPanel::openDocumentPane(WorksheetPane pane)
     const bool sampleReadOnly = m_state.viewCode == SampleView && pane != WorksheetPane::PoliciesProcedures;
     m_editor->setLocked(sampleReadOnly);
     paneButton(pane)->setChecked(true);
+    if (m_state.viewCode == SampleView && pane == WorksheetPane::PoliciesProcedures &&
+        !m_state.samplePolicyNoticeShown) {
+        Messages::show(this,
+                       QStringLiteral("This Policy was first written using a full function word processing\rprogram "
+                                      "and then copied and pasted into the program.\r\rYou can use the program to "
+                                      "enter in this information, but the program\rdoesn't give you all of the "
+                                      "capabilities of a commerical word processor!"),
+                       QStringLiteral("Policies and Procedures"), Messages::Buttons::Ok, Messages::Icon::Information);
+        m_state.samplePolicyNoticeShown = true;
+    }
 }
 
 void WorksheetPanel::openReferencePane(WorksheetPane pane)
@@ -524,8 +577,8 @@ void WorksheetPanel::layoutEditor()
     const int height = m_editorArea->height();
     const int width = m_editorArea->width();
     int top = int(m_editorTop * height);
-    if (m_editorTop > 0.1) {
-        // The headings and panes sit above the editor; never let the editor cover them.
+    if (m_header->isVisibleTo(this)) {
+        // The headings, panes or status sit above the editor; never let the editor cover them.
         top = qMax(top, m_header->sizeHint().height());
         m_header->setGeometry(0, 0, width, top);
     }

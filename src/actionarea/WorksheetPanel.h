@@ -57,6 +57,13 @@ public:
     void showEntry(const SafeguardEntry& entry);
     // The sample entry of Password Management, as it is first shown.
     void showSample();
+    // A Risk Analysis worksheet or the plan: the editor holds file, with every editing tool.
+    void openWorksheetDocument(const QString& file);
+    // The Compliance Status of a Risk Analysis worksheet, with its label and explanation button.
+    void showWorksheetStatus(const QString& text);
+    void setTemplateCaption(const QString& caption);
+    // "&Insert Template" on a safeguard's Policies & Procedures pane and in the sample.
+    void insertPolicyTemplate();
     // Opens a pane as a click on it does. False when the user stays with the document that
     // is open (its save failed): the pane buttons then show that document's pane again.
     bool openPane(WorksheetPane pane);
