@@ -131,7 +131,7 @@ void WorksheetPanel::buildHeader()
     grid->addWidget(m_specificationLabel, 2, 0, 1, 3);
     grid->addWidget(m_statusLabel, 3, 0);
     grid->addWidget(m_statusList, 3, 1);
-    grid->addWidget(m_complianceButton, 3, 2);
+    grid->addWidget(m_complianceButton, 3, 2, Qt::AlignLeft);
     grid->addWidget(m_actionsFrame, 0, 3, 4, 1);
     grid->addWidget(m_referencesFrame, 0, 4, 4, 1);
     grid->setColumnStretch(2, 1);
@@ -327,6 +327,7 @@ void WorksheetPanel::setHeadingsVisible(bool visible)
                        static_cast<QWidget*>(m_referencesFrame)})
         w->setVisible(visible);
     m_header->setVisible(visible || m_complianceButton->isVisible());
+    layoutEditor();
 }
 
 // --- Status -------------------------------------------------------------------------------

@@ -41,8 +41,10 @@ WorksheetTitleEditor::WorksheetTitleEditor(QWidget* parent) : QWidget(parent)
         grid->addWidget(entry, n + 1, 2);
         m_entries.append(entry);
     }
-    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 220);
+    grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
+    layout->addStretch(1);
 
     auto* buttons = new QHBoxLayout();
     m_saveButton = new QPushButton(QStringLiteral("Save &Changes and Exit"), this);
