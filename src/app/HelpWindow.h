@@ -1,8 +1,12 @@
 // The help viewer: Tessaly.hlp shown in a reader window, opened at a topic's context number.
 #pragma once
 
+#include "app/HelpTopics.h"
+
 #include <QDialog>
 
+class QLineEdit;
+class QListWidget;
 class QTextBrowser;
 
 class HelpWindow : public QDialog
@@ -18,6 +22,11 @@ public:
 private:
     explicit HelpWindow(QWidget* parent = nullptr);
     bool loadHelpFile();
+    void showTopicAt(int position);
+    void filterTopics(const QString& text);
 
+    QLineEdit* m_filter;
+    QListWidget* m_topicList;
     QTextBrowser* m_browser;
+    QList<HelpTopic> m_topics;
 };

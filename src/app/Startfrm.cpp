@@ -63,7 +63,6 @@ void Startfrm::buildControls()
     titleFont.setPointSize(36);
     titleFont.setBold(true);
     m_titleLabel->setFont(titleFont);
-    m_titleLabel->setStyleSheet(QStringLiteral("color: white;"));
     m_titleLabel->adjustSize();
     m_titleLabel->move(24, 16);
 
@@ -225,6 +224,12 @@ void Startfrm::applyBackgroundColour()
     QPalette pal = centralWidget()->palette();
     pal.setColor(QPalette::Window, s.backgroundColour);
     centralWidget()->setPalette(pal);
+    // The title stays readable on any background: white on dark colours, black on light ones.
+    QPalette title = m_titleLabel->palette();
+    const QColor& c = s.backgroundColour;
+    const double luminance = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+    title.setColor(QPalette::WindowText, luminance < 0.5 ? Qt::white : Qt::black);
+    m_titleLabel->setPalette(title);
 }
 
 void Startfrm::setDisplayChecks()

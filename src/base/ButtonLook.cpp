@@ -13,8 +13,11 @@ const char* const kBevelProperty = "bevelWidth";
 
 void setChosenColour(QAbstractButton* button, bool chosen)
 {
+    // Only the active and inactive looks change: a disabled button keeps its greyed text.
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, chosen ? QColor::fromRgb(kChosenRgb) : QColor(Qt::black));
+    const QColor colour = chosen ? QColor::fromRgb(kChosenRgb) : QColor(Qt::black);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
     button->setPalette(palette);
 }
 

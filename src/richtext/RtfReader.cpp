@@ -1013,6 +1013,11 @@ void Reader::applyBlockFormat()
         format.setRightMargin(p.rightIndent / kTwipsPerPixel);
     if (p.firstIndent)
         format.setTextIndent(p.firstIndent / kTwipsPerPixel);
+    // A hanging first line ("bullet, tab, text") tabs to the indent, as word processors do,
+    // rather than to the next default stop far to the right. Qt measures tab stops from the
+    // start of the line, which the hanging indent has moved left.
+    if (p.firstIndent < 0 && p.leftIndent > 0)
+        format.setTabPositions({QTextOption::Tab(-p.firstIndent / kTwipsPerPixel, QTextOption::LeftTab)});
     if (p.spaceBefore)
         format.setTopMargin(p.spaceBefore / kTwipsPerPixel);
     if (p.spaceAfter)
