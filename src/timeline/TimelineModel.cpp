@@ -1,6 +1,8 @@
 #include "timeline/TimelineModel.h"
 
 #include "base/Blanks.h"
+#include "timeline/TimelineDate.h"
+
 #include <algorithm>
 
 namespace {
@@ -114,8 +116,26 @@ void TimelineModel::sort(int column, Qt::SortOrder order)
     QVector<int> positions(m_rows.size() - 1);
     for (int i = 0; i < positions.size(); ++i)
         positions[i] = i + 1;
+    const bool byDate = column == kToDoDateColumn || column == kActualDateColumn || column == kReviewDateColumn;
     std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
-        const int c = QString::compare(m_rows.at(a).text[column], m_rows.at(b).text[column], Qt::CaseInsensitive);
+        const QString& left = m_rows.at(a).text[column];
+        const QString& right = m_rows.at(b).text[column];
+        if (byDate) {
+            // Dates in calendar order, then text that holds no date, then empty cells, which
+            // stay last whichever way the column is sorted.
+            const QDate leftDate = TimelineDate::fromCellText(left);
+            const QDate rightDate = TimelineDate::fromCellText(right);
+            const auto rank = [](const QString& text, const QDate& date) {
+                return text.trimmed().isEmpty() ? 2 : (date.isValid() ? 0 : 1);
+            };
+            const int leftRank = rank(left, leftDate);
+            const int rightRank = rank(right, rightDate);
+            if (leftRank != rightRank)
+                return leftRank < rightRank;
+            if (leftRank == 0 && leftDate != rightDate)
+                return order == Qt::AscendingOrder ? leftDate < rightDate : leftDate > rightDate;
+        }
+        const int c = QString::compare(left, right, Qt::CaseInsensitive);
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     QVector<Row> sorted;

@@ -186,8 +186,13 @@ void TimelinePanel::connectControls()
     connect(m_gridView, &QTableView::clicked, this,
             [this](const QModelIndex& index) { cellClicked(index.row(), index.column()); });
     connect(m_gridView->horizontalHeader(), &QHeaderView::sectionClicked, this, &TimelinePanel::headerClicked);
-    connect(m_gridView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { emit optionsMenuRequested(m_gridView->viewport()->mapToGlobal(pos)); });
+    connect(m_gridView, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        // The menu's row commands act on the row under the pointer, which is the one highlighted.
+        const QModelIndex under = m_gridView->indexAt(pos);
+        if (under.isValid() && isItemRow(under.row()))
+            setCurrentCell(under.row(), under.column());
+        emit optionsMenuRequested(m_gridView->viewport()->mapToGlobal(pos));
+    });
     connect(m_gridView->verticalScrollBar(), &QScrollBar::valueChanged, this, &TimelinePanel::showScrollTip);
     connect(m_grid, &QAbstractItemModel::modelReset, this, [this] { m_gridView->setRowHidden(0, true); });
     connect(m_grid, &TimelineModel::cellEdited, this, &TimelinePanel::cellEdited);

@@ -76,7 +76,7 @@ public:
     QPushButton* button(Button which) const { return m_buttons[which]; }
 
 signals:
-    // The user changed the timeline (the host sets its dirty flag).
+    // The user changed the timeline: its document now holds changes to save.
     void changed();
     // "&Save" was enabled or disabled; the host mirrors it on its "&Save" menu item.
     void saveEnabledChanged(bool enabled);
