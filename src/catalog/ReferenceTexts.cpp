@@ -123,8 +123,9 @@ QString headingLine(WorksheetPane pane)
         return QStringLiteral("References in Rule:");
     case WorksheetPane::AdditionalInformation:
         return QStringLiteral("Additional Information:");
+    default:
+        return QString(); // the user's own documents have no reference heading
     }
-    return QString();
 }
 
 bool isAddressable(int number)
