@@ -1,5 +1,6 @@
 #include "actionarea/WorkArea1.h"
 
+#include "actionarea/ActionAreaPrinting.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorksheetDocument.h"
@@ -59,6 +60,7 @@ WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(nullptr), m_startScreen
     setWindowTitle(QStringLiteral("Action Area"));
     buildScreen();
     buildMenus();
+    connectPrinting();
     installOptionsPopup();
     letControlsShrink();
     loadScreen();
@@ -144,6 +146,14 @@ void WorkArea1::connectTimeline()
     });
 }
 
+void WorkArea1::connectPrinting()
+{
+    m_printing = new ActionAreaPrinting(centralWidget(), m_state, m_statuses, m_worksheet, m_timeline, m_overview);
+    m_worksheet->setService(WorksheetPanel::PrintService, [this] { m_printing->print(); });
+    m_timeline->setPrintAvailable(true);
+    connect(m_timeline, &TimelinePanel::printRequested, m_printing, &ActionAreaPrinting::startTimelinePrint);
+}
+
 void WorkArea1::buildMenus()
 {
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -210,6 +220,7 @@ void WorkArea1::loadScreen()
     m_state.sampleNoticeShown = false;
     m_state.samplePolicyNoticeShown = false;
     m_timeline->gridBackgroundMenu()->loadChoice();
+    m_printing->load();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay) {
         // A slightly smaller type keeps the captions of the fixed 800 x 600 window whole.

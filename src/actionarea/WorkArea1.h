@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <functional>
 
+class ActionAreaPrinting;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
@@ -49,6 +50,7 @@ public:
     WorksheetPanel* worksheet() const { return m_worksheet; }
     TimelinePanel* timeline() const { return m_timeline; }
     StandardsOverviewPanel* overview() const { return m_overview; }
+    ActionAreaPrinting* printing() const { return m_printing; }
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
@@ -65,6 +67,7 @@ private:
     void buildScreen();
     void buildMenus();
     void connectTimeline();
+    void connectPrinting();
     void installOptionsPopup();
     void letControlsShrink();
     void loadScreen();
@@ -86,6 +89,7 @@ private:
     WorksheetPanel* m_worksheet = nullptr;
     TimelinePanel* m_timeline = nullptr;
     StandardsOverviewPanel* m_overview = nullptr;
+    ActionAreaPrinting* m_printing = nullptr;
     QMenu* m_optionsMenu = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];

@@ -246,7 +246,12 @@ double ReportPrinter::textWidth(const QString& text) const
 
 double ReportPrinter::lineHeight() const
 {
-    return QFontMetricsF(m_font).lineSpacing();
+    // Lines advance by the size of the font, not its style, so that columns in bold and
+    // in regular type stay level.
+    QFont plain = m_font;
+    plain.setBold(false);
+    plain.setItalic(false);
+    return QFontMetricsF(plain).lineSpacing();
 }
 
 void ReportPrinter::setFontName(const QString& name)
