@@ -12,6 +12,7 @@
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
 #include "catalog/SafeguardCatalog.h"
+#include "printing/PrintPanel.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelinePanel.h"
@@ -290,6 +291,8 @@ void WorkArea1::pressLeftHandButton(int v)
     // The document being left is saved or let go first; if its save fails, the user stays.
     if (!m_worksheet->document()->confirmLeave())
         return;
+    // A printout belongs to the view it was made from.
+    m_printing->panel()->hide();
     m_worksheet->prepareView(v);
     m_actions.changeWorksheetTitle->setVisible(false);
     m_actions.changeTitleSeparator->setVisible(false);
