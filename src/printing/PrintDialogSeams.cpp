@@ -1,5 +1,6 @@
 #include "printing/PrintDialogSeams.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QPageSetupDialog>
@@ -16,7 +17,9 @@ FontChooser& fontChooser()
         const QFont font = QFontDialog::getFont(&accepted, initial, parent, QStringLiteral("Printer Font"));
         if (!accepted)
             return std::nullopt;
-        return std::make_pair(font, colour);
+        // Qt's font dialog has no colour: the colour is picked next; cancelling it keeps the colour.
+        const QColor picked = QColorDialog::getColor(colour, parent, QStringLiteral("Printer Font Colour"));
+        return std::make_pair(font, picked.isValid() ? picked : colour);
     };
     return chooser;
 }

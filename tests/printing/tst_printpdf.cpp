@@ -47,6 +47,7 @@ private slots:
     void emptyTimelineHasNothingToPrint();
     void boldDocumentKeepsItsBoldFace();
     void enlargeAndNormalRestoreThePreview();
+    void pageSetupToLandscapeRebuilds();
 
 private:
     QString savePdf(const QString& name);
@@ -168,6 +169,27 @@ void TestPrintPdf::enlargeAndNormalRestoreThePreview()
     const auto shown = Messages::takeShown();
     QCOMPARE(shown.value(0).text, QStringLiteral("Current Page has been copied to the Windows Clipboard."));
     QCOMPARE(shown.value(0).title, QStringLiteral("Copy Option"));
+}
+
+void TestPrintPdf::pageSetupToLandscapeRebuilds()
+{
+    QTest::mouseClick(m_area->leftHandButton(2), Qt::LeftButton);
+    QTest::mouseClick(m_area->worksheet()->paneButton(WorksheetPane::Specification), Qt::LeftButton);
+    QTest::mouseClick(m_area->worksheet()->printButton(), Qt::LeftButton);
+    QCOMPARE(m_area->printing()->mode(), ActionAreaPrinting::Mode::ReferenceTexts);
+    QVERIFY(panel()->optionBox(0)->isChecked());
+    PrintDialogSeams::pageSetup() = [](QPageLayout& layout, QWidget*) {
+        layout.setOrientation(QPageLayout::Landscape);
+        layout.setMargins(QMarginsF(36, 18, 36, 9)); // points
+        return true;
+    };
+    QTest::mouseClick(panel()->button(PrintPanel::PageSetupButton), Qt::LeftButton);
+    PrintDialogSeams::pageSetup() = nullptr;
+    QCOMPARE(panel()->orientationBox()->text(), QStringLiteral(" Landscape"));
+    QCOMPARE(m_area->printing()->settings().marginLeft, 720.0);
+    QCOMPARE(m_area->printing()->settings().marginBottom, 180.0);
+    QCOMPARE(panel()->printer().marginTop(), 360.0);
+    QVERIFY(panel()->printer().pageWidth() > panel()->printer().pageHeight());
 }
 
 QTEST_MAIN(TestPrintPdf)

@@ -33,6 +33,11 @@ const PrintOperation* textOp(const ReportPrinter& printer, const QString& text)
     return nullptr;
 }
 
+double slices0Height(const ReportPrinter& printer)
+{
+    return ops(printer, 0, PrintOperation::Document).value(0).document->size().height();
+}
+
 TimelineReport::Rows timelineRows(const QList<int>& used)
 {
     TimelineReport::Rows rows(500);
@@ -60,6 +65,7 @@ private slots:
     void timelineWithoutGridLinesHasNoLine();
     void referenceTextsJoinTickedBoxes();
     void guideLineChoiceIsRecord11();
+    void longParagraphGoesOnOverPages();
 };
 
 void TestReportLayout::physicalFollowsAdministrative()
@@ -228,6 +234,30 @@ void TestReportLayout::guideLineChoiceIsRecord11()
                                            "1",
                                            3));
     QCOMPARE(GuideLineChoice::load(), 1);
+}
+
+void TestReportLayout::longParagraphGoesOnOverPages()
+{
+    ReportPrinter printer;
+    printer.setMarginTop(300);
+    printer.setMarginBottom(100);
+    printer.startDoc();
+    QStringList lines;
+    for (int i = 0; i < 150; ++i)
+        lines.append(QStringLiteral("Line %1 of a long policy").arg(i));
+    printer.paragraph(lines.join(QLatin1Char('\n')));
+    printer.endDoc();
+    QVERIFY(printer.pageCount() >= 2);
+    double previousBottom = 0;
+    for (int p = 0; p < printer.pageCount(); ++p) {
+        const QVector<PrintOperation> slices = ops(printer, p, PrintOperation::Document);
+        QCOMPARE(slices.size(), 1);
+        QCOMPARE(slices[0].sliceTop, previousBottom);
+        QCOMPARE(slices[0].at.y(), 300.0);
+        QVERIFY(slices[0].at.y() + slices[0].sliceBottom - slices[0].sliceTop <= printer.pageHeight() - 100);
+        previousBottom = slices[0].sliceBottom;
+    }
+    QCOMPARE(previousBottom, slices0Height(printer));
 }
 
 QTEST_MAIN(TestReportLayout)
