@@ -1,5 +1,6 @@
 #include "actionarea/WorkArea1.h"
 
+#include "actionarea/ActionAreaPrinting.h"
 #include "actionarea/DisasterRecoveryPlan.h"
 #include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
@@ -13,6 +14,7 @@
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
 #include "catalog/SafeguardCatalog.h"
+#include "printing/PrintPanel.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelinePanel.h"
@@ -62,6 +64,7 @@ WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(nullptr), m_startScreen
     setWindowTitle(QStringLiteral("Action Area"));
     buildScreen();
     buildMenus();
+    connectPrinting();
     installOptionsPopup();
     letControlsShrink();
     loadScreen();
@@ -180,6 +183,14 @@ void WorkArea1::insertTemplate()
         m_worksheet->insertPolicyTemplate();
 }
 
+void WorkArea1::connectPrinting()
+{
+    m_printing = new ActionAreaPrinting(centralWidget(), m_state, m_statuses, m_worksheet, m_timeline, m_overview);
+    m_worksheet->setService(WorksheetPanel::PrintService, [this] { m_printing->print(); });
+    m_timeline->setPrintAvailable(true);
+    connect(m_timeline, &TimelinePanel::printRequested, m_printing, &ActionAreaPrinting::startTimelinePrint);
+}
+
 void WorkArea1::buildMenus()
 {
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -247,6 +258,7 @@ void WorkArea1::loadScreen()
     m_state.sampleNoticeShown = false;
     m_state.samplePolicyNoticeShown = false;
     m_timeline->gridBackgroundMenu()->loadChoice();
+    m_printing->load();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay) {
         // A slightly smaller type keeps the captions of the fixed 800 x 600 window whole.
@@ -316,6 +328,8 @@ void WorkArea1::pressLeftHandButton(int v)
     // The document being left is saved or let go first; if its save fails, the user stays.
     if (!m_worksheet->document()->confirmLeave())
         return;
+    // A printout belongs to the view it was made from.
+    m_printing->panel()->hide();
     m_worksheet->prepareView(v);
     m_actions.changeWorksheetTitle->setVisible(false);
     m_actions.changeTitleSeparator->setVisible(false);

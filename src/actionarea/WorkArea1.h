@@ -10,10 +10,11 @@
 #include <QPointer>
 #include <functional>
 
+class ActionAreaPrinting;
 class DisasterRecoveryPlan;
 class QMenu;
-class RiskWorksheets;
 class QPushButton;
+class RiskWorksheets;
 class QStackedWidget;
 class SafeguardButtonPanel;
 class StandardsOverviewPanel;
@@ -52,6 +53,7 @@ public:
     TimelinePanel* timeline() const { return m_timeline; }
     StandardsOverviewPanel* overview() const { return m_overview; }
     RiskWorksheets* riskWorksheets() const { return m_riskWorksheets; }
+    ActionAreaPrinting* printing() const { return m_printing; }
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
@@ -70,6 +72,7 @@ private:
     void connectTimeline();
     void connectPlanViews();
     void insertTemplate();
+    void connectPrinting();
     void installOptionsPopup();
     void letControlsShrink();
     void loadScreen();
@@ -93,6 +96,7 @@ private:
     StandardsOverviewPanel* m_overview = nullptr;
     RiskWorksheets* m_riskWorksheets = nullptr;
     DisasterRecoveryPlan* m_plan = nullptr;
+    ActionAreaPrinting* m_printing = nullptr;
     QMenu* m_optionsMenu = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];

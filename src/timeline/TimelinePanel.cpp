@@ -502,6 +502,7 @@ void TimelinePanel::pressButton(Button which)
         deleteRow();
         break;
     case PrintButton:
+        m_rowSelection = false; // printing leaves row-selection mode
         emit printRequested();
         break;
     case SaveButton:
