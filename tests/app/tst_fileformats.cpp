@@ -1,183 +1,173 @@
-// Record files, quoted-field files, the code page and number text, against bytes on disk.
+// Record files, quoted-field files, the code page and the program folder, against bytes on disk.
 #include "TestFolder.h"
 
 #include "base/CodePage.h"
 #include "base/DataFolder.h"
-#include "base/NumberText.h"
 #include "base/QuotedFieldFile.h"
 #include "base/RecordFile.h"
 
 #include <QtTest>
 
+namespace {
+
+// The bytes of a string literal, embedded zeros included.
+template <int N> QByteArray raw(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+} // namespace
+
 class TestFileFormats : public QObject
 {
     Q_OBJECT
 private slots:
-    void codePageCoversEveryByte();
-    void codePageReplacesUnknownCharacters();
-    void numberTextHasSignBlank();
-    void textRecordLayout();
-    void textRecordKeepsRestOfRecord();
+    void codePage_data();
+    void codePage();
+    void codePageRoundTripsEveryByte();
+    void writesKeepTheRestOfTheFile();
     void writePastEndExtendsWithZeros();
-    void wholeTextLeavesNoTail();
-    void taggedValues();
-    void brokenRecordsReadAsEmpty_data();
-    void brokenRecordsReadAsEmpty();
-    void quotedFieldsRoundTrip();
-    void quotedFieldsSplitAtCommasAndLineEnds();
-    void dataFolderIgnoresLetterCase();
+    void brokenRecordsStayInTheirRecord_data();
+    void brokenRecordsStayInTheirRecord();
+    void quotedFieldsParse_data();
+    void quotedFieldsParse();
+    void namesDifferingOnlyInCase();
 };
 
-void TestFileFormats::codePageCoversEveryByte()
+void TestFileFormats::codePage_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("unicode");
+    QTest::newRow("euro") << 0x80 << 0x20AC;
+    QTest::newRow("undefined 81") << 0x81 << 0x81;
+    QTest::newRow("right single quote") << 0x92 << 0x2019;
+    QTest::newRow("y diaeresis") << 0x9F << 0x0178;
+    QTest::newRow("e acute") << 0xE9 << 0x00E9;
+}
+
+void TestFileFormats::codePage()
+{
+    QFETCH(int, byte);
+    QFETCH(int, unicode);
+    QCOMPARE(CodePage::toUnicode(static_cast<unsigned char>(byte)), QChar(unicode));
+    QCOMPARE(CodePage::fromUnicode(QString(QChar(unicode))), QByteArray(1, char(byte)));
+}
+
+void TestFileFormats::codePageRoundTripsEveryByte()
 {
     for (int b = 0; b < 256; ++b) {
-        const QChar ch = CodePage::toUnicode(static_cast<unsigned char>(b));
         unsigned char back = 0;
-        QVERIFY2(CodePage::fromUnicode(ch, &back), qPrintable(QString::number(b)));
+        QVERIFY2(CodePage::fromUnicode(CodePage::toUnicode(static_cast<unsigned char>(b)), &back),
+                 qPrintable(QString::number(b)));
         QCOMPARE(int(back), b);
     }
-    QCOMPARE(CodePage::toUnicode(0x80), QChar(0x20AC));
-    QCOMPARE(CodePage::toUnicode(0x93), QChar(0x201C));
-    QCOMPARE(CodePage::toUnicode(0x9F), QChar(0x0178));
-    QCOMPARE(CodePage::toUnicode(0xE9), QChar(0x00E9));
+    // Characters the code page lacks become '?'.
+    QCOMPARE(CodePage::fromUnicode(QStringLiteral("a\u4E2Db\U0001F600")), QByteArray("a?b??"));
 }
 
-void TestFileFormats::codePageReplacesUnknownCharacters()
-{
-    QCOMPARE(CodePage::fromUnicode(QStringLiteral("a\u20ACb\u4E2D\u2014")), QByteArray("a\x80"
-                                                                                       "b?\x97"));
-}
-
-void TestFileFormats::numberTextHasSignBlank()
-{
-    QCOMPARE(numberText(3), QStringLiteral(" 3"));
-    QCOMPARE(numberText(0), QStringLiteral(" 0"));
-    QCOMPARE(numberText(-12), QStringLiteral("-12"));
-}
-
-void TestFileFormats::textRecordLayout()
+// A text write leaves other records and its own record's tail alone; a whole-text write
+// clears that tail.
+void TestFileFormats::writesKeepTheRestOfTheFile()
 {
     TestFolder folder(false);
-    RecordFile file(QStringLiteral("GColor3.Fil"), 20);
-    QVERIFY(file.writeText(35, QStringLiteral("Yes")));
-    const QByteArray bytes = folder.read(QStringLiteral("GColor3.Fil"));
-    QCOMPARE(bytes.size(), 700);
-    QCOMPARE(bytes.mid(680, 5), QByteArray("\x03\x00Yes", 5));
-    QCOMPARE(bytes.left(680), QByteArray(680, '\0'));
-    QCOMPARE(file.readText(35), QStringLiteral("Yes"));
-    QCOMPARE(file.readText(34), QString());
-    QCOMPARE(file.readText(99), QString());
-}
-
-void TestFileFormats::textRecordKeepsRestOfRecord()
-{
-    TestFolder folder(false);
-    QByteArray original(60, 'x');
-    folder.write(QStringLiteral("Stat1.Fil"), original);
+    folder.write(QStringLiteral("Stat1.Fil"), QByteArray(60, 'x'));
     RecordFile file(QStringLiteral("Stat1.Fil"), 20);
     QVERIFY(file.writeText(2, QString::fromUtf8("Caf\u00E9")));
-    QByteArray expected = original;
-    expected.replace(20, 6,
-                     QByteArray("\x04\x00"
-                                "Caf\xE9",
-                                6));
-    QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")), expected);
+    QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")),
+             QByteArray(20, 'x') + raw("\x04\0Caf\xE9") + QByteArray(34, 'x'));
+    QVERIFY(file.writeWholeText(2, QStringLiteral("Yes")));
+    QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")),
+             QByteArray(20, 'x') + raw("\x03\x00Yes") + QByteArray(15, '\0') + QByteArray(20, 'x'));
 }
 
+// Records are numbered from 1; a record past the end of the file reads as zeros, and
+// writing it pads the file with zeros up to it.
 void TestFileFormats::writePastEndExtendsWithZeros()
 {
     TestFolder folder(false);
     folder.write(QStringLiteral("RAList.Fil"), QByteArray(7, 'z'));
     RecordFile file(QStringLiteral("RAList.Fil"), 20);
     QVERIFY(file.writeText(3, QStringLiteral("A")));
-    QByteArray expected = QByteArray(7, 'z') + QByteArray(33, '\0') +
-                          QByteArray("\x01\x00"
-                                     "A",
-                                     3) +
-                          QByteArray(17, '\0');
-    QCOMPARE(folder.read(QStringLiteral("RAList.Fil")), expected);
+    QCOMPARE(folder.read(QStringLiteral("RAList.Fil")),
+             QByteArray(7, 'z') + QByteArray(33, '\0') + raw("\x01\0A") + QByteArray(17, '\0'));
+    QCOMPARE(file.readRecord(1), QByteArray(7, 'z') + QByteArray(13, '\0'));
+    QCOMPARE(file.readRecord(9), QByteArray(20, '\0'));
+    QCOMPARE(file.readText(9), QString());
 }
 
-void TestFileFormats::wholeTextLeavesNoTail()
-{
-    TestFolder folder(false);
-    RecordFile file(QStringLiteral("Stat1.Fil"), 20);
-    QVERIFY(file.writeWholeText(2, QStringLiteral("Not Implemented")));
-    QVERIFY(file.writeWholeText(2, QStringLiteral("Yes")));
-    QCOMPARE(folder.read(QStringLiteral("Stat1.Fil")),
-             QByteArray(20, '\0') + QByteArray("\x03\x00Yes", 5) + QByteArray(15, '\0'));
-}
-
-void TestFileFormats::taggedValues()
-{
-    TestFolder folder(false);
-    RecordFile file(QStringLiteral("HINV3.Fil"), 10);
-    QVERIFY(file.writeTagged(3, std::int32_t(16711680)));
-    QCOMPARE(folder.read(QStringLiteral("HINV3.Fil")).mid(20, 6), QByteArray("\x03\x00\x00\x00\xFF\x00", 6));
-    QCOMPARE(std::get<std::int32_t>(file.readTagged(3)), 16711680);
-    QVERIFY(file.writeTagged(3, QStringLiteral("Def")));
-    QCOMPARE(folder.read(QStringLiteral("HINV3.Fil")).mid(20, 7), QByteArray("\x08\x00\x03\x00"
-                                                                             "Def",
-                                                                             7));
-    QCOMPARE(std::get<QString>(file.readTagged(3)), QStringLiteral("Def"));
-    QVERIFY(std::holds_alternative<std::monostate>(file.readTagged(1)));
-}
-
-void TestFileFormats::brokenRecordsReadAsEmpty_data()
+void TestFileFormats::brokenRecordsStayInTheirRecord_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("seven bytes") << QByteArray("\x03\x00Yes\x00\x00", 7) << QString();
-    QTest::newRow("huge length") << (QByteArray(680, '\0') + QByteArray("\x60\xEA"
-                                                                        "Yes",
-                                                                        5))
-                                 << QStringLiteral("Yes");
-    QTest::newRow("cut inside record") << (QByteArray(680, '\0') + QByteArray("\x03\x00Y", 3)) << QStringLiteral("Y");
-    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("seven bytes") << raw("\x03\x00Yes\x00\x00") << QString();
+    QTest::newRow("huge length") << QByteArray(680, '\0') + raw("\x60\xEAYes") + QByteArray(100, 'n')
+                                 << "Yes" + QString(15, QLatin1Char('n'));
+    // The bytes missing at the end of the file read as the zeros a record is padded with.
+    QTest::newRow("cut inside record") << QByteArray(680, '\0') + raw("\x03\x00Y")
+                                       << QStringLiteral("Y") + QString(2, QChar(0));
 }
 
-void TestFileFormats::brokenRecordsReadAsEmpty()
+void TestFileFormats::brokenRecordsStayInTheirRecord()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
     TestFolder folder(false);
     folder.write(QStringLiteral("GColor3.Fil"), bytes);
-    RecordFile file(QStringLiteral("GColor3.Fil"), 20);
-    // A length field past the record never reads beyond the record.
-    QVERIFY(file.readText(35).startsWith(text));
-    QVERIFY(file.readText(35).size() <= 18);
+    QTEST(RecordFile(QStringLiteral("GColor3.Fil"), 20).readText(35), "text");
 }
 
-void TestFileFormats::quotedFieldsRoundTrip()
+// Whatever a file holds, parsing ends with fields that make sense.
+void TestFileFormats::quotedFieldsParse_data()
 {
-    TestFolder folder(false);
-    const QStringList fields = {QStringLiteral("Item"), QString(), QString::fromUtf8("Caf\u00E9, \"quoted\"")};
-    QVERIFY(QuotedFieldFile::write(QStringLiteral("TODONAME.FIL"), fields));
-    QCOMPARE(folder.read(QStringLiteral("TODONAME.FIL")), QByteArray("\"Item\"\r\n\"\"\r\n\"Caf\xE9, quoted\"\r\n"));
-    QStringList back;
-    QVERIFY(QuotedFieldFile::read(QStringLiteral("todoname.fil"), &back));
-    QCOMPARE(back, (QStringList{QStringLiteral("Item"), QString(), QString::fromUtf8("Caf\u00E9, quoted")}));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("written form") << QByteArray("\"a\"\r\n\"\"\r\n\"c\"\r\n") << QStringList{"a", "", "c"};
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("only line ends") << QByteArray("\r\n\r\n\n") << QStringList();
+    QTest::newRow("unterminated quote") << QByteArray("\"a\"\r\n\"unterminated") << QStringList{"a", "unterminated"};
+    QTest::newRow("lone quote") << QByteArray("\"") << QStringList{""};
+    QTest::newRow("lone CR") << QByteArray("\"a\"\r\"b\"\r") << QStringList{"a", "b"};
+    QTest::newRow("LF only") << QByteArray("\"a\"\n\"b\"\n") << QStringList{"a", "b"};
+    QTest::newRow("commas") << QByteArray("plain,\"x,y\",,\"c\"\r\n") << QStringList{"plain", "x,y", "", "c"};
+    QTest::newRow("trailing comma") << QByteArray("\"a\",\r\n") << QStringList{"a", ""};
+    QTest::newRow("bytes 80-9f") << raw("\"\x80\x81\x92\x9F\"\r\n")
+                                 << QStringList{QString::fromUtf8("\u20AC\u0081\u2019\u0178")};
+    QTest::newRow("NUL byte") << raw("\"a\x00z\"\r\n")
+                              << QStringList{QStringLiteral("a") + QChar(0) + QStringLiteral("z")};
+    QTest::newRow("long field") << "\"" + QByteArray(200000, 'x') + "\"\r\n"
+                                << QStringList{QString(200000, QLatin1Char('x'))};
 }
 
-void TestFileFormats::quotedFieldsSplitAtCommasAndLineEnds()
+void TestFileFormats::quotedFieldsParse()
 {
-    QCOMPARE(QuotedFieldFile::parse("\"a\",\"b\"\r\n\"c\"\r\n"), (QStringList{"a", "b", "c"}));
-    QCOMPARE(QuotedFieldFile::parse("plain,\"x,y\"\n"), (QStringList{"plain", "x,y"}));
-    QCOMPARE(QuotedFieldFile::parse("\"a\",,\"c\"\r\n"), (QStringList{"a", "", "c"}));
-    QCOMPARE(QuotedFieldFile::parse("\"unterminated"), (QStringList{"unterminated"}));
-    QVERIFY(QuotedFieldFile::parse("").isEmpty());
-    QStringList missing;
-    TestFolder folder(false);
-    QVERIFY(!QuotedFieldFile::read(QStringLiteral("TODOActv.FIL"), &missing));
+    QFETCH(QByteArray, bytes);
+    QTEST(QuotedFieldFile::parse(bytes), "fields");
 }
 
-void TestFileFormats::dataFolderIgnoresLetterCase()
+// On a file system that tells letter cases apart, one of two files whose names differ only
+// in case is found for every spelling and writes go to it; a new file gets the name as the
+// program spells it.
+void TestFileFormats::namesDifferingOnlyInCase()
 {
     TestFolder folder(false);
-    folder.write(QStringLiteral("STAT1.FIL"), "x");
-    QCOMPARE(DataFolder::path(QStringLiteral("Stat1.Fil")), folder.filePath(QStringLiteral("STAT1.FIL")));
-    QVERIFY(DataFolder::exists(QStringLiteral("stat1.fil")));
+    folder.write(QStringLiteral("STAT1.FIL"), "upper");
+    folder.write(QStringLiteral("stat1.fil"), "lower");
+    if (QDir(folder.path()).entryList(QDir::Files).size() != 2)
+        QSKIP("this file system ignores letter case");
+    const QString found = DataFolder::path(QStringLiteral("Stat1.Fil"));
+    const bool upper = found == folder.filePath(QStringLiteral("STAT1.FIL"));
+    QVERIFY(upper || found == folder.filePath(QStringLiteral("stat1.fil")));
+    for (const char* spelling : {"Stat1.Fil", "sTAT1.fIL", "Stat1.FIL"})
+        QCOMPARE(DataFolder::path(QLatin1String(spelling)), found);
+    QVERIFY(RecordFile(QStringLiteral("Stat1.Fil"), 20).writeText(1, QStringLiteral("x")));
+    QCOMPARE(folder.read(QStringLiteral("STAT1.FIL")).size(), upper ? 20 : 5);
+    QCOMPARE(folder.read(QStringLiteral("stat1.fil")).size(), upper ? 5 : 20);
+
     QCOMPARE(DataFolder::path(QStringLiteral("Action0.Fil")), folder.filePath(QStringLiteral("Action0.Fil")));
+    QStringList fields;
+    QVERIFY(!QuotedFieldFile::read(QStringLiteral("todoname.fil"), &fields));
+    // Quotes inside a field cannot be written, so they are left out.
+    QVERIFY(QuotedFieldFile::write(QStringLiteral("TODONAME.FIL"), {QStringLiteral("say \"hi\"")}));
+    QCOMPARE(folder.read(QStringLiteral("TODONAME.FIL")), QByteArray("\"say hi\"\r\n"));
     QCOMPARE(QDir::currentPath(), QDir(folder.path()).absolutePath());
 }
 

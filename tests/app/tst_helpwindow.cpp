@@ -3,10 +3,8 @@
 
 #include "app/HelpWindow.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -47,8 +45,6 @@ void TestHelpWindow::opensAtTheTopicOfAContext()
     QFETCH(int, context);
     QFETCH(QString, heading);
     TestFolder folder;
-    if (!QFile::exists(folder.filePath(QStringLiteral("Tessaly.hlp"))))
-        QSKIP("The program folder has no Tessaly.hlp; build the shipped documents first.");
     HelpWindow::open(context);
     HelpWindow* window = openWindow();
     QVERIFY(window);

@@ -1,4 +1,4 @@
-// Effective formatting, resolved against the document's default font.
+// Effective formatting, resolved against the document's default font; and the formatting sample.
 #include "DocumentDigest.h"
 
 #include <QTextBlock>
@@ -16,29 +16,23 @@ QString runFormat(const QTextCharFormat& format, const QFont& base)
     if (family.isEmpty())
         family = base.family();
     const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
-    const bool bold =
-        format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold : base.bold();
-    const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : base.italic();
-    const bool underline =
-        format.hasProperty(QTextFormat::TextUnderlineStyle) ? format.fontUnderline() : base.underline();
-    const bool strike = format.hasProperty(QTextFormat::FontStrikeOut) ? format.fontStrikeOut() : base.strikeOut();
     QString text = QStringLiteral("%1 %2").arg(family).arg(std::lround(points * 2) / 2.0);
-    if (bold)
-        text += QStringLiteral(" b");
-    if (italic)
-        text += QStringLiteral(" i");
-    if (underline)
-        text += QStringLiteral(" u");
-    if (strike)
-        text += QStringLiteral(" s");
+    // A style the format leaves unset comes from the document's default font.
+    auto style = [&](QTextFormat::Property property, bool set, bool byDefault, const char* mark) {
+        if (format.hasProperty(property) ? set : byDefault)
+            text += QLatin1Char(' ') + QLatin1String(mark);
+    };
+    style(QTextFormat::FontWeight, format.fontWeight() >= QFont::DemiBold, base.bold(), "b");
+    style(QTextFormat::FontItalic, format.fontItalic(), base.italic(), "i");
+    style(QTextFormat::TextUnderlineStyle, format.fontUnderline(), base.underline(), "u");
+    style(QTextFormat::FontStrikeOut, format.fontStrikeOut(), base.strikeOut(), "s");
     if (format.hasProperty(QTextFormat::ForegroundBrush) && format.foreground().style() != Qt::NoBrush)
         text += QStringLiteral(" fg=") + format.foreground().color().name();
     if (format.hasProperty(QTextFormat::BackgroundBrush) && format.background().style() != Qt::NoBrush)
         text += QStringLiteral(" bg=") + format.background().color().name();
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        text += QStringLiteral(" super");
-    if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        text += QStringLiteral(" sub");
+    if (format.verticalAlignment() != QTextCharFormat::AlignNormal)
+        text += format.verticalAlignment() == QTextCharFormat::AlignSuperScript ? QStringLiteral(" super")
+                                                                                : QStringLiteral(" sub");
     if (format.isAnchor())
         text += QStringLiteral(" href=") + format.anchorHref();
     if (format.isImageFormat()) {
@@ -106,6 +100,47 @@ QStringList describe(const QTextDocument& document)
         lines.append(line);
     }
     return lines;
+}
+
+void buildFormattingSample(QTextDocument* document)
+{
+    document->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+    QTextCursor cursor(document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Bold);
+    f.setFontPointSize(16);
+    cursor.insertText(QStringLiteral("Security officer checklist"), f);
+    cursor.insertBlock(QTextBlockFormat());
+    auto run = [&cursor](const QString& text, const QTextCharFormat& format, bool last = false) {
+        cursor.insertText(text, format);
+        if (!last)
+            cursor.insertText(QStringLiteral(" "), QTextCharFormat());
+    };
+    f = QTextCharFormat();
+    f.setFontItalic(true);
+    run(QStringLiteral("italic"), f);
+    f = QTextCharFormat();
+    f.setFontUnderline(true);
+    run(QStringLiteral("underlined"), f);
+    f = QTextCharFormat();
+    f.setFontStrikeOut(true);
+    run(QStringLiteral("struck"), f);
+    f = QTextCharFormat();
+    f.setFontFamilies({QStringLiteral("Times New Roman")});
+    f.setFontPointSize(8);
+    run(QStringLiteral("small times"), f);
+    f = QTextCharFormat();
+    f.setForeground(QColor(0xC0, 0, 0));
+    run(QStringLiteral("red"), f, true);
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    cursor.insertBlock(right);
+    f = QTextCharFormat();
+    f.setFontPointSize(12);
+    cursor.insertText(QStringLiteral("right aligned"), f);
 }
 
 } // namespace DocumentDigest

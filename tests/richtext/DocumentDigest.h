@@ -13,4 +13,10 @@ namespace DocumentDigest {
 // fragments with the same effective formatting are merged.
 QStringList describe(const QTextDocument& document);
 
+// The formatting sample documents are checked with: Arial 10 by default; a bold 16 pt
+// centred heading "Security officer checklist"; a paragraph of "italic", "underlined",
+// "struck", "small times" (Times New Roman 8 pt) and "red" (#c00000) separated by plain
+// blanks; a right-aligned 12 pt "right aligned".
+void buildFormattingSample(QTextDocument* document);
+
 } // namespace DocumentDigest

@@ -2,6 +2,7 @@
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -10,58 +11,32 @@ class TestTimelineModel : public QObject
     Q_OBJECT
 private slots:
     void shapeAndHeadings();
-    void columnFractionsFillTheGrid();
     void insertAndRemoveKeep501Rows();
-    void clearKeepsHeadingsAndEmptiesRows();
-    void ascendingSortByItemPutsUsedRowsFirst();
-    void ascendingSortByDateDropsRowsWithoutItem();
-    void descendingSortLeavesRowsAlone();
+    void sortKeepsTheHeadingRow_data();
+    void sortKeepsTheHeadingRow();
     void inPlaceEditIsReported();
-    void scrollTip();
-    void dateTextFormat_data();
-    void dateTextFormat();
-    void dateTextReadsBack_data();
-    void dateTextReadsBack();
-    void dateLabel();
+    void modelStaysConsistent();
+    void dateTexts_data();
+    void dateTexts();
 };
-
-static void fillItems(TimelineModel& grid, const QStringList& items)
-{
-    for (int i = 0; i < items.size(); ++i)
-        grid.setText(i + 1, TimelineModel::kItemColumn, items.at(i));
-}
 
 void TestTimelineModel::shapeAndHeadings()
 {
     TimelineModel grid;
     QCOMPARE(grid.rowCount(), 501);
     QCOMPARE(grid.columnCount(), 6);
-    const QStringList headings = {QString(), "To Do Item", "To Do Date", "Actual Date", QString(), "Next Review Date"};
-    for (int c = 0; c < 6; ++c) {
-        QCOMPARE(grid.text(0, c), headings.at(c));
-        QCOMPARE(grid.headerData(c, Qt::Horizontal).toString(), headings.at(c));
-    }
-    QCOMPARE(grid.usedRowCount(), 0);
+    QCOMPARE(grid.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Next Review Date"));
     QCOMPARE(grid.firstEmptyItemRow(), 1);
     QVERIFY(!(grid.flags(grid.index(0, 1)) & Qt::ItemIsEditable));
-    QVERIFY(!(grid.flags(grid.index(3, 4)) & Qt::ItemIsEditable));
+    QVERIFY(!(grid.flags(grid.index(3, TimelineModel::kSpacerColumn)) & Qt::ItemIsEditable));
     QVERIFY(grid.flags(grid.index(3, 1)) & Qt::ItemIsEditable);
-}
-
-void TestTimelineModel::columnFractionsFillTheGrid()
-{
-    double sum = 0;
-    for (int c = 0; c < TimelineModel::kColumnCount; ++c)
-        sum += TimelineModel::columnFraction(c);
-    QCOMPARE(sum, 1.0);
-    QCOMPARE(TimelineModel::columnFraction(1), 0.34);
-    QCOMPARE(TimelineModel::columnFraction(4), 0.005);
 }
 
 void TestTimelineModel::insertAndRemoveKeep501Rows()
 {
     TimelineModel grid;
-    fillItems(grid, {"a", "b", "c"});
+    for (const char* item : {"a", "b", "c"})
+        grid.setText(grid.firstEmptyItemRow(), 1, item);
     grid.setText(500, 1, "last");
     grid.insertRowBefore(2);
     QCOMPARE(grid.rowCount(), 501);
@@ -69,80 +44,69 @@ void TestTimelineModel::insertAndRemoveKeep501Rows()
     QCOMPARE(grid.text(2, 1), QString());
     QCOMPARE(grid.text(3, 1), QString("b"));
     QCOMPARE(grid.text(500, 1), QString()); // the old last row dropped out
-    QCOMPARE(grid.text(0, 1), QString("To Do Item"));
 
     grid.setRowColour(3, Qt::red);
     grid.removeItemRow(2);
     QCOMPARE(grid.rowCount(), 501);
     QCOMPARE(grid.text(2, 1), QString("b"));
     QCOMPARE(grid.cellColour(2, 1), QColor(Qt::red));
-    QCOMPARE(grid.text(500, 1), QString());
     grid.removeItemRow(0); // the heading row stays
     grid.removeItemRow(501);
     QCOMPARE(grid.rowCount(), 501);
-    QCOMPARE(grid.text(0, 5), QString("Next Review Date"));
-}
-
-void TestTimelineModel::clearKeepsHeadingsAndEmptiesRows()
-{
-    TimelineModel grid;
-    fillItems(grid, {"a", "b"});
-    grid.setRowColour(1, Qt::red);
-    grid.clear();
-    QCOMPARE(grid.rowCount(), 501);
-    QCOMPARE(grid.usedRowCount(), 0);
-    QCOMPARE(grid.text(0, 2), QString("To Do Date"));
-    QVERIFY(!grid.cellColour(1, 1).isValid());
-}
-
-void TestTimelineModel::ascendingSortByItemPutsUsedRowsFirst()
-{
-    TimelineModel grid;
-    grid.setText(7, 1, "Train staff");
-    grid.setText(7, 2, "Mon - Jan 5, 04");
-    grid.setText(40, 1, "audit logs");
-    grid.setText(300, 1, "Backup plan");
-    grid.setText(12, 1, "   "); // blanks only: not an item
-    grid.sort(1, Qt::AscendingOrder);
-    grid.sortCleanup(1, Qt::AscendingOrder);
-    QCOMPARE(grid.rowCount(), 501);
-    QCOMPARE(grid.text(1, 1), QString("audit logs"));
-    QCOMPARE(grid.text(2, 1), QString("Backup plan"));
-    QCOMPARE(grid.text(3, 1), QString("Train staff"));
-    QCOMPARE(grid.text(3, 2), QString("Mon - Jan 5, 04"));
-    QCOMPARE(grid.text(4, 1), QString());
-    QCOMPARE(grid.usedRowCount(), 3);
     QCOMPARE(grid.text(0, 1), QString("To Do Item"));
 }
 
-void TestTimelineModel::ascendingSortByDateDropsRowsWithoutItem()
+// Rows are given as "row:item:date". After an ascending sort and its clean-up the used rows
+// come first, in order, and rows without an item (blanks only, or a date alone) are gone; a
+// descending sort keeps every row. Items sort without regard to case, dates in calendar
+// order with text that is no date after them and empty cells last.
+void TestTimelineModel::sortKeepsTheHeadingRow_data()
 {
-    TimelineModel grid;
-    grid.setText(5, 1, "second");
-    grid.setText(5, 2, "Tue - Feb 3, 04");
-    grid.setText(9, 1, "first");
-    grid.setText(9, 2, "Mon - Jan 5, 04");
-    grid.setText(20, 2, "Wed - Mar 3, 04"); // a date without an item is dropped
-    grid.sort(2, Qt::AscendingOrder);
-    grid.sortCleanup(2, Qt::AscendingOrder);
-    QCOMPARE(grid.rowCount(), 501);
-    QCOMPARE(grid.text(1, 1), QString("first"));
-    QCOMPARE(grid.text(2, 1), QString("second"));
-    QCOMPARE(grid.usedRowCount(), 2);
-    for (int r = 3; r <= 500; ++r)
-        QVERIFY(grid.text(r, 2).isEmpty());
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("by item, case ignored")
+        << 1 << Qt::AscendingOrder
+        << QStringList{"7:Train staff:Mon - Jan 5, 04", "40:audit logs:", "300:Backup plan:", "12:   :"}
+        << QStringList{"audit logs:", "Backup plan:", "Train staff:Mon - Jan 5, 04"};
+    QTest::newRow("by date, in calendar order")
+        << 2 << Qt::AscendingOrder
+        << QStringList{"5:second:Tue - Jan 6, 04", "9:first:Wed - Dec 31, 03", "12:third:Mon - Feb 2, 04",
+                       "20::Wed - Mar 3, 04",      "30:undated:soon",          "40:no date:"}
+        << QStringList{"first:Wed - Dec 31, 03", "second:Tue - Jan 6, 04", "third:Mon - Feb 2, 04", "undated:soon",
+                       "no date:"};
+    QTest::newRow("by date, descending, empty last")
+        << 2 << Qt::DescendingOrder << QStringList{"1:a:Mon - Jan 5, 04", "2:b:", "3:c:Fri - Jan 7, 05"}
+        << QStringList{"c:Fri - Jan 7, 05", "a:Mon - Jan 5, 04", "b:"};
+    QTest::newRow("equal items keep their order")
+        << 1 << Qt::AscendingOrder << QStringList{"3:same:3", "4:b:", "8:same:8"}
+        << QStringList{"b:", "same:3", "same:8"};
+    QTest::newRow("descending") << 1 << Qt::DescendingOrder << QStringList{"1:a:", "2:c:", "3:b:", "9::x"}
+                                << QStringList{"c:", "b:", "a:", ":x"};
 }
 
-void TestTimelineModel::descendingSortLeavesRowsAlone()
+void TestTimelineModel::sortKeepsTheHeadingRow()
 {
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, rows);
     TimelineModel grid;
-    fillItems(grid, {"a", "c", "b"});
-    grid.sort(1, Qt::DescendingOrder);
-    grid.sortCleanup(1, Qt::DescendingOrder);
-    QCOMPARE(grid.text(1, 1), QString("c"));
-    QCOMPARE(grid.text(2, 1), QString("b"));
-    QCOMPARE(grid.text(3, 1), QString("a"));
+    for (const QString& row : rows) {
+        const QStringList parts = row.split(QLatin1Char(':'));
+        grid.setText(parts[0].toInt(), 1, parts[1]);
+        grid.setText(parts[0].toInt(), 2, parts[2]);
+    }
+    grid.sort(column, order);
+    grid.sortCleanup(column, order);
     QCOMPARE(grid.rowCount(), 501);
+    QCOMPARE(grid.text(0, 1), QString("To Do Item"));
+    QStringList sorted;
+    for (int r = 1; r <= 500; ++r) {
+        if (!grid.text(r, 1).isEmpty() || !grid.text(r, 2).isEmpty())
+            sorted += grid.text(r, 1) + QLatin1Char(':') + grid.text(r, 2);
+    }
+    QTEST(sorted, "sorted");
 }
 
 void TestTimelineModel::inPlaceEditIsReported()
@@ -157,52 +121,53 @@ void TestTimelineModel::inPlaceEditIsReported()
     QCOMPARE(edited.count(), 1);
 }
 
-void TestTimelineModel::scrollTip()
+// Qt's model tester watches every signal and answer of the model while it is loaded,
+// edited, sorted, cut down and cleared.
+void TestTimelineModel::modelStaysConsistent()
 {
     TimelineModel grid;
-    grid.setText(12, 1, "Encrypt laptops");
-    QCOMPARE(grid.scrollTip(12), QString(" Row 12: Encrypt laptops "));
-    QCOMPARE(grid.scrollTip(13), QString(" Row 13:  "));
+    QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVector<std::array<QString, TimelineModel::kColumnCount>> rows(TimelineModel::kItemRows);
+    rows[3] = {QString(), "Encrypt laptops", "Tue - Feb 3, 04", "", "", ""};
+    rows[40] = {QString(), "audit logs", "", "", "", "Mon - Jan 5, 04"};
+    grid.setItemTexts(rows);
+    QVERIFY(grid.setData(grid.index(60, 1), "Backup plan"));
+    grid.setRowColour(4, Qt::red);
+    grid.sort(1, Qt::AscendingOrder);
+    grid.sortCleanup(1, Qt::AscendingOrder);
+    grid.sort(2, Qt::DescendingOrder);
+    grid.insertRowBefore(2);
+    grid.removeItemRow(1);
+    grid.prepare();
+    grid.clear();
+    QCOMPARE(grid.rowCount(), 501);
 }
 
-void TestTimelineModel::dateTextFormat_data()
-{
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("monday") << QDate(2004, 1, 5) << "Mon - Jan 5, 04";
-    QTest::newRow("two-digit day") << QDate(2025, 12, 31) << "Wed - Dec 31, 25";
-    QTest::newRow("last century") << QDate(1999, 7, 4) << "Sun - Jul 4, 99";
-}
-
-void TestTimelineModel::dateTextFormat()
-{
-    QFETCH(QDate, date);
-    QFETCH(QString, text);
-    QCOMPARE(TimelineDate::cellText(date), text);
-    QCOMPARE(TimelineDate::fromCellText(text), date);
-}
-
-void TestTimelineModel::dateTextReadsBack_data()
+// Cell texts are written as "ddd - mmm d, yy"; reading takes what follows the first "-"
+// as a short date.
+void TestTimelineModel::dateTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
-    QTest::newRow("short date") << "1/5/2004" << QDate(2004, 1, 5);
-    QTest::newRow("after dash") << "Thu - 3/4/2010" << QDate(2010, 3, 4);
-    QTest::newRow("full year") << "Mon - Jan 5, 2004" << QDate(2004, 1, 5);
-    QTest::newRow("not a date") << "Mon - soon" << QDate();
-    QTest::newRow("empty") << "" << QDate();
+    QTest::addColumn<bool>("written");
+    QTest::newRow("monday") << "Mon - Jan 5, 04" << QDate(2004, 1, 5) << true;
+    QTest::newRow("two-digit day") << "Wed - Dec 31, 25" << QDate(2025, 12, 31) << true;
+    QTest::newRow("last century") << "Sun - Jul 4, 99" << QDate(1999, 7, 4) << true;
+    QTest::newRow("short date") << "1/5/2004" << QDate(2004, 1, 5) << false;
+    QTest::newRow("after dash") << "Thu - 3/4/2010" << QDate(2010, 3, 4) << false;
+    QTest::newRow("full year") << "Mon - Jan 5, 2004" << QDate(2004, 1, 5) << false;
+    QTest::newRow("not a date") << "Mon - soon" << QDate() << false;
+    QTest::newRow("empty") << "" << QDate() << false;
 }
 
-void TestTimelineModel::dateTextReadsBack()
+void TestTimelineModel::dateTexts()
 {
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(TimelineDate::fromCellText(text), date);
-}
-
-void TestTimelineModel::dateLabel()
-{
-    QCOMPARE(TimelineDate::labelText(QDate(2004, 1, 5)), QString("Date: January 5, 2004"));
+    QFETCH(bool, written);
+    if (written)
+        QCOMPARE(TimelineDate::cellText(date), text);
 }
 
 QTEST_GUILESS_MAIN(TestTimelineModel)

@@ -3,7 +3,6 @@
 
 #include "base/Clock.h"
 #include "base/Messages.h"
-#include "base/RecordFile.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineModel.h"
@@ -62,19 +61,12 @@ struct Host
     }
 };
 
-QByteArray rowFields(const QStringList& five)
-{
-    QByteArray bytes;
-    for (const QString& f : five)
-        bytes += "\"" + f.toLatin1() + "\"\r\n";
-    return bytes;
-}
-
+// TODOActv.FIL as written for these rows: five quoted fields a row, missing ones empty.
 QByteArray gridFile(const QList<QStringList>& rows)
 {
     QByteArray bytes;
-    for (int r = 0; r < 500; ++r)
-        bytes += rowFields(r < rows.size() ? rows.at(r) : QStringList({"", "", "", "", ""}));
+    for (int field = 0; field < 2500; ++field)
+        bytes += "\"" + rows.value(field / 5).value(field % 5).toLatin1() + "\"\r\n";
     return bytes;
 }
 
@@ -87,19 +79,12 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
-    void opensWithHeadingsAndWritesNothing();
-    void pickingADateWritesItsTextAndMarksChanged();
-    void dateCellWithTextOpensCalendarOnIt();
+    void datesArePickedFromTheCalendar();
     void dateBeforeAnyItemIsRefused();
-    void clearGridThenDecliningToSaveKeepsTheFiles();
-    void headerSortKeepsUsedRowsFirst();
-    void deleteRowQuestionsAndNoChangesNothing();
-    void deleteRowRedIsRemovedOverAPicture();
-    void deleteRowYesRemovesTheRow();
-    void insertRowKeeps500ItemRows();
+    void deleteRowAnsweredNoChangesNothing();
+    void insertRowNeverPushesOutAnItem();
     void itemBoxRules();
     void knownItemsListAndRemoval();
-    void failedSaveIsReportedAndStaysChanged();
     void backgroundChoiceAppliesToEveryGridAndIsRemembered();
     void thirtyActivitiesSortDeleteSaveAndReload();
 };
@@ -120,46 +105,20 @@ void TestTimelinePanel::cleanupTestCase()
     Clock::setSource({});
 }
 
-void TestTimelinePanel::opensWithHeadingsAndWritesNothing()
+// A date cell opens the calendar on the cell's date (today when empty); a date picked is
+// written into the cell, and only into date cells.
+void TestTimelinePanel::datesArePickedFromTheCalendar()
 {
     TestFolder folder;
-    Host host;
-    QCOMPARE(host.panel->findChild<QLabel*>("timelineHeadingLabel")->text(), QString("Project Timeline/To Do List"));
-    QCOMPARE(host.panel->findChild<QLabel*>("dateLabel")->text(), QString("Date: January 5, 2004"));
-    const QStringList captions = {
-        "E&xit", "&Delete Item fm File", "&Add to To Do Grid", "&Delete Item from Grid", "&Print",
-        "&Save", "&Clear Grid"};
-    for (int b = 0; b < TimelinePanel::ButtonCount; ++b)
-        QCOMPARE(host.button(TimelinePanel::Button(b))->text(), captions.at(b));
-    QCOMPARE(host.grid().rowCount(), 501);
-    QCOMPARE(host.grid().usedRowCount(), 0);
-    QHeaderView* header = host.panel->gridView()->horizontalHeader();
-    QCOMPARE(host.grid().headerData(5, Qt::Horizontal).toString(), QString("Next Review Date"));
-    int total = 0;
-    for (int c = 0; c < 6; ++c)
-        total += header->sectionSize(c);
-    QCOMPARE(total, host.panel->gridView()->viewport()->width());
-    QCOMPARE(header->sectionSize(1), qRound(0.355 * total) - qRound(0.015 * total));
-    QCOMPARE(header->sectionSize(4), qRound(0.76 * total) - qRound(0.755 * total));
-    QVERIFY(!host.calendar()->isVisible());
-    QVERIFY(!host.panel->isSaveEnabled());
-    QVERIFY(host.panel->clearGridAction()->isEnabled());
-    QVERIFY(!host.panel->isChanged());
-    QVERIFY(host.panel->saveTimeline());
-    QVERIFY(!QFile::exists(folder.filePath("TODOActv.FIL")));
-    QVERIFY(!QFile::exists(folder.filePath("TODONAME.FIL")));
-}
-
-void TestTimelinePanel::pickingADateWritesItsTextAndMarksChanged()
-{
-    TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"Risk analysis", "", "", "", ""}}));
+    folder.write("TODOActv.FIL", gridFile({{"Risk analysis", "", "", "", "Wed - Jul 14, 10"}}));
     Host host;
     host.panel->setPrintAvailable(true);
     QSignalSpy changed(host.panel, &TimelinePanel::changed);
+    host.clickCell(1, 5);
+    QCOMPARE(host.calendar()->selectedDate(), QDate(2010, 7, 14));
+    QVERIFY(!host.panel->isChanged());
     host.clickCell(1, 2);
     QVERIFY(host.calendar()->isVisible());
-    QCOMPARE(host.calendar()->x(), int(0.575 * host.panel->width()));
     QCOMPARE(host.calendar()->selectedDate(), kToday);
     QTRY_VERIFY(host.button(TimelinePanel::PrintButton)->hasFocus());
     host.pickDate(QDate(2004, 2, 3));
@@ -167,222 +126,95 @@ void TestTimelinePanel::pickingADateWritesItsTextAndMarksChanged()
     QVERIFY(host.panel->isChanged());
     QCOMPARE(changed.count(), 1);
     QVERIFY(host.panel->isSaveEnabled());
-    QVERIFY(host.calendar()->isVisible());
 
     host.clickCell(1, 3);
-    QCOMPARE(host.calendar()->x(), int(0.28 * host.panel->width()));
     host.pickDate(QDate(2004, 3, 1));
-    host.clickCell(1, 5);
-    QCOMPARE(host.calendar()->x(), int(0.485 * host.panel->width()));
-    host.pickDate(QDate(2005, 3, 1));
-    QCOMPARE(host.grid().text(1, 3), QString("Mon - Mar 1, 04"));
-    QCOMPARE(host.grid().text(1, 5), QString("Tue - Mar 1, 05"));
     host.clickCell(1, 1);
     QVERIFY(!host.calendar()->isVisible());
     QVERIFY(Messages::takeShown().isEmpty());
-
     QVERIFY(host.panel->saveTimeline());
-    QVERIFY(!host.panel->isChanged());
     QVERIFY(!host.panel->isSaveEnabled());
     QCOMPARE(folder.read("TODOActv.FIL"),
-             gridFile({{"Risk analysis", "Tue - Feb 3, 04", "Mon - Mar 1, 04", "", "Tue - Mar 1, 05"}}));
-}
-
-void TestTimelinePanel::dateCellWithTextOpensCalendarOnIt()
-{
-    TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"Audit logs", "Wed - Jul 14, 10", "", "", ""}}));
-    Host host;
-    host.clickCell(1, 2);
-    QCOMPARE(host.calendar()->selectedDate(), QDate(2010, 7, 14));
-    QVERIFY(!host.panel->isChanged());
+             gridFile({{"Risk analysis", "Tue - Feb 3, 04", "Mon - Mar 1, 04", "", "Wed - Jul 14, 10"}}));
 }
 
 void TestTimelinePanel::dateBeforeAnyItemIsRefused()
 {
     TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"one", "", "", "", ""}, {"two", "", "", "", ""}}));
+    folder.write("TODOActv.FIL", gridFile({{"one"}, {"two"}}));
     Host host;
     host.clickCell(40, 3);
     const QList<Messages::Shown> shown = Messages::takeShown();
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).text, QString("Please, enter an Item before any dates."));
-    QCOMPARE(shown.at(0).title, QString("Item Grid"));
     QCOMPARE(shown.at(0).icon, Messages::Icon::Information);
-    QCOMPARE(shown.at(0).buttons, Messages::Buttons::Ok);
     QVERIFY(!host.calendar()->isVisible());
+    // The first empty item row is offered instead.
     QCOMPARE(host.panel->gridView()->currentIndex(), host.grid().index(3, 1));
-    QCOMPARE(host.panel->gridView()->rowAt(0), 3);
-    QVERIFY(host.button(TimelinePanel::DeleteFromGridButton)->isEnabled());
     QVERIFY(!host.panel->isChanged());
-    host.pickDate(QDate(2004, 1, 9)); // the calendar writes only into date columns
+    host.pickDate(QDate(2004, 1, 9));
     QCOMPARE(host.grid().text(3, 1), QString());
 }
 
-void TestTimelinePanel::clearGridThenDecliningToSaveKeepsTheFiles()
+// The row is shown red while the question is open; No takes the red away, over a plain or
+// a picture background, and changes nothing else.
+void TestTimelinePanel::deleteRowAnsweredNoChangesNothing()
 {
     TestFolder folder;
-    const QByteArray original = gridFile({{"Backup plan", "Mon - Jan 5, 04", "", "", ""}});
+    const QByteArray original = gridFile({{"Encrypt laptops", "Tue - Feb 3, 04"}});
     folder.write("TODOActv.FIL", original);
-    Host host;
-
-    Messages::queueAnswer(Messages::Answer::No);
-    host.panel->clearGrid();
-    QCOMPARE(host.grid().usedRowCount(), 1);
-    QVERIFY(!host.panel->isChanged());
-
-    Messages::queueAnswer(Messages::Answer::Yes);
-    QMetaObject::invokeMethod(host.panel->clearGridAction(), "trigger");
-    const QList<Messages::Shown> shown = Messages::takeShown();
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.at(1).text, QString("Do you really want To Clear the Grid?"));
-    QCOMPARE(shown.at(1).title, QString("Clear Grid"));
-    QCOMPARE(shown.at(1).buttons, Messages::Buttons::YesNoCancel);
-    QCOMPARE(shown.at(1).defaultAnswer, Messages::Answer::No);
-    QCOMPARE(host.grid().usedRowCount(), 0);
-    QCOMPARE(host.grid().rowCount(), 501);
-    QVERIFY(host.panel->isChanged());
-    QCOMPARE(folder.read("TODOActv.FIL"), original);
-
-    // The host's save question answered No: the mark goes, nothing is written.
-    host.panel->setChanged(false);
-    QVERIFY(host.panel->saveTimeline());
-    QCOMPARE(folder.read("TODOActv.FIL"), original);
-    host.panel->loadTimeline();
-    QCOMPARE(host.grid().text(1, 1), QString("Backup plan"));
-}
-
-void TestTimelinePanel::headerSortKeepsUsedRowsFirst()
-{
-    TestFolder folder;
-    QList<QStringList> rows(60, QStringList({"", "", "", "", ""}));
-    rows[4] = QStringList({"Train staff", "", "", "", ""});
-    rows[17] = QStringList({"assign officer", "Mon - Jan 5, 04", "", "", ""});
-    rows[59] = QStringList({"Backup plan", "", "", "", ""});
-    folder.write("TODOActv.FIL", gridFile(rows));
-    Host host;
-    QHeaderView* header = host.panel->gridView()->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
-    QCOMPARE(host.grid().rowCount(), 501);
-    QCOMPARE(host.grid().text(1, 1), QString("assign officer"));
-    QCOMPARE(host.grid().text(1, 2), QString("Mon - Jan 5, 04"));
-    QCOMPARE(host.grid().text(2, 1), QString("Backup plan"));
-    QCOMPARE(host.grid().text(3, 1), QString("Train staff"));
-    QCOMPARE(host.grid().usedRowCount(), 3);
-    QCOMPARE(host.grid().firstEmptyItemRow(), 4);
-    QVERIFY(host.panel->isChanged());
-    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
-}
-
-void TestTimelinePanel::deleteRowQuestionsAndNoChangesNothing()
-{
-    TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"Encrypt laptops", "Tue - Feb 3, 04", "", "", ""}}));
     Host host;
     QColor colourWhileAsked;
     connect(host.panel->grid(), &QAbstractItemModel::dataChanged, host.panel, [&](const QModelIndex& from) {
         if (from.row() == 1 && !colourWhileAsked.isValid())
             colourWhileAsked = host.grid().cellColour(1, 3);
     });
-    host.clickCell(1, 1);
-    QVERIFY(host.button(TimelinePanel::DeleteFromGridButton)->isEnabled());
-    Messages::queueAnswer(Messages::Answer::No);
-    QTest::mouseClick(host.button(TimelinePanel::DeleteFromGridButton), Qt::LeftButton);
-    QList<Messages::Shown> shown = Messages::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).text, QString("Delete Activity and Dates for - \rEncrypt laptops, Tue - Feb 3, 04?"));
-    QCOMPARE(shown.at(0).title, QString("Delete Row"));
-    QCOMPARE(shown.at(0).icon, Messages::Icon::Question);
-    QCOMPARE(shown.at(0).defaultAnswer, Messages::Answer::No);
-    QCOMPARE(colourWhileAsked, QColor(255, 0, 0));
-    for (int c = 0; c < 6; ++c)
-        QVERIFY(!host.grid().cellColour(1, c).isValid());
-    QCOMPARE(host.grid().text(1, 1), QString("Encrypt laptops"));
-    QVERIFY(!host.panel->isChanged());
-    QVERIFY(!host.button(TimelinePanel::DeleteFromGridButton)->isEnabled());
-    QVERIFY(!host.panel->deleteItemAction()->isEnabled());
-
-    host.clickCell(7, 1);
-    Messages::queueAnswer(Messages::Answer::Cancel);
-    host.panel->deleteItemFromGrid();
-    shown = Messages::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).text, QString("Delete This Row?"));
-    QCOMPARE(host.grid().usedRowCount(), 1);
-}
-
-void TestTimelinePanel::deleteRowRedIsRemovedOverAPicture()
-{
-    TestFolder folder;
-    QVERIFY(QFile::exists(folder.filePath("WP3.jpg")));
-    folder.write("TODOActv.FIL", gridFile({{"a", "", "", "", ""}, {"b", "Mon - Jan 5, 04", "", "", ""}}));
-    Host host;
-    host.panel->gridBackgroundMenu()->choiceAction(3)->trigger();
-    QVERIFY(host.panel->gridBackgroundMenu()->isPictureBackground());
-    QVERIFY(!host.panel->gridView()->viewport()->palette().brush(QPalette::Base).textureImage().isNull());
-    host.clickCell(2, 1);
-    Messages::queueAnswer(Messages::Answer::No);
-    host.panel->deleteItemFromGrid();
-    for (int r = 1; r <= 500; ++r)
+    for (int background : {0, 3}) {
+        host.panel->gridBackgroundMenu()->choiceAction(background)->trigger();
+        host.clickCell(1, 1);
+        QVERIFY(host.button(TimelinePanel::DeleteFromGridButton)->isEnabled());
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::mouseClick(host.button(TimelinePanel::DeleteFromGridButton), Qt::LeftButton);
+        QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).defaultAnswer, Messages::Answer::No);
+        QCOMPARE(colourWhileAsked, QColor(255, 0, 0));
         for (int c = 0; c < 6; ++c)
-            QVERIFY(!host.grid().cellColour(r, c).isValid());
-    QCOMPARE(host.grid().text(1, 1), QString("a"));
-    QCOMPARE(host.grid().text(2, 2), QString("Mon - Jan 5, 04"));
-    QCOMPARE(host.grid().text(0, 1), QString("To Do Item"));
+            QVERIFY(!host.grid().cellColour(1, c).isValid());
+        QVERIFY(!host.panel->isChanged());
+        QVERIFY(!host.button(TimelinePanel::DeleteFromGridButton)->isEnabled());
+        QVERIFY(!host.panel->deleteItemAction()->isEnabled());
+    }
     QVERIFY(!host.panel->gridView()->viewport()->palette().brush(QPalette::Base).textureImage().isNull());
-    QVERIFY(host.panel->gridView()->isRowHidden(0));
-    QVERIFY(!host.panel->isChanged());
+    host.panel->saveTimeline();
+    QCOMPARE(folder.read("TODOActv.FIL"), original);
 }
 
-void TestTimelinePanel::deleteRowYesRemovesTheRow()
+// Inserting a row would push out a used last row: the user is told instead.
+void TestTimelinePanel::insertRowNeverPushesOutAnItem()
 {
     TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"a", "", "", "", ""}, {"b", "", "", "", ""}, {"c", "", "", "", ""}}));
     Host host;
-    QSignalSpy changed(host.panel, &TimelinePanel::changed);
-    host.clickCell(2, 1);
-    Messages::queueAnswer(Messages::Answer::Yes);
-    host.panel->deleteItemFromGrid();
-    QCOMPARE(host.grid().rowCount(), 501);
-    QCOMPARE(host.grid().text(1, 1), QString("a"));
-    QCOMPARE(host.grid().text(2, 1), QString("c"));
-    QCOMPARE(host.grid().usedRowCount(), 2);
-    QVERIFY(!host.grid().cellColour(2, 1).isValid());
-    QVERIFY(host.panel->isChanged());
-    QVERIFY(changed.count() >= 1);
-    QTRY_VERIFY(host.button(TimelinePanel::ExitButton)->hasFocus());
-}
-
-void TestTimelinePanel::insertRowKeeps500ItemRows()
-{
-    TestFolder folder;
-    folder.write("TODOActv.FIL", gridFile({{"a", "", "", "", ""}, {"b", "", "", "", ""}}));
-    Host host;
-    host.clickCell(2, 1);
-    host.panel->insertRowAction()->trigger();
-    QCOMPARE(host.grid().rowCount(), 501);
-    QCOMPARE(host.grid().text(2, 1), QString());
-    QCOMPARE(host.grid().text(3, 1), QString("b"));
-    QVERIFY(host.panel->isChanged());
-
-    // A used last row is never pushed out.
+    host.grid().setText(1, 1, "a");
     host.grid().setText(500, 1, "last");
     host.clickCell(1, 1);
-    host.panel->insertRow();
+    host.panel->insertRowAction()->trigger();
     QCOMPARE(host.grid().text(500, 1), QString("last"));
     QCOMPARE(host.grid().text(1, 1), QString("a"));
     QCOMPARE(Messages::takeShown().size(), 1);
 }
 
+// Opening writes nothing. The item box drops quotes and takes 45 characters at most.
 void TestTimelinePanel::itemBoxRules()
 {
     TestFolder folder;
     Host host;
+    QCOMPARE(host.panel->findChild<QLabel*>("dateLabel")->text(), QString("Date: January 5, 2004"));
+    QVERIFY(!host.panel->isSaveEnabled());
+    QVERIFY(host.panel->saveTimeline());
+    QVERIFY(!QFile::exists(folder.filePath("TODOActv.FIL")));
     QLineEdit* box = host.panel->itemBox();
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
-    QCOMPARE(box->palette().color(QPalette::Base), QColor(255, 255, 192));
     QTest::keyClicks(box, "Say \"hello\" to staff");
     QCOMPARE(box->text(), QString("Say hello to staff"));
     QVERIFY(host.button(TimelinePanel::AddToGridButton)->isEnabled());
@@ -400,7 +232,6 @@ void TestTimelinePanel::itemBoxRules()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(host.grid().text(1, 1), QString("Policy review  "));
     QVERIFY(host.panel->isChanged());
-    QCOMPARE(host.panel->itemNames().names(), QStringList({"Policy review"}));
     QCOMPARE(folder.read("TODONAME.FIL"), QByteArray("\"Policy review\"\r\n"));
     QVERIFY(box->text().isEmpty());
 }
@@ -420,85 +251,37 @@ void TestTimelinePanel::knownItemsListAndRemoval()
 
     emit list->activated(1);
     QCOMPARE(box->text(), QString("Audit controls"));
-    QVERIFY(host.button(TimelinePanel::DeleteFromFileButton)->isEnabled());
     QTest::mouseClick(host.button(TimelinePanel::DeleteFromFileButton), Qt::LeftButton);
     QCOMPARE(list->count(), 1);
     QCOMPARE(folder.read("TODONAME.FIL"), QByteArray("\"Access control\"\r\n"));
-    QVERIFY(box->text().isEmpty());
 
     // A name typed in another letter case is not added twice.
     host.addItem("ACCESS CONTROL ");
     QCOMPARE(list->count(), 1);
     QCOMPARE(host.grid().text(1, 1), QString("ACCESS CONTROL "));
-    host.addItem("Workforce security");
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(host.grid().text(2, 1), QString("Workforce security"));
-
-    // Enter in the list's own text field registers what was typed there.
-    list->lineEdit()->setFocus();
-    list->lineEdit()->setText("Sanction policy");
-    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-    QCOMPARE(list->count(), 3);
-    QVERIFY(folder.read("TODONAME.FIL").endsWith("\"Sanction policy\"\r\n"));
-    QVERIFY(box->text().isEmpty());
-
-    // An item typed into a cell in place joins the known names.
+    // An item typed into a cell in place joins the known names; a date does not.
     QVERIFY(host.grid().setData(host.grid().index(5, 1), "Facility access"));
-    QCOMPARE(list->count(), 4);
-    QVERIFY(host.panel->itemNames().contains("facility ACCESS"));
+    QCOMPARE(list->count(), 2);
     QVERIFY(host.grid().setData(host.grid().index(5, 2), "next week"));
-    QCOMPARE(list->count(), 4);
-}
-
-void TestTimelinePanel::failedSaveIsReportedAndStaysChanged()
-{
-    TestFolder folder;
-    Host host;
-    host.addItem("Contingency plan");
-    QVERIFY(host.panel->isChanged());
-    QVERIFY(QDir(folder.path()).mkdir("TODOActv.FIL"));
-    QVERIFY(!host.panel->saveTimeline());
-    const QList<Messages::Shown> shown = Messages::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(shown.at(0).text.startsWith("The To Do list could not be saved to TODOActv.FIL."));
-    QVERIFY(host.panel->isChanged());
-    QVERIFY(host.panel->isSaveEnabled());
+    QCOMPARE(list->count(), 2);
 }
 
 void TestTimelinePanel::backgroundChoiceAppliesToEveryGridAndIsRemembered()
 {
     TestFolder folder;
-    QByteArray settings(700, '\0');
-    settings.replace(200, 3,
-                     QByteArray("\x01\x00"
-                                "1",
-                                3));
-    settings.replace(680, 5,
-                     QByteArray("\x03\x00"
-                                "Yes",
-                                5));
+    const QByteArray settings(700, 'z');
     folder.write("GColor3.Fil", settings);
     {
         Host host;
         GridBackgroundMenu* menu = host.panel->gridBackgroundMenu();
-        QCOMPARE(menu->title(), QString("&Grid Background Selector"));
-        QCOMPARE(menu->actions().size(), 9);
-        QCOMPARE(menu->actions().at(0)->text(), QString("&None"));
-        QCOMPARE(menu->actions().at(8)->text(), QString("&8"));
         QVERIFY(menu->choiceAction(0)->isChecked());
         menu->setPlainColour(QColor(240, 240, 230));
-        QCOMPARE(host.panel->gridView()->viewport()->palette().color(QPalette::Base), QColor(240, 240, 230));
-
         QTableView overview;
         menu->addGrid(&overview);
         menu->choiceAction(3)->trigger();
-        QVERIFY(menu->choiceAction(3)->isChecked());
         QVERIFY(!menu->choiceAction(0)->isChecked());
-        QCOMPARE(menu->backgroundName(), QString("WP3"));
         QVERIFY(!overview.viewport()->palette().brush(QPalette::Base).textureImage().isNull());
-        QByteArray expected = settings;
-        expected.replace(20, 4, QByteArray("\x02\x00 3", 4));
-        QCOMPARE(folder.read("GColor3.Fil"), expected);
+        QCOMPARE(folder.read("GColor3.Fil"), QByteArray(settings).replace(20, 4, QByteArray("\x02\0 3", 4)));
 
         menu->choiceAction(0)->trigger();
         QVERIFY(overview.viewport()->palette().brush(QPalette::Base).textureImage().isNull());
@@ -514,7 +297,6 @@ void TestTimelinePanel::thirtyActivitiesSortDeleteSaveAndReload()
 {
     TestFolder folder;
     Host host;
-    QStringList expected;
     for (int i = 1; i <= 30; ++i) {
         // Added in an order the sort has to undo.
         const QString item = QStringLiteral("Activity %1").arg(31 - i, 2, 10, QLatin1Char('0'));
@@ -546,7 +328,6 @@ void TestTimelinePanel::thirtyActivitiesSortDeleteSaveAndReload()
 
     QTest::mouseClick(host.button(TimelinePanel::SaveButton), Qt::LeftButton);
     QVERIFY(!host.panel->isChanged());
-    QCOMPARE(folder.read("TODOActv.FIL").count("\r\n"), 2500);
 
     QList<QStringList> left;
     for (int n = 1; n <= 30; ++n) {
@@ -558,10 +339,7 @@ void TestTimelinePanel::thirtyActivitiesSortDeleteSaveAndReload()
     }
     Host fresh;
     QCOMPARE(fresh.grid().usedRowCount(), 28);
-    for (int r = 0; r < left.size(); ++r) {
-        for (int c = 0; c < 5; ++c)
-            QCOMPARE(fresh.grid().text(r + 1, c + 1), left.at(r).at(c));
-    }
+    QCOMPARE(fresh.grid().text(28, 5), left.last().last());
     QCOMPARE(folder.read("TODOActv.FIL"), gridFile(left));
     QCOMPARE(fresh.panel->itemNames().count(), 30);
 }
