@@ -153,8 +153,11 @@ BackupRun::Phase BackupRun::smallFilePhase()
         if (!filled)
             return Phase::Done;
         m_view.setBusy(false);
-        if (m_medium.askForDisk(diskFullPrompt()) == Answer::Cancel)
+        if (m_medium.askForDisk(diskFullPrompt()) == Answer::Cancel) {
+            // Without its index the disk is no part of a set.
+            m_medium.remove(DiskIndex::kFileName);
             return Phase::Cancelled;
+        }
         // A new disk: nothing of another set may stay on it.
         deleteFiles(QStringLiteral(".hb1"));
         deleteFiles(QStringLiteral(".bk1"));
