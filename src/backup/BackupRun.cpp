@@ -233,7 +233,8 @@ BackupRun::Phase BackupRun::changeDisk(int item)
 
 bool BackupRun::closeDisk(DiskIndex index)
 {
-    if (index.writeTo(m_medium) && m_sums.writeTo(m_medium))
+    // The index goes last, once every file it vouches for is on the disk.
+    if (m_medium.flush() && m_sums.writeTo(m_medium) && index.writeTo(m_medium) && m_medium.flush())
         return true;
     // Room for both was kept free, so the medium itself is failing.
     m_medium.remove(DiskIndex::kFileName);

@@ -9,6 +9,11 @@ namespace {
 
 constexpr int kHexLength = 64;
 
+qint64 lineLength(const QString& name)
+{
+    return kHexLength + 2 + name.toUtf8().size() + 1;
+}
+
 QByteArray hexHash(const QByteArray& contents)
 {
     return QCryptographicHash::hash(contents, QCryptographicHash::Sha256).toHex();
@@ -33,14 +38,23 @@ ChecksumList ChecksumList::parse(const QByteArray& text)
         if (line.size() <= kHexLength + 2 || line.at(kHexLength) != ' ')
             continue;
         const QString name = QString::fromUtf8(line.mid(kHexLength + 2));
-        list.m_sums.insert(name.toLower(), {name, line.left(kHexLength).toLower()});
+        list.addHash(name, line.left(kHexLength).toLower());
     }
     return list;
 }
 
 void ChecksumList::add(const QString& name, const QByteArray& contents)
 {
-    m_sums.insert(name.toLower(), {name, hexHash(contents)});
+    addHash(name, hexHash(contents));
+}
+
+void ChecksumList::addHash(const QString& name, const QByteArray& hash)
+{
+    const auto previous = m_sums.constFind(name.toLower());
+    if (previous != m_sums.constEnd())
+        m_textSize -= lineLength(previous->name);
+    m_sums.insert(name.toLower(), {name, hash});
+    m_textSize += lineLength(name);
 }
 
 ChecksumList::Check ChecksumList::check(const QString& name, const QByteArray& contents) const
@@ -61,8 +75,7 @@ QByteArray ChecksumList::text() const
 
 qint64 ChecksumList::sizeWith(const QString& name) const
 {
-    const qint64 line = kHexLength + 2 + name.toUtf8().size() + 1;
-    return text().size() + (m_sums.contains(name.toLower()) ? 0 : line);
+    return m_textSize + (m_sums.contains(name.toLower()) ? 0 : lineLength(name));
 }
 
 bool ChecksumList::writeTo(Medium& medium) const

@@ -25,7 +25,11 @@ public:
     static ChecksumList parse(const QByteArray& text);
 
     void add(const QString& name, const QByteArray& contents);
-    void clear() { m_sums.clear(); }
+    void clear()
+    {
+        m_sums.clear();
+        m_textSize = 0;
+    }
     bool isEmpty() const { return m_sums.isEmpty(); }
     Check check(const QString& name, const QByteArray& contents) const;
 
@@ -35,6 +39,8 @@ public:
     bool writeTo(Medium& medium) const;
 
 private:
+    void addHash(const QString& name, const QByteArray& hexHash);
+
     // Keyed by the name in lower case, for a medium that does not keep letter case.
     struct Entry
     {
@@ -42,4 +48,5 @@ private:
         QByteArray hexHash;
     };
     QMap<QString, Entry> m_sums;
+    qint64 m_textSize = 0;
 };

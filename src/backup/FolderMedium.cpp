@@ -4,7 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStorageInfo>
+
+#include <sys/statvfs.h>
 
 FolderMedium::FolderMedium(const QString& folder, Asker ask)
     : m_folder(QDir(folder).absolutePath()), m_ask(std::move(ask))
@@ -16,18 +17,20 @@ QString FolderMedium::location() const
     return m_folder.endsWith(QLatin1Char('/')) ? m_folder : m_folder + QLatin1Char('/');
 }
 
+QHash<QString, QString>& FolderMedium::namesOnDisk() const
+{
+    if (!m_names) {
+        m_names.emplace();
+        const QStringList entries = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+        for (const QString& entry : entries)
+            m_names->insert(entry.toLower(), entry);
+    }
+    return *m_names;
+}
+
 QString FolderMedium::existingPath(const QString& name) const
 {
-    const QDir dir(m_folder);
-    const QString exact = dir.filePath(name);
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return exact;
+    return QDir(m_folder).filePath(namesOnDisk().value(name.toLower(), name));
 }
 
 bool FolderMedium::write(const QString& name, const QByteArray& bytes)
@@ -37,7 +40,11 @@ bool FolderMedium::write(const QString& name, const QByteArray& bytes)
     const QString path = QDir(m_folder).filePath(name);
     if (previous != path && !QFile::remove(previous))
         return false;
-    return writeFileAtomically(path, bytes);
+    namesOnDisk().remove(name.toLower());
+    if (!writeFileAtomicallyDeferred(path, bytes))
+        return false;
+    namesOnDisk().insert(name.toLower(), name);
+    return true;
 }
 
 bool FolderMedium::read(const QString& name, QByteArray* bytes) const
@@ -48,14 +55,21 @@ bool FolderMedium::read(const QString& name, QByteArray* bytes) const
 bool FolderMedium::remove(const QString& name)
 {
     const QString path = existingPath(name);
-    return !QFileInfo::exists(path) || QFile::remove(path);
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        return false;
+    namesOnDisk().remove(name.toLower());
+    return true;
+}
+
+bool FolderMedium::flush()
+{
+    return syncFileSystem(m_folder);
 }
 
 QStringList FolderMedium::files(const QString& suffix) const
 {
     QStringList found;
-    const QStringList entries = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
+    for (const QString& entry : std::as_const(namesOnDisk())) {
         if (entry.endsWith(suffix, Qt::CaseInsensitive))
             found << entry;
     }
@@ -64,17 +78,23 @@ QStringList FolderMedium::files(const QString& suffix) const
 
 qint64 FolderMedium::freeSpace() const
 {
-    const QStorageInfo volume(m_folder);
-    return volume.isValid() ? volume.bytesAvailable() : 0;
+    struct statvfs volume;
+    if (statvfs(QFile::encodeName(m_folder).constData(), &volume) != 0)
+        return 0;
+    return qint64(volume.f_bavail) * qint64(volume.f_frsize);
 }
 
 qint64 FolderMedium::blockSize() const
 {
-    const QStorageInfo volume(m_folder);
-    return volume.isValid() && volume.blockSize() > 0 ? volume.blockSize() : 4096;
+    struct statvfs volume;
+    if (statvfs(QFile::encodeName(m_folder).constData(), &volume) != 0 || volume.f_bsize == 0)
+        return 4096;
+    return qint64(volume.f_bsize);
 }
 
 Messages::Answer FolderMedium::askForDisk(const Prompt& prompt)
 {
-    return m_ask(prompt);
+    const Messages::Answer answer = m_ask(prompt);
+    m_names.reset(); // another disk may be in the drive now
+    return answer;
 }

@@ -3,7 +3,9 @@
 
 #include "backup/Medium.h"
 
+#include <QHash>
 #include <functional>
+#include <optional>
 
 class FolderMedium : public Medium
 {
@@ -17,6 +19,7 @@ public:
     bool write(const QString& name, const QByteArray& bytes) override;
     bool read(const QString& name, QByteArray* bytes) const override;
     bool remove(const QString& name) override;
+    bool flush() override;
     QStringList files(const QString& suffix) const override;
     qint64 freeSpace() const override;
     qint64 blockSize() const override;
@@ -24,7 +27,10 @@ public:
 
 private:
     QString existingPath(const QString& name) const;
+    // The names in the folder by their lower-case spelling, listed once per disk.
+    QHash<QString, QString>& namesOnDisk() const;
 
     QString m_folder;
     Asker m_ask;
+    mutable std::optional<QHash<QString, QString>> m_names;
 };

@@ -26,12 +26,14 @@ public:
     virtual QString location() const = 0;
 
     // Writes a whole file in place of any file of that name; either all of it is written or
-    // the medium is left as it was.
+    // the medium is left as it was. The file may reach the medium itself only at flush().
     virtual bool write(const QString& name, const QByteArray& bytes) = 0;
     // Reads a whole file, found whatever the letter case of its name. False when it is
     // missing or cannot be read.
     virtual bool read(const QString& name, QByteArray* bytes) const = 0;
     virtual bool remove(const QString& name) = 0;
+    // Waits until everything written is on the medium itself.
+    virtual bool flush() = 0;
     // The names of the files whose names end with suffix, whatever their letter case.
     virtual QStringList files(const QString& suffix) const = 0;
 

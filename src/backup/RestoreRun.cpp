@@ -7,6 +7,8 @@
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
 
+#include <QDir>
+
 namespace {
 
 using Messages::Answer;
@@ -55,7 +57,8 @@ RestoreRun::Outcome RestoreRun::run(const QDateTime& now)
     }
     m_view.processEvents();
     copyAll();
-    RestoreSnapshot::markFinished();
+    if (syncFileSystem(DataFolder::root()))
+        RestoreSnapshot::markFinished();
     reportProblems();
     return Outcome::Completed;
 }
@@ -95,7 +98,9 @@ void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
         m_damaged << mediumName;
         return;
     }
-    if (!writeFileAtomically(DataFolder::path(dataName), bytes))
+    // The present files were moved aside: the name is free in the program folder.
+    // Written to the disk together at the end; until then the marked snapshot is the way back.
+    if (!writeFileAtomicallyDeferred(QDir(DataFolder::root()).filePath(dataName), bytes))
         m_unwritten << dataName;
 }
 

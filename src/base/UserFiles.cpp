@@ -24,7 +24,13 @@ QStringList names()
 
 bool isUserFile(const QString& name)
 {
-    return names().contains(name, Qt::CaseInsensitive);
+    static const QSet<QString> lowerCase = [] {
+        QSet<QString> set;
+        for (const QString& n : names())
+            set.insert(n.toLower());
+        return set;
+    }();
+    return lowerCase.contains(name.toLower());
 }
 
 int removeStaleSaveFiles()

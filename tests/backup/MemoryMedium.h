@@ -57,6 +57,7 @@ public:
         return true;
     }
     bool remove(const QString& name) override { return disk().files.remove(name.toLower()) >= 0; }
+    bool flush() override { return true; }
     QStringList files(const QString& suffix) const override
     {
         QStringList names;
