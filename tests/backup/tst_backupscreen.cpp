@@ -4,6 +4,8 @@
 #include "TestFolder.h"
 
 #include "backup/Backup1.h"
+#include "backup/RestoreSnapshot.h"
+#include "backup/UndoRestore.h"
 #include "base/HINFO1.h"
 #include "base/UtilityActions.h"
 #include "base/WorkScreenMenus.h"
@@ -29,6 +31,7 @@ private slots:
     void programFolderIsRefused();
     void backupOntoAFolder();
     void utilitiesMenuAsksTheDocumentFirst();
+    void interruptedRestoreIsOfferedBack();
 };
 
 void TestBackupScreen::textsOfEachMode_data()
@@ -115,6 +118,21 @@ void TestBackupScreen::utilitiesMenuAsksTheDocumentFirst()
     QCOMPARE(ran, QList<Utility>({Utility::Backup, Utility::Restore}));
     QVERIFY(!screen.findChild<QAction*>("mUUndo")->isEnabled());
     UtilityActions::handlers() = {};
+}
+
+void TestBackupScreen::interruptedRestoreIsOfferedBack()
+{
+    TestFolder folder(false);
+    folder.write("Stat1.Fil", "before");
+    QString error;
+    QVERIFY(RestoreSnapshot::take(QDateTime::currentDateTime(), &error));
+    folder.write("Stat1.Fil", "half restored");
+    Messages::queueAnswer(Answer::Yes);
+    UndoRestore::offerAfterInterruption(nullptr);
+    QCOMPARE(folder.read("Stat1.Fil"), QByteArray("before"));
+    QVERIFY(!RestoreSnapshot::exists());
+    UndoRestore::offerAfterInterruption(nullptr);
+    QCOMPARE(Messages::takeShown().size(), 2); // the offer and its outcome, not asked again
 }
 
 QTEST_MAIN(TestBackupScreen)
