@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -121,6 +122,16 @@ bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, Q
         if (error)
             *error = file.errorString();
         return false;
+    }
+    // A temporary file is the owner's alone; the file it becomes keeps the old one's
+    // permissions, or gets those of any new file.
+    const QFileInfo previous(path);
+    if (previous.exists()) {
+        file.setPermissions(previous.permissions());
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(file.handle(), 0666 & ~mask);
     }
     file.close();
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {

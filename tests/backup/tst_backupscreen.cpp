@@ -97,6 +97,9 @@ void TestBackupScreen::backupOntoAFolder()
     screen.start();
     QCOMPARE(Messages::takeShown().at(0).text.section('\r', 1, 1), "located in Path: " + disk.path() + "/");
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList({"DiskInfo.bk1", "Stat1.hb1", "Sums.bk1"}));
+    folder.write("Reference.txt", "a file made the ordinary way");
+    QCOMPARE(QFileInfo(disk.filePath("Stat1.hb1")).permissions(),
+             QFileInfo(folder.filePath("Reference.txt")).permissions());
     QCOMPARE(screen.findChild<QLabel*>("statusPanel")->text(), "Backup Complete");
     QVERIFY(!screen.findChild<QPushButton*>("startButton")->isEnabled());
 }
