@@ -76,6 +76,9 @@ void RestoreRun::copyAll()
         m_view.setProgress(n + 1);
     }
     const QList<BackupSet::Item> numbered = BackupSet::numberedFiles();
+    // A first disk that filled up at item 0 holds none of the numbered files: its last item is -1.
+    if (m_index.number(DiskIndex::LastItemRecord) < 0)
+        changeDisk();
     for (int i = 0; i < numbered.size(); ++i) {
         m_view.setProgress(i + 5);
         restoreFile(numbered.at(i).mediumName, numbered.at(i).dataName);

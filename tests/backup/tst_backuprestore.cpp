@@ -122,7 +122,7 @@ void TestBackupRestore::mediumFillsAtItem()
 {
     QFETCH(int, item);
     TestFolder folder(false);
-    makeUserFiles(folder);
+    const Files files = makeUserFiles(folder);
     MemoryMedium medium;
     medium.disk().backupBytesAllowed = (UserFiles::kSmallFileCount + item) * 100;
     medium.steps = {{Answer::Ok, 1}};
@@ -134,6 +134,13 @@ void TestBackupRestore::mediumFillsAtItem()
     QVERIFY(onDisk(medium, 0, itemName + ".hb1").isNull());
     QVERIFY(!onDisk(medium, 1, itemName + ".hb1").isNull());
     QCOMPARE(medium.disks.at(1).files.size(), 162 - item + 1 + 2);
+
+    wipeUserFiles();
+    medium.current = 0;
+    medium.steps = {{Answer::Ok, 1}};
+    view.answers = {Answer::Yes};
+    RestoreRun(medium, view).run(QDateTime::currentDateTime());
+    QCOMPARE(userFilesNow(), files);
 }
 
 void TestBackupRestore::unchangedDiskIsAskedForAgain()
