@@ -269,6 +269,9 @@ void Backup1::setNoteVisible(bool visible)
 void Backup1::setProgress(int value)
 {
     m_progressBar->setValue(qMin(value, BackupSet::kProgressMaximum));
+    // Events are processed only at the run's named steps; the bar still shows every item.
+    if (m_progressBar->isVisible())
+        m_progressBar->repaint();
 }
 
 void Backup1::setProgressVisible(bool visible)
