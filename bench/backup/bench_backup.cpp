@@ -77,13 +77,14 @@ int main(int argc, char* argv[])
         sources << file.fileName();
     }
 
-    const double cpMillis = medianMillis([&] { emptyFolder(copies); },
-                                         [&] { QProcess::execute(QStringLiteral("cp"), sources + QStringList{copies}); });
+    const double cpMillis = medianMillis(
+        [&] { emptyFolder(copies); }, [&] { QProcess::execute(QStringLiteral("cp"), sources + QStringList{copies}); });
     SilentView view;
     FolderMedium folder(medium, [](const Prompt&) { return Messages::Answer::Cancel; });
-    const double backupMillis = medianMillis([&] { emptyFolder(medium); },
-                                             [&] { BackupRun(folder, view).makeBackup(folder.location()); });
-    const double restoreMillis = medianMillis([] {}, [&] { RestoreRun(folder, view).run(QDateTime::currentDateTime()); });
+    const double backupMillis =
+        medianMillis([&] { emptyFolder(medium); }, [&] { BackupRun(folder, view).makeBackup(folder.location()); });
+    const double restoreMillis =
+        medianMillis([] {}, [&] { RestoreRun(folder, view).run(QDateTime::currentDateTime()); });
     const bool whole = QDir(program).entryList(QDir::Files).size() == UserFiles::names().size();
 
     std::printf("169 files of 20 KB in %s\n", qPrintable(base));

@@ -117,8 +117,7 @@ bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, Q
     // clears what a crash leaves behind.
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     file.setAutoRemove(true);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
