@@ -10,6 +10,7 @@
 #include "base/UtilityActions.h"
 #include "base/WorkScreenMenus.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -24,11 +25,16 @@ class TestBackupScreen : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Messages::setScripted(true); }
+    void init()
+    {
+        Messages::setScripted(true);
+        Messages::takeShown();
+    }
     void textsOfEachMode_data();
     void textsOfEachMode();
     void programFolderIsRefused_data();
     void programFolderIsRefused();
+    void unreadableDriveFallsBackToHome();
     void backupOntoAFolder();
     void utilitiesMenuAsksTheDocumentFirst();
     void interruptedRestoreIsOfferedBack();
@@ -82,6 +88,17 @@ void TestBackupScreen::programFolderIsRefused()
     Backup1 screen;
     screen.chooseFolder(link.isEmpty() ? folder.path() : target);
     QCOMPARE(screen.findChild<QPushButton*>("startButton")->isEnabled(), enabled);
+}
+
+void TestBackupScreen::unreadableDriveFallsBackToHome()
+{
+    TestFolder folder(false);
+    Backup1 screen;
+    auto* drives = screen.findChild<QComboBox*>("drivesList");
+    drives->insertItem(0, "gone", "/nonexistent-drive");
+    screen.chooseDrive(0);
+    QCOMPARE(Messages::takeShown().at(0).text, "Device/Drive is Unavailable!");
+    QCOMPARE(screen.path(), QDir::homePath() + "/");
 }
 
 void TestBackupScreen::backupOntoAFolder()
