@@ -1,9 +1,14 @@
 // Tessaly: a workbook that guides a small practice through the HIPAA Security Rule.
-// This is the one place that knows every screen: it wires the start screen to the Action Area.
+// This is the one place that knows every screen: it wires the start screen to the Action Area,
+// and every screen's Utilities menu to the backup screen.
 #include "actionarea/WorkArea1.h"
 #include "app/ProgramSetup.h"
 #include "app/Startfrm.h"
+#include "backup/Backup1.h"
+#include "backup/RestoreSnapshot.h"
+#include "backup/UndoRestore.h"
 #include "base/DataFolder.h"
+#include "base/UtilityActions.h"
 
 #include <QApplication>
 #include <memory>
@@ -17,6 +22,15 @@ int main(int argc, char* argv[])
     // Everything the program reads and writes lives beside the executable.
     DataFolder::setRoot(QCoreApplication::applicationDirPath());
     ProgramSetup::configure();
+    using UtilityActions::Utility;
+    UtilityActions::handlers() = {
+        [](Utility utility, QWidget* screen) {
+            if (utility == Utility::UndoRestore)
+                UndoRestore::run(screen);
+            else
+                Backup1::open(utility == Utility::Backup ? Backup1::BackupMode : Backup1::RestoreMode, screen);
+        },
+        [](Utility utility) { return utility != Utility::UndoRestore || RestoreSnapshot::exists(); }};
 
     Startfrm startScreen;
     std::unique_ptr<WorkArea1> actionArea;
@@ -29,5 +43,6 @@ int main(int argc, char* argv[])
     });
     startScreen.show();
     startScreen.activate();
+    UndoRestore::offerAfterInterruption(&startScreen);
     return QApplication::exec();
 }

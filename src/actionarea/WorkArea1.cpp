@@ -209,7 +209,9 @@ void WorkArea1::buildMenus()
         m_actions.copyToClipboard->setEnabled(m_worksheet->hasService(WorksheetPanel::CopyToClipboardService) &&
                                               !m_worksheet->editor()->text().trimmed().isEmpty());
     });
-    WorkScreenMenus::addUtilitiesMenu(menuBar(), QStringLiteral("Utilities"), this);
+    // A backup copies, and a restore replaces, the files the open document is saved to.
+    WorkScreenMenus::addUtilitiesMenu(menuBar(), QStringLiteral("Utilities"), this,
+                                      [this] { return m_worksheet->document()->confirmLeave(); });
     WorkScreenMenus::addHelpMenu(menuBar(), this, QString(), 0);
     // Reader screens arrive separately: their tabs stay greyed until one is supplied.
     for (int t = 1; t <= 3; ++t)

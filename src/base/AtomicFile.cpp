@@ -4,6 +4,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,8 +91,9 @@ ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* byt
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(path, QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
-    // Never more than the limit, even if the file grows while it is read.
-    *bytes = file.read(maxBytes);
+    // Never more than the limit, even if the file grows while it is read. Asking for no more
+    // than the file holds keeps the read from reserving the whole limit for a small file.
+    *bytes = file.read(qMin(maxBytes, file.size() + 1));
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
         return refuse(path, QStringLiteral("%1 could not be read: %2").arg(fileName(path), file.errorString()), error);
@@ -98,6 +107,49 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     QSaveFile file(path);
     return writeThroughSaveFile(file, bytes, error);
+}
+
+bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (!isRegularOrMissing(path, error))
+        return false;
+    // The name followed by "." and six characters, as QSaveFile names its own, so that start-up
+    // clears what a crash leaves behind.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    file.setAutoRemove(true);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // A temporary file is the owner's alone; the file it becomes keeps the old one's
+    // permissions, or gets those of any new file.
+    const QFileInfo previous(path);
+    if (previous.exists()) {
+        file.setPermissions(previous.permissions());
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(file.handle(), 0666 & ~mask);
+    }
+    file.close();
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
+}
+
+bool syncFileSystem(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::syncfs(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 bool writeThroughSaveFile(QSaveFile& file, const QByteArray& bytes, QString* error)

@@ -41,6 +41,14 @@ bool mayRead(const QString& path, qint64 maxBytes, QString* error = nullptr);
 // whole, false is returned and *error (if given) says why in plain words.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// The same, replacing the file whole, without waiting for each file to reach the disk: after a
+// crash a file written this way may be empty until syncFileSystem() has returned for its folder.
+// For runs that write many files, make them durable together and have a way back after a crash
+// (backup and restore).
+bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Waits until everything written to the file system that holds path is on its disk.
+bool syncFileSystem(const QString& path);
+
 // The same through a given save file, so tests can hand in one that fails on purpose.
 bool writeThroughSaveFile(QSaveFile& file, const QByteArray& bytes, QString* error = nullptr);
 

@@ -31,6 +31,7 @@ struct State
     QColor backgroundColour;
     bool backgroundIsSystemDefault = false;
     short pendingScreenRequest = ActionAreaScreen;
+    short backupRestoreMode = 0; // 0 backup, 1 restore: what the backup screen does when it opens
 };
 
 State& state();

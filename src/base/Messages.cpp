@@ -72,6 +72,8 @@ Messages::Answer defaultFor(Messages::Buttons buttons)
         return Messages::Answer::Yes;
     case Messages::Buttons::YesNoCancel:
         return Messages::Answer::No;
+    case Messages::Buttons::OkCancel:
+        return Messages::Answer::Ok;
     }
     return Messages::Answer::Ok;
 }
@@ -85,8 +87,7 @@ Answer show(QWidget* owner, const QString& text, const QString& title, Buttons b
     return show(owner, text, title, buttons, icon, defaultFor(buttons));
 }
 
-Answer show(QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon,
-            Answer defaultAnswer)
+Answer show(QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon, Answer defaultAnswer)
 {
     Script& s = script();
     if (s.scripted) {
@@ -104,6 +105,9 @@ Answer show(QWidget* owner, const QString& text, const QString& title, Buttons b
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
     box.setDefaultButton(toStandard(defaultAnswer));

@@ -12,7 +12,8 @@ enum class Buttons
 {
     Ok,
     YesNo,
-    YesNoCancel
+    YesNoCancel,
+    OkCancel
 };
 enum class Icon
 {

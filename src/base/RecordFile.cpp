@@ -121,3 +121,25 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
     whole.replace(offset, value.size(), value);
     return writeFileAtomically(path, whole, error);
 }
+
+namespace RecordBytes {
+
+QString text(const QByteArray& file, int r, int recordLength)
+{
+    if (r < 1)
+        return QString();
+    return textAt(file.mid(qint64(r - 1) * recordLength, recordLength), 0);
+}
+
+void setText(QByteArray* file, int r, int recordLength, const QString& text)
+{
+    if (r < 1)
+        return;
+    const qint64 offset = qint64(r - 1) * recordLength;
+    if (file->size() < offset + recordLength)
+        file->append(QByteArray(offset + recordLength - file->size(), '\0'));
+    const QByteArray value = encodeText(text, recordLength);
+    file->replace(offset, value.size(), value);
+}
+
+} // namespace RecordBytes

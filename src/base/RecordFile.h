@@ -41,3 +41,14 @@ private:
     QString m_name;
     int m_recordLength;
 };
+
+// The same record layout over a whole file held in memory, for files that live elsewhere
+// than the program folder (a backup medium's index).
+namespace RecordBytes {
+
+QString text(const QByteArray& file, int r, int recordLength);
+// Writes text into record r, leaving the rest of the record and the other records as they were;
+// a record past the end extends the bytes with zeros.
+void setText(QByteArray* file, int r, int recordLength, const QString& text);
+
+} // namespace RecordBytes

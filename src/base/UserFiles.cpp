@@ -10,17 +10,27 @@ namespace UserFiles {
 
 QStringList names()
 {
-    QStringList list{QStringLiteral("Stat1.Fil")};
+    QStringList list{QStringLiteral("TODONAME.FIL"), QStringLiteral("GColor3.Fil"), QStringLiteral("TODOActv.FIL"),
+                     QStringLiteral("HINV3.Fil"),    QStringLiteral("Stat1.Fil"),   QStringLiteral("RAList.Fil")};
     for (const char* prefix : {"Action", "Comment", "Policy"}) {
         for (int n = 0; n <= 46; ++n)
             list << QStringLiteral("%1%2.Fil").arg(QLatin1String(prefix)).arg(n);
     }
-    list << QStringLiteral("TODOActv.FIL") << QStringLiteral("TODONAME.FIL") << QStringLiteral("GColor3.Fil")
-         << QStringLiteral("RAList.Fil");
     for (int n = 0; n <= 20; ++n)
         list << QStringLiteral("Wksht%1.Fil").arg(n);
-    list << QStringLiteral("DRPln1.Fil") << QStringLiteral("HINV3.Fil");
+    list << QStringLiteral("DRPln1.Fil");
     return list;
+}
+
+bool isUserFile(const QString& name)
+{
+    static const QSet<QString> lowerCase = [] {
+        QSet<QString> set;
+        for (const QString& n : names())
+            set.insert(n.toLower());
+        return set;
+    }();
+    return lowerCase.contains(name.toLower());
 }
 
 int removeStaleSaveFiles()

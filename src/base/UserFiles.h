@@ -6,9 +6,18 @@
 
 namespace UserFiles {
 
-// Every name, as the program spells it: statuses, the 47 safeguards' three documents, the
-// timeline, the grid background, the risk worksheets and their titles, the plan, the display mode.
+// Every name, as the program spells it, in the order a backup copies them: first the six small
+// files (the timeline's item names, the grid background and display mode, the timeline's
+// activities, the background colour, the statuses, the risk worksheets' titles), then the
+// numbered documents: the 47 safeguards' Action, Comment and Policy documents, the 21 risk
+// worksheets and the plan.
 QStringList names();
+
+// How many of names() are small files; the rest are the numbered documents 0 to 162.
+constexpr int kSmallFileCount = 6;
+
+// True when name (any letter case) is one of names().
+bool isUserFile(const QString& name);
 
 // Removes what an interrupted save of a User Created File can leave behind: the name followed
 // by QSaveFile's "." and six characters. Nothing else is touched. Returns how many were removed.

@@ -4,6 +4,7 @@
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
+#include "base/UtilityActions.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -35,22 +36,43 @@ namespace WorkScreenMenus {
 
 bool confirmExit(QWidget* screen)
 {
-    return Messages::show(screen, QStringLiteral("Exit Tessaly?"), QStringLiteral("Exit"), Messages::Buttons::YesNoCancel,
-                          Messages::Icon::Question) == Messages::Answer::Yes;
+    return Messages::show(screen, QStringLiteral("Exit Tessaly?"), QStringLiteral("Exit"),
+                          Messages::Buttons::YesNoCancel, Messages::Icon::Question) == Messages::Answer::Yes;
 }
 
-QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen)
+QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen, std::function<bool()> confirmLeave)
 {
+    using UtilityActions::Utility;
     QMenu* menu = bar->addMenu(title);
     menu->setObjectName(QStringLiteral("mUtilities"));
-    QAction* backup = menu->addAction(QStringLiteral("&Backup User Created Files"));
-    backup->setObjectName(QStringLiteral("mUBack"));
-    QAction* restore = menu->addAction(QStringLiteral("&Restore User Created Files"));
-    restore->setObjectName(QStringLiteral("mURest"));
-    // Backup and restore to removable disks are not part of this version yet.
-    backup->setEnabled(false);
-    restore->setEnabled(false);
-    Q_UNUSED(screen);
+    const struct
+    {
+        Utility utility;
+        const char* caption;
+        const char* objectName;
+    } items[] = {{Utility::Backup, "&Backup User Created Files", "mUBack"},
+                 {Utility::Restore, "&Restore User Created Files", "mURest"},
+                 {Utility::UndoRestore, "&Undo Last Restore", "mUUndo"}};
+    QList<QPair<QAction*, Utility>> actions;
+    for (const auto& item : items) {
+        if (item.utility == Utility::UndoRestore)
+            menu->addSeparator();
+        QAction* action = menu->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.objectName));
+        actions.append({action, item.utility});
+        QObject::connect(action, &QAction::triggered, screen, [screen, confirmLeave, utility = item.utility] {
+            const UtilityActions::Handlers& h = UtilityActions::handlers();
+            if (h.run && (!confirmLeave || confirmLeave()))
+                h.run(utility, screen);
+        });
+    }
+    const auto refresh = [actions] {
+        const UtilityActions::Handlers& h = UtilityActions::handlers();
+        for (const auto& [action, utility] : actions)
+            action->setEnabled(h.run && (!h.available || h.available(utility)));
+    };
+    refresh();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
     return menu;
 }
 

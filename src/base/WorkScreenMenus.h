@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QAbstractButton;
 class QMenu;
@@ -39,8 +40,10 @@ inline const QStringList kTabCaptions = {QStringLiteral("&Action Area"), QString
 // "Exit Tessaly?" with Yes, No and Cancel, over the screen that asks: true only for Yes.
 bool confirmExit(QWidget* screen);
 
-// "Utilities": "&Backup User Created Files" and "&Restore User Created Files".
-QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen);
+// "Utilities": "&Backup User Created Files", "&Restore User Created Files" and "&Undo Last
+// Restore", run through UtilityActions. A screen with an open document passes confirmLeave,
+// its save prompt: a utility runs only when it answers true.
+QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen, std::function<bool()> confirmLeave = {});
 
 // "&Help": contents, program overview, the screen's own item (when ownCaption is not
 // empty, opening ownContext), About and the maker's web site.
