@@ -4,11 +4,11 @@
 
 #include "app/About1.h"
 #include "app/DialogSeams.h"
+#include "app/Splash1.h"
+#include "app/Startfrm.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
-#include "app/Splash1.h"
-#include "app/Startfrm.h"
 #include "base/WorkScreenMenus.h"
 
 #include <QApplication>
@@ -135,6 +135,8 @@ void TestStartScreen::splashAndAboutShowTheVersion()
     About1 about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Tessaly"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 6.0a"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("workbookFolderLabel"))->text(),
+             QStringLiteral("Workbook folder: ") + m_folder->path());
     QString opened;
     WebLinks::setOpener([&opened](const QString& address) {
         opened = address;
