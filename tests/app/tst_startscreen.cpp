@@ -4,11 +4,11 @@
 
 #include "app/About1.h"
 #include "app/DialogSeams.h"
-#include "app/Splash1.h"
-#include "app/Startfrm.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
+#include "app/Splash1.h"
+#include "app/Startfrm.h"
 #include "base/WorkScreenMenus.h"
 
 #include <QApplication>

@@ -2,25 +2,10 @@
 #include "base/DataFolder.h"
 #include "base/RecordFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 #include <unistd.h>
-
-namespace {
-
-void createFiles(const QString& dir, const QStringList& names, const QByteArray& bytes = "shipped")
-{
-    QDir().mkpath(dir);
-    for (const QString& name : names) {
-        QFile file(QDir(dir).filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-}
-
-} // namespace
 
 class TestDataFolder : public QObject
 {
@@ -32,116 +17,111 @@ private slots:
     void lookups_data();
     void lookups();
     void recordWritesLeaveTheShippedCopyAlone();
-    void missingWorkbookFolderIsCreated();
+
+private:
+    void createFiles(const QString& dir, const QStringList& names, const QByteArray& bytes = "shipped");
+    QString at(const QString& name) const { return m_base->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_base;
 };
+
+void TestDataFolder::createFiles(const QString& dir, const QStringList& names, const QByteArray& bytes)
+{
+    QDir().mkpath(at(dir));
+    for (const QString& name : names) {
+        QFile file(at(dir + QLatin1Char('/') + name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+}
 
 void TestDataFolder::chooseRoots_data()
 {
-    QTest::addColumn<bool>("holdsDocuments");
+    QTest::addColumn<QStringList>("programFiles");
     QTest::addColumn<bool>("writable");
     QTest::addColumn<QString>("expectedWritable");
     QTest::addColumn<QString>("expectedShipped");
-    QTest::newRow("portable") << true << true << "program"
+    QTest::newRow("portable") << QStringList{"TESSALY.HLP"} << true << "program"
                               << "";
-    QTest::newRow("read-only copy of the program folder") << true << false << "user"
-                                                          << "program";
-    QTest::newRow("installed") << false << false << "user"
+    QTest::newRow("read-only program folder") << QStringList{"Tessaly.hlp"} << false << "user"
+                                              << "program";
+    QTest::newRow("installed") << QStringList{} << false << "user"
                                << "installed";
-    QTest::newRow("installed, run by an administrator") << false << true << "user"
-                                                        << "installed";
+    QTest::newRow("installed, run by root") << QStringList{} << true << "user"
+                                            << "installed";
 }
 
 void TestDataFolder::chooseRoots()
 {
-    QFETCH(bool, holdsDocuments);
+    QFETCH(QStringList, programFiles);
     QFETCH(bool, writable);
     QFETCH(QString, expectedWritable);
     QFETCH(QString, expectedShipped);
     if (!writable && geteuid() == 0)
         QSKIP("Every folder is writable for root.");
-    QTemporaryDir base;
-    const QString program = base.filePath(QStringLiteral("program"));
-    createFiles(program, holdsDocuments ? QStringList{QStringLiteral("TESSALY.HLP")} : QStringList{});
-    if (!writable)
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
-
-    const DataFolder::Roots roots = DataFolder::chooseRoots(program, base.filePath(QStringLiteral("installed")),
-                                                            base.filePath(QStringLiteral("user")));
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(roots.writable, base.filePath(expectedWritable));
-    QCOMPARE(roots.shipped, expectedShipped.isEmpty() ? QString() : base.filePath(expectedShipped));
+    m_base = std::make_unique<QTemporaryDir>();
+    createFiles(QStringLiteral("program"), programFiles);
+    QFile::setPermissions(at("program"), writable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                  : QFile::ReadOwner | QFile::ExeOwner);
+    const DataFolder::Roots roots = DataFolder::chooseRoots(at("program"), at("installed"), at("user"));
+    QFile::setPermissions(at("program"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(roots.writable, at(expectedWritable));
+    QCOMPARE(roots.shipped, expectedShipped.isEmpty() ? QString() : at(expectedShipped));
 }
 
 void TestDataFolder::lookups_data()
 {
-    QTest::addColumn<QStringList>("writableFiles");
+    QTest::addColumn<QStringList>("userFiles");
     QTest::addColumn<QStringList>("shippedFiles");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expectedRead"); // relative to the temporary folder
+    QTest::addColumn<QString>("expectedRead");
     QTest::addColumn<QString>("expectedWrite");
-    const QString misc = QStringLiteral("Misc1.Hlp");
-    const QString stat = QStringLiteral("Stat1.Fil");
-    QTest::newRow("shipped document") << QStringList{} << QStringList{misc} << misc << "shipped/Misc1.Hlp"
+    QTest::newRow("shipped document") << QStringList{} << QStringList{"Misc1.Hlp"} << "Misc1.Hlp"
+                                      << "shipped/Misc1.Hlp"
                                       << "user/Misc1.Hlp";
     QTest::newRow("user copy shadows the shipped one")
-        << QStringList{stat} << QStringList{stat} << stat << "user/Stat1.Fil"
+        << QStringList{"Stat1.Fil"} << QStringList{"Stat1.Fil"} << "Stat1.Fil"
+        << "user/Stat1.Fil"
         << "user/Stat1.Fil";
     QTest::newRow("any case in the writable root")
-        << QStringList{"STAT1.FIL"} << QStringList{"stat1.fil"} << stat << "user/STAT1.FIL"
+        << QStringList{"STAT1.FIL"} << QStringList{"stat1.fil"} << "Stat1.Fil"
+        << "user/STAT1.FIL"
         << "user/STAT1.FIL";
-    QTest::newRow("any case in the shipped folder")
-        << QStringList{} << QStringList{"misc1.HLP"} << misc << "shipped/misc1.HLP"
-        << "user/Misc1.Hlp";
-    QTest::newRow("new file") << QStringList{} << QStringList{} << stat << "user/Stat1.Fil"
+    QTest::newRow("any case in the shipped folder") << QStringList{} << QStringList{"misc1.HLP"} << "Misc1.Hlp"
+                                                    << "shipped/misc1.HLP"
+                                                    << "user/Misc1.Hlp";
+    QTest::newRow("new file") << QStringList{} << QStringList{} << "Stat1.Fil"
+                              << "user/Stat1.Fil"
                               << "user/Stat1.Fil";
 }
 
 void TestDataFolder::lookups()
 {
-    QFETCH(QStringList, writableFiles);
+    QFETCH(QStringList, userFiles);
     QFETCH(QStringList, shippedFiles);
     QFETCH(QString, name);
     QFETCH(QString, expectedRead);
     QFETCH(QString, expectedWrite);
-    QTemporaryDir base;
-    createFiles(base.filePath(QStringLiteral("user")), writableFiles);
-    createFiles(base.filePath(QStringLiteral("shipped")), shippedFiles);
-    QVERIFY(DataFolder::setRoots({base.filePath(QStringLiteral("user")), base.filePath(QStringLiteral("shipped"))}));
-
-    QCOMPARE(DataFolder::path(name), base.filePath(expectedRead));
-    QCOMPARE(DataFolder::exists(name), QFile::exists(base.filePath(expectedRead)));
-    QCOMPARE(DataFolder::writePath(name), base.filePath(expectedWrite));
-    QCOMPARE(QDir::currentPath(), base.filePath(QStringLiteral("user")));
+    m_base = std::make_unique<QTemporaryDir>();
+    createFiles(QStringLiteral("user"), userFiles);
+    createFiles(QStringLiteral("shipped"), shippedFiles);
+    QVERIFY(DataFolder::setRoots({at("user"), at("shipped")}));
+    QCOMPARE(DataFolder::path(name), at(expectedRead));
+    QCOMPARE(DataFolder::exists(name), QFile::exists(at(expectedRead)));
+    QCOMPARE(DataFolder::writePath(name), at(expectedWrite));
+    QCOMPARE(QDir::currentPath(), at("user"));
 }
 
 void TestDataFolder::recordWritesLeaveTheShippedCopyAlone()
 {
-    QTemporaryDir base;
-    const QByteArray shippedBytes = QByteArray("\x03\x00One", 5) + QByteArray(5, '\0');
-    createFiles(base.filePath(QStringLiteral("shipped")), {QStringLiteral("HINV3.Fil")}, shippedBytes);
-    QVERIFY(DataFolder::setRoots({base.filePath(QStringLiteral("user")), base.filePath(QStringLiteral("shipped"))}));
-
+    m_base = std::make_unique<QTemporaryDir>();
+    const QByteArray shipped = QByteArray("\x03\x00One", 5) + QByteArray(5, '\0');
+    createFiles(QStringLiteral("shipped"), {QStringLiteral("HINV3.Fil")}, shipped);
+    QVERIFY(DataFolder::setRoots({at("new/user"), at("shipped")}));
     QVERIFY(RecordFile(QStringLiteral("HINV3.Fil"), 10).writeText(2, QStringLiteral("Two")));
-    QFile shipped(base.filePath(QStringLiteral("shipped/HINV3.Fil")));
-    QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(shipped.readAll(), shippedBytes);
-    QFile written(base.filePath(QStringLiteral("user/HINV3.Fil")));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), shippedBytes + QByteArray("\x03\x00Two", 5) + QByteArray(5, '\0'));
-}
-
-void TestDataFolder::missingWorkbookFolderIsCreated()
-{
-    QTemporaryDir base;
-    const QString user = base.filePath(QStringLiteral("home/.local/share/Tessaly"));
-    QVERIFY(DataFolder::setRoots({user, base.path()}));
-    QVERIFY(QFileInfo(user).isDir());
-    QCOMPARE(DataFolder::root(), user);
-    QCOMPARE(DataFolder::shippedRoot(), base.path());
-    QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (geteuid() != 0)
-        QVERIFY(!DataFolder::setRoots({base.filePath(QStringLiteral("other")), base.path()}));
-    QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile original(at("shipped/HINV3.Fil"));
+    QFile written(at("new/user/HINV3.Fil"));
+    QVERIFY(original.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), shipped);
+    QCOMPARE(written.readAll(), shipped + QByteArray("\x03\x00Two", 5) + QByteArray(5, '\0'));
 }
 
 QTEST_GUILESS_MAIN(TestDataFolder)
