@@ -2,12 +2,14 @@
 // This is the one place that knows every screen: it wires the start screen to the Action Area,
 // and every screen's Utilities menu to the backup screen.
 #include "actionarea/WorkArea1.h"
+#include "app/CommandLine.h"
 #include "app/ProgramSetup.h"
 #include "app/Startfrm.h"
 #include "backup/Backup1.h"
 #include "backup/RestoreSnapshot.h"
 #include "backup/UndoRestore.h"
 #include "base/DataFolder.h"
+#include "base/Messages.h"
 #include "base/UtilityActions.h"
 
 #include <QApplication>
@@ -15,12 +17,19 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationVersion(QStringLiteral("6.0a"));
     QApplication::setOrganizationDomain(QStringLiteral("tessaly.org"));
-    // Everything the program reads and writes lives beside the executable.
-    DataFolder::setRoot(QCoreApplication::applicationDirPath());
+    CommandLine::answerWithoutWindow(argc, argv);
+    QApplication app(argc, argv);
+    // The workbook lives beside the executable (portable), or in the user's own data folder.
+    const DataFolder::Roots roots = DataFolder::chooseRoots(QCoreApplication::applicationDirPath());
+    if (!DataFolder::setRoots(roots)) {
+        Messages::show(nullptr,
+                       QStringLiteral("Tessaly cannot create or open its workbook folder:\r%1").arg(roots.writable),
+                       QStringLiteral("Tessaly"), Messages::Buttons::Ok, Messages::Icon::Stop);
+        return 1;
+    }
     ProgramSetup::configure();
     using UtilityActions::Utility;
     UtilityActions::handlers() = {

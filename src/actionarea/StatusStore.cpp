@@ -15,7 +15,7 @@ bool StatusStore::isNotImplemented(const QString& text)
 void StatusStore::loadAll()
 {
     if (!DataFolder::exists(kFileName))
-        writeFileAtomically(DataFolder::path(kFileName), QByteArray());
+        writeFileAtomically(DataFolder::writePath(kFileName), QByteArray());
     readRecords(kLastRecord);
 }
 

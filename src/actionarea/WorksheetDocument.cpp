@@ -151,9 +151,10 @@ bool WorksheetDocument::keepOriginal(QString* error)
     if (!QFileInfo::exists(path))
         return true;
     // An earlier kept original is never replaced: the first free name takes the copy.
-    QString kept = path + QStringLiteral(".orig");
+    const QString keptBase = DataFolder::writePath(m_fileName) + QStringLiteral(".orig");
+    QString kept = keptBase;
     for (int n = 2; QFileInfo::exists(kept); ++n)
-        kept = path + QStringLiteral(".orig%1").arg(n);
+        kept = keptBase + QString::number(n);
     QFile original(path);
     if (original.copy(kept))
         return true;

@@ -1,9 +1,11 @@
 #include "app/About1.h"
 
 #include "app/Emblem.h"
+#include "base/DataFolder.h"
 #include "base/HINFO1.h"
 #include "base/ProgramEnd.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -31,6 +33,11 @@ About1::About1(QWidget* parent) : QDialog(parent)
     webSite->setObjectName(QStringLiteral("webSiteLabel"));
     webSite->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(webSite, &QLabel::linkActivated, this, [] { WebLinks::openWebPage(WebLinks::kMakerWebSite); });
+    // Installed for several users, each has a workbook folder of their own: say which one this is.
+    auto* workbookFolder =
+        new QLabel(QStringLiteral("Workbook folder: %1").arg(QDir::toNativeSeparators(DataFolder::root())), this);
+    workbookFolder->setObjectName(QStringLiteral("workbookFolderLabel"));
+    workbookFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
@@ -38,12 +45,13 @@ About1::About1(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QGridLayout(this);
     layout->setMenuBar(menuBar);
-    layout->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
+    layout->addWidget(picture, 0, 0, 5, 1, Qt::AlignTop);
     layout->addWidget(name, 0, 1);
     layout->addWidget(version, 1, 1);
     layout->addWidget(description, 2, 1);
     layout->addWidget(webSite, 3, 1);
-    layout->addWidget(okButton, 4, 1, Qt::AlignRight);
+    layout->addWidget(workbookFolder, 4, 1);
+    layout->addWidget(okButton, 5, 1, Qt::AlignRight);
 }
 
 void About1::showAbout(QWidget* parent)

@@ -1,6 +1,7 @@
 #include "app/ProgramSetup.h"
 
 #include "app/About1.h"
+#include "app/Emblem.h"
 #include "app/HelpWindow.h"
 #include "base/AtomicFile.h"
 #include "base/Messages.h"
@@ -8,12 +9,16 @@
 #include "base/UserFiles.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace ProgramSetup {
 
 void configure()
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    // Desktops match the windows to the menu entry and show the emblem in task bars.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaly.Tessaly"));
+    QApplication::setWindowIcon(QIcon(drawEmblem(256)));
     UserFiles::removeStaleSaveFiles();
     setFileRefusalReporter([](const QString& message) {
         Messages::show(nullptr, message, QStringLiteral("File Not Used"), Messages::Buttons::Ok,

@@ -1,5 +1,5 @@
 // What the program sets up once, before its first window: how it ends, where its help, About
-// box and file messages go, and tidying the program folder after an interrupted run.
+// box and file messages go, its icon, and tidying the workbook folder after an interrupted run.
 #pragma once
 
 namespace ProgramSetup {

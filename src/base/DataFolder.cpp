@@ -2,28 +2,81 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
-QString& rootPath()
+// A folder holds the shipped documents when it holds the help file that ships with them.
+const QString kShippedMarker = QStringLiteral("Tessaly.hlp");
+
+DataFolder::Roots& current()
 {
-    static QString root;
-    return root;
+    static DataFolder::Roots roots;
+    return roots;
+}
+
+// The existing file in dir whose name matches name whatever its case, or an empty string.
+QString findIn(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty())
+        return QString();
+    const QDir folder(dir);
+    const QString exact = folder.filePath(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    }
+    return QString();
+}
+
+bool holdsShippedDocuments(const QString& dir)
+{
+    return !findIn(dir, kShippedMarker).isEmpty();
 }
 
 } // namespace
 
 namespace DataFolder {
 
+Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir)
+{
+    const bool holdsDocuments = holdsShippedDocuments(programDir);
+    if (holdsDocuments && QFileInfo(programDir).isWritable())
+        return {QDir(programDir).absolutePath(), QString()};
+    const QString shipped = holdsDocuments ? programDir : installedShippedDir;
+    return {QDir(userDir).absolutePath(), QDir(shipped).absolutePath()};
+}
+
+Roots chooseRoots(const QString& programDir)
+{
+    const QString shipped = QDir(programDir).filePath(QStringLiteral(TESSALY_SHIPPED_FROM_BIN));
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return chooseRoots(programDir, QDir::cleanPath(shipped), user + QStringLiteral("/Tessaly"));
+}
+
+bool setRoots(const Roots& roots)
+{
+    current() = {QDir(roots.writable).absolutePath(),
+                 roots.shipped.isEmpty() ? QString() : QDir(roots.shipped).absolutePath()};
+    return QDir().mkpath(current().writable) && makeCurrent();
+}
+
 bool setRoot(const QString& dir)
 {
-    rootPath() = QDir(dir).absolutePath();
-    return makeCurrent();
+    return setRoots({dir, QString()});
 }
 
 QString root()
 {
-    return rootPath().isEmpty() ? QDir::currentPath() : rootPath();
+    return current().writable.isEmpty() ? QDir::currentPath() : current().writable;
+}
+
+QString shippedRoot()
+{
+    return current().shipped;
 }
 
 bool makeCurrent()
@@ -33,21 +86,21 @@ bool makeCurrent()
 
 QString path(const QString& name)
 {
-    const QDir dir(root());
-    const QString exact = dir.filePath(name);
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return exact;
+    QString found = findIn(root(), name);
+    if (found.isEmpty())
+        found = findIn(shippedRoot(), name);
+    return found.isEmpty() ? QDir(root()).filePath(name) : found;
 }
 
 bool exists(const QString& name)
 {
-    return QFileInfo::exists(path(name));
+    return !findIn(root(), name).isEmpty() || !findIn(shippedRoot(), name).isEmpty();
+}
+
+QString writePath(const QString& name)
+{
+    const QString found = findIn(root(), name);
+    return found.isEmpty() ? QDir(root()).filePath(name) : found;
 }
 
 } // namespace DataFolder

@@ -1,21 +1,47 @@
-// The program folder, where every file the program reads or writes lives.
+// The program's folders: the writable one that holds the practice's workbook, and the folder of
+// shipped documents when the program is installed rather than run from its own portable folder.
 #pragma once
 
 #include <QString>
 
 namespace DataFolder {
 
-// Makes dir the program folder and the current directory. The program passes its
-// own executable's folder; tests pass a private copy of it.
-bool setRoot(const QString& dir);
-QString root();
+struct Roots
+{
+    QString writable; // holds every User Created File; the current directory
+    QString shipped;  // read-only shipped documents; empty when they lie in the writable root
+};
 
-// Changes the current directory to the program folder again.
+// The one rule. When programDir is writable and holds the shipped documents, it is the whole
+// DataFolder (portable mode). Otherwise the workbook lives in userDir and the shipped documents
+// are read from programDir when it holds them, else from installedShippedDir.
+Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir);
+// The same rule for the running executable: <prefix>/share/tessaly beside <prefix>/bin, and the
+// user's $XDG_DATA_HOME/Tessaly.
+Roots chooseRoots(const QString& programDir);
+
+// Makes roots the DataFolder, creating the writable root when it is missing, and makes the
+// writable root the current directory. Returns false when the writable root cannot be used.
+bool setRoots(const Roots& roots);
+// Portable mode: dir holds everything. Tests pass a private copy of the program folder.
+bool setRoot(const QString& dir);
+
+// The writable root: the folder that holds the workbook, which backup and restore mean.
+QString root();
+// The read-only folder of shipped documents, or an empty string in portable mode.
+QString shippedRoot();
+
+// Changes the current directory to the writable root again.
 bool makeCurrent();
 
-// The full path of a bare file name. An existing file is found whatever the letter
-// case of its name; a file that does not exist yet gets the name as spelled here.
+// Where to read a bare file name: the writable root first, then the shipped folder, finding an
+// existing file whatever the letter case of its name. A file found in neither gets the name as
+// spelled here, in the writable root.
 QString path(const QString& name);
 bool exists(const QString& name);
+
+// Where to write a bare file name: always in the writable root, under the spelling of a file
+// already there whatever its case, else as spelled here. A shipped copy is never written.
+QString writePath(const QString& name);
 
 } // namespace DataFolder

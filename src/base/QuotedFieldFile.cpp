@@ -76,7 +76,7 @@ bool read(const QString& name, QStringList* fields)
 
 bool write(const QString& name, const QStringList& fields, QString* error)
 {
-    return writeFileAtomically(DataFolder::path(name), format(fields), error);
+    return writeFileAtomically(DataFolder::writePath(name), format(fields), error);
 }
 
 } // namespace QuotedFieldFile

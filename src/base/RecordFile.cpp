@@ -109,9 +109,9 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
             *error = QStringLiteral("Record %1 does not exist.").arg(r);
         return false;
     }
-    const QString path = DataFolder::path(m_name);
+    // A shipped copy of the file is read, and the whole file then written to the writable root.
     QByteArray whole;
-    if (readFileWithin(path, FileLimits::kRecordFile, &whole, error) == ReadOutcome::Refused)
+    if (readFileWithin(DataFolder::path(m_name), FileLimits::kRecordFile, &whole, error) == ReadOutcome::Refused)
         return false;
     const qint64 offset = qint64(r - 1) * m_recordLength;
     const qint64 end = offset + value.size();
@@ -119,7 +119,7 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
         whole.append(QByteArray(offset + m_recordLength - whole.size(), '\0'));
     Q_ASSERT(end <= whole.size());
     whole.replace(offset, value.size(), value);
-    return writeFileAtomically(path, whole, error);
+    return writeFileAtomically(DataFolder::writePath(m_name), whole, error);
 }
 
 namespace RecordBytes {

@@ -22,6 +22,11 @@ QString resolvedPath(const QString& name)
     return QDir::isAbsolutePath(name) ? name : DataFolder::path(name);
 }
 
+QString resolvedWritePath(const QString& name)
+{
+    return QDir::isAbsolutePath(name) ? name : DataFolder::writePath(name);
+}
+
 // Paragraph and line separators read as "\n", as in the document's plain text.
 QString withNewlines(QString text)
 {
@@ -71,7 +76,7 @@ RichTextBox::Source RichTextBox::loadFile(const QString& name, QString* error)
 
 bool RichTextBox::saveFile(const QString& name, QString* error)
 {
-    if (!writeFileAtomically(resolvedPath(name), documentRtf(), error))
+    if (!writeFileAtomically(resolvedWritePath(name), documentRtf(), error))
         return false;
     document()->setModified(false);
     return true;

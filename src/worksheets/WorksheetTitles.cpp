@@ -23,7 +23,7 @@ QString defaultTitle(int n)
 QStringList read()
 {
     if (!DataFolder::exists(kFileName))
-        writeFileAtomically(DataFolder::path(kFileName), QByteArray());
+        writeFileAtomically(DataFolder::writePath(kFileName), QByteArray());
     const RecordFile file(kFileName, kRecordLength);
     QStringList titles;
     for (int n = 0; n < kCount; ++n) {
