@@ -15,16 +15,13 @@ private slots:
     void loadTellsWhatTheFileHeld_data();
     void loadTellsWhatTheFileHeld();
     void saveAndLoadKeepFormatting();
-    void saveFailureReportsAndKeepsFile();
     void selectionStartLengthAndText();
     void findIsCaseInsensitiveFromTheStart();
     void alignmentOfSelectedParagraphs();
-    void defaultFont();
     void lockedKeepsUserOut();
     void contentChangedForProgramChanges();
     void typingTabsAndStyleShortcuts();
     void keyEvents();
-    void mouseDownAndFocus();
     void selectionRtfHoldsOnlyTheSelection();
 };
 
@@ -126,16 +123,6 @@ void TestRichTextBox::saveAndLoadKeepFormatting()
     QVERIFY(!other.selStrikeThru());
 }
 
-void TestRichTextBox::saveFailureReportsAndKeepsFile()
-{
-    TestFolder folder(false);
-    RichTextBox box;
-    box.setText(QStringLiteral("text"));
-    QString error;
-    QVERIFY(!box.saveFile(folder.filePath(QStringLiteral("no-such-folder/Doc.Dat")), &error));
-    QVERIFY(!error.isEmpty());
-}
-
 void TestRichTextBox::selectionStartLengthAndText()
 {
     RichTextBox box;
@@ -191,20 +178,6 @@ void TestRichTextBox::alignmentOfSelectedParagraphs()
     QCOMPARE(block.next().next().blockFormat().alignment(), Qt::AlignLeft);
     box.setSelAlignment(Qt::AlignLeft);
     QCOMPARE(box.selAlignment(), Qt::AlignLeft);
-}
-
-void TestRichTextBox::defaultFont()
-{
-    RichTextBox box;
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setBold(true);
-    font.setItalic(true);
-    font.setUnderline(true);
-    box.setDefaultFont(font);
-    box.setText(QStringLiteral("text"));
-    QVERIFY(box.find(QStringLiteral("text")));
-    QVERIFY(box.selBold() && box.selItalic() && box.selUnderline());
-    QVERIFY(box.documentRtf().contains("\\plain\\f0\\fs24\\b\\i\\ul text"));
 }
 
 void TestRichTextBox::lockedKeepsUserOut()
@@ -309,30 +282,6 @@ void TestRichTextBox::keyEvents()
     QCOMPARE(box.text(), QStringLiteral("uoTe"));
     QTest::keyClick(&box, Qt::Key_Home, Qt::ShiftModifier);
     QCOMPARE(downs.last(), int(Qt::Key_Home));
-}
-
-void TestRichTextBox::mouseDownAndFocus()
-{
-    QWidget window;
-    RichTextBox box(&window);
-    RichTextBox other(&window);
-    other.move(0, 200);
-    window.resize(300, 400);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    other.setFocus();
-    QSignalSpy focus(&box, &RichTextBox::gotFocus);
-    QSignalSpy mouse(&box, &RichTextBox::mouseDown);
-    QSignalSpy moved(&box, &RichTextBox::selectionMoved);
-    box.setFocus();
-    QTRY_COMPARE(focus.count(), 1);
-    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(10, 10));
-    QCOMPARE(mouse.count(), 1);
-    QCOMPARE(mouse.first().at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    box.setText(QStringLiteral("some text"));
-    moved.clear();
-    box.setSelStart(3);
-    QVERIFY(moved.count() >= 1);
 }
 
 void TestRichTextBox::selectionRtfHoldsOnlyTheSelection()
