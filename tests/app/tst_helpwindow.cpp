@@ -5,6 +5,8 @@
 #include "base/Messages.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -50,6 +52,15 @@ void TestHelpWindow::opensAtTheTopicOfAContext()
     QVERIFY(window);
     auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
     QCOMPARE(browser->textCursor().block().text(), heading);
+    // The context lines are the program's, not the reader's; the contents list finds topics.
+    QVERIFY(!browser->toPlainText().contains(QStringLiteral("Help context")));
+    auto* topics = window->findChild<QListWidget*>(QStringLiteral("helpTopics"));
+    QCOMPARE(topics->currentItem()->text(), heading);
+    window->findChild<QLineEdit*>(QStringLiteral("helpTopicFilter"))->setText(QStringLiteral("restore"));
+    int shown = 0;
+    for (int row = 0; row < topics->count(); ++row)
+        shown += topics->item(row)->isHidden() ? 0 : 1;
+    QVERIFY(shown >= 2 && shown < topics->count());
     window->close();
 }
 
