@@ -4,8 +4,8 @@
 #include "printing/ReportPrinter.h"
 #include "printing/SafeguardReport.h"
 #include "printing/TimelineReport.h"
+#include "MedianTime.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
@@ -15,18 +15,6 @@ namespace {
 
 constexpr int kRuns = 11;
 
-template <typename F> double medianMs(F&& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 } // namespace
 
@@ -39,12 +27,12 @@ int main(int argc, char** argv)
     for (int n = 1; n <= 42; ++n)
         statuses[n] = n % 3 ? QStringLiteral("Working") : QStringLiteral("Completed");
     ReportPrinter printer;
-    const double build = medianMs([&] {
+    const double build = medianMs(kRuns, [&] {
         SafeguardReport(printer, statuses, Qt::black).build({true, false, false, false});
     });
     std::printf("All Safeguards report, build:       %7.2f ms (%d pages)\n", build, printer.pageCount());
     qsizetype pdfSize = 0;
-    const double pdf = medianMs([&] { pdfSize = printer.pdfBytes().size(); });
+    const double pdf = medianMs(kRuns, [&] { pdfSize = printer.pdfBytes().size(); });
     std::printf("All Safeguards report, PDF export:  %7.2f ms (%lld bytes)\n", pdf, static_cast<long long>(pdfSize));
 
     TimelineReport::Rows rows(500);
@@ -56,11 +44,11 @@ int main(int argc, char** argv)
                    QString(),
                    QStringLiteral("Wed - Jan 6, 27")};
     const PrintSettings settings;
-    const double timeline = medianMs([&] {
+    const double timeline = medianMs(kRuns, [&] {
         TimelineReport(printer, settings, {true, true, QDate(2026, 3, 7)}).build(rows);
     });
     std::printf("500-row timeline report, build:     %7.2f ms (%d pages)\n", timeline, printer.pageCount());
-    const double timelinePdf = medianMs([&] { pdfSize = printer.pdfBytes().size(); });
+    const double timelinePdf = medianMs(kRuns, [&] { pdfSize = printer.pdfBytes().size(); });
     std::printf("500-row timeline report, PDF:       %7.2f ms (%lld bytes)\n", timelinePdf,
                 static_cast<long long>(pdfSize));
     return 0;

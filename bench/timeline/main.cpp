@@ -4,9 +4,9 @@
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
+#include "MedianTime.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -16,23 +16,7 @@ namespace {
 
 constexpr int kRuns = 15;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
-template <typename F> double medianMs(F&& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(times);
-}
 
 void fillGrid(TimelineModel& grid)
 {
@@ -59,9 +43,9 @@ int main(int argc, char* argv[])
     TimelineModel full;
     fillGrid(full);
     bool ok = true;
-    const double saveMs = medianMs([&] { ok = TimelineFiles::saveGridRows(full) && ok; });
+    const double saveMs = medianMs(kRuns, [&] { ok = TimelineFiles::saveGridRows(full) && ok; });
     TimelineModel loaded;
-    const double loadMs = medianMs([&] {
+    const double loadMs = medianMs(kRuns, [&] {
         loaded.prepare();
         ok = TimelineFiles::loadGridRows(loaded) && ok;
     });
@@ -73,7 +57,7 @@ int main(int argc, char* argv[])
     ItemNameList names;
     for (int i = 1; i <= 1000; ++i)
         names.add(QStringLiteral("Known item number %1").arg(i));
-    const double namesMs = medianMs([&] { names.load(); });
+    const double namesMs = medianMs(kRuns, [&] { names.load(); });
 
     std::printf("timeline grid save, 500 rows (2500 fields): %.2f ms (median of %d)\n", saveMs, kRuns);
     std::printf("timeline grid load, 500 rows (2500 fields): %.2f ms (median of %d)\n", loadMs, kRuns);

@@ -1,0 +1,19 @@
+// The median wall time, in milliseconds, of running a piece of work several times.
+#pragma once
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <vector>
+
+template <typename F> double medianMs(int runs, F&& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
