@@ -12,7 +12,7 @@ run | test) ;;
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
+packages=(build-essential cmake ninja-build qt6-base-dev libssl-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
     fonts-dejavu-core)
 if [ "$mode" = test ]; then
     # Tests check our RTF against a real word processor, and the installed menu entry and AppStream data.

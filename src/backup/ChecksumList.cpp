@@ -2,8 +2,9 @@
 
 #include "backup/Medium.h"
 
-#include <QCryptographicHash>
 #include <QList>
+
+#include <openssl/evp.h>
 
 namespace {
 
@@ -16,7 +17,11 @@ qint64 lineLength(const QString& name)
 
 QByteArray hexHash(const QByteArray& contents)
 {
-    return QCryptographicHash::hash(contents, QCryptographicHash::Sha256).toHex();
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_Digest(contents.constData(), size_t(contents.size()), digest, &length, EVP_sha256(), nullptr) != 1)
+        return QByteArray(); // matches no stored checksum, so the file counts as damaged
+    return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
 }
 
 } // namespace
