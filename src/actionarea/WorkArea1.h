@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <functional>
 
+class EditingServices;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
@@ -52,6 +53,7 @@ public:
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
+    EditingServices* editing() const { return m_editing; }
 
 signals:
     // The screen became the active window and returned to its opening view.
@@ -65,6 +67,8 @@ private:
     void buildScreen();
     void buildMenus();
     void connectTimeline();
+    void connectEditing();
+    void checkTimelineSpelling();
     void installOptionsPopup();
     void letControlsShrink();
     void loadScreen();
@@ -87,6 +91,7 @@ private:
     TimelinePanel* m_timeline = nullptr;
     StandardsOverviewPanel* m_overview = nullptr;
     QMenu* m_optionsMenu = nullptr;
+    EditingServices* m_editing = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];
     bool m_activatedOnce = false;
