@@ -15,6 +15,7 @@
 #include "editing/SpellEngine.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
+#include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
 #include <QClipboard>
@@ -60,6 +61,7 @@ private slots:
     void thesaurusLooksUpTheWordAlone();
     void fontSelectAppliesAndRestoresTheSelection();
     void copyPutsOnlyRichTextOnTheClipboard();
+    void timelineItemsAreChecked();
 
 private:
     RichTextBox* editor() const { return m_area->worksheet()->editor(); }
@@ -329,6 +331,23 @@ void TestEditingServices::copyPutsOnlyRichTextOnTheClipboard()
     const Messages::Shown shown = Messages::takeShown().last();
     QCOMPARE(shown.text, QStringLiteral("A copy has been copied to the Windows Clipboard."));
     QCOMPARE(shown.title, QStringLiteral("Copy Option"));
+}
+
+void TestEditingServices::timelineItemsAreChecked()
+{
+    QTest::mouseClick(m_area->leftHandButton(1), Qt::LeftButton);
+    TimelinePanel* timeline = m_area->timeline();
+    timeline->grid()->setText(1, TimelineModel::kItemColumn, QStringLiteral("Reveiw tset logs"));
+    m_answers = {{SpellAnswer::Change, QStringLiteral("test")}};
+    Messages::takeShown();
+    QPushButton* spell = timeline->findChild<QPushButton*>(QStringLiteral("timelineSpellButton"));
+    QVERIFY(spell->isEnabled());
+    QTest::mouseClick(spell, Qt::LeftButton);
+    QCOMPARE(timeline->grid()->text(1, TimelineModel::kItemColumn), QStringLiteral("Review test logs"));
+    QVERIFY(timeline->isChanged());
+    QVERIFY(timeline->itemNames().contains(QStringLiteral("Review test logs")));
+    QCOMPARE(Messages::takeShown().last().text,
+             QStringLiteral("Spell Check has been canceled or has reached the end of your entries"));
 }
 
 QTEST_MAIN(TestEditingServices)

@@ -2,6 +2,7 @@
 // read-back of the replacement list, corrections, misspellings and the personal word list.
 #include "TestFolder.h"
 #include "editing/AutoCorrectTable.h"
+#include "editing/GridSpellCheck.h"
 #include "editing/SpellCheckRun.h"
 #include "editing/SpellEngine.h"
 
@@ -20,6 +21,10 @@ private slots:
     void personalListSurvivesARestart();
     void withoutDictionaryOnlyTheListWorks();
     void checkReplacesListWordsAndAsksTheRest();
+    void spreadPair_data();
+    void spreadPair();
+    void gridCheck_data();
+    void gridCheck();
 
 private:
     SpellEngine* loadedEngine();
@@ -162,6 +167,77 @@ void TestSpellEngine::checkReplacesListWordsAndAsksTheRest()
     QCOMPARE(asked, QStringList({QStringLiteral("wrods|The wrods."), QStringLiteral("zqx|There are words and zqx.")}));
     QCOMPARE(engine.changeCount(), 4);
     QCOMPARE(engine.replacementWord(243), QStringLiteral("WRODS"));
+}
+
+void TestSpellEngine::spreadPair_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("spread");
+    QTest::newRow("both cases") << "Teh log and teh audit" << "TEH" << "the" << "The log and the audit";
+    QTest::newRow("side by side") << "teh teh" << "TEH" << "the" << "the the";
+    QTest::newRow("replacement holds its key") << "i think I can" << "I" << "I" << "i think I can";
+    QTest::newRow("whole words only") << "tehran" << "TEH" << "the" << "tehran";
+    QTest::newRow("capital rest lower") << "Alot" << "ALOT" << "a lot" << "A lot";
+    QTest::newRow("cut to 45") << "teh " + QString(42, QLatin1Char('x')) << "TEH" << "the"
+                               << "the " + QString(41, QLatin1Char('x'));
+    QTest::newRow("untouched keeps its blanks") << "Review logs  " << "TEH" << "the" << "Review logs  ";
+}
+
+void TestSpellEngine::spreadPair()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, key);
+    QFETCH(QString, replacement);
+    QFETCH(QString, spread);
+    QCOMPARE(GridSpellCheck::spreadPair(item, key, replacement), spread);
+}
+
+void TestSpellEngine::gridCheck_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QList<SpellAnswer>>("answers");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("message");
+    using A = SpellAnswer;
+    const QString end = QStringLiteral("Spell Check has been canceled or has reached the end of your entries");
+    QTest::newRow("change all reaches earlier rows")
+        << QStringList{"Teh audit", "fix teh door", "i test tset"} << QList<A>{{A::ChangeAll, "test"}}
+        << QStringList{"The audit", "fix the door", "I test test"} << QStringList{"tset"} << end;
+    QTest::newRow("change all of i ends")
+        << QStringList{"i wrote it", "so i zqx"} << QList<A>{{A::ChangeAll, "zqy"}, {A::Ignore, ""}}
+        << QStringList{"I wrote it", "so I zqy"} << QStringList{"zqx", "zqy"} << end;
+    QTest::newRow("cancel stops at the row") << QStringList{"zqx and teh", "teh"} << QList<A>{{A::Cancel, ""}}
+                                             << QStringList{"zqx and teh", "teh"} << QStringList{"zqx"} << end;
+    QTest::newRow("nothing to change")
+        << QStringList{"Review the logs"} << QList<A>{} << QStringList{"Review the logs"} << QStringList{}
+        << "Spell Check did not change or did not find any misspelled words!";
+}
+
+void TestSpellEngine::gridCheck()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QList<SpellAnswer>, answers);
+    QFETCH(QStringList, checked);
+    QFETCH(QStringList, asked);
+    QFETCH(QString, message);
+    SpellEngine engine;
+    AutoCorrectTable::loadInto(engine);
+    QStringList questions;
+    GridSpellCheck::Grid grid;
+    grid.item = [&](int row) { return items.value(row - 1); };
+    grid.showRow = [](int) {};
+    grid.setItem = [&](int row, const QString& text) { items[row - 1] = text; };
+    grid.ask = [&](const SpellQuestion& q) {
+        questions << q.word;
+        return answers.isEmpty() ? SpellAnswer{SpellAnswer::Ignore, QString()} : answers.takeFirst();
+    };
+    GridSpellCheck check(engine, grid);
+    QCOMPARE(check.run(), message);
+    QCOMPARE(items, checked);
+    QCOMPARE(questions, asked);
 }
 
 QTEST_GUILESS_MAIN(TestSpellEngine)
