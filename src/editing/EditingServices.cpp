@@ -6,6 +6,7 @@
 #include "editing/EditingDialogs.h"
 #include "editing/RtfClipboard.h"
 #include "editing/SpellCheckRun.h"
+#include "editing/SpellingUnderliner.h"
 #include "editing/TypingCorrector.h"
 #include "richtext/RichTextBox.h"
 
@@ -24,6 +25,8 @@ EditingServices::EditingServices(RichTextBox* editor, QWidget* owner, const QStr
       m_corrector(new TypingCorrector(m_engine, this))
 {
     AutoCorrectTable::loadInto(m_engine);
+    if (m_engine.isAvailable())
+        m_underliner = new SpellingUnderliner(m_engine, m_editor);
 }
 
 EditingServices::~EditingServices() = default;

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 class QWidget;
+class SpellingUnderliner;
 class RichTextBox;
 class TypingCorrector;
 
@@ -32,6 +33,8 @@ public:
     // The focus step: typing in box is corrected from now on.
     void watch(QWidget* box);
     TypingCorrector* corrector() const { return m_corrector; }
+    // The red underlines of the editor; none without a dictionary.
+    SpellingUnderliner* underliner() const { return m_underliner; }
 
     // "Spell &Check": checks the editor's document, correcting words in place.
     void checkDocument();
@@ -53,4 +56,5 @@ private:
     SpellEngine m_engine;
     Thesaurus m_thesaurus;
     TypingCorrector* m_corrector;
+    SpellingUnderliner* m_underliner = nullptr;
 };

@@ -52,6 +52,7 @@ private slots:
     void typingCorrects();
     void correctedTypingIsSaved();
     void undoBringsBackTheTypedWord();
+    void misspellingsAreUnderlinedOnly();
     void entryBoxCorrectsAfterTheFocusMovedThere();
     void editorTakesTheTabStops();
     void documentCheck_data();
@@ -158,6 +159,23 @@ void TestEditingServices::undoBringsBackTheTypedWord()
     QCOMPARE(editor()->text(), QStringLiteral("so the "));
     QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor()->text(), QStringLiteral("so teh "));
+}
+
+void TestEditingServices::misspellingsAreUnderlinedOnly()
+{
+    openPasswordManagement();
+    QTest::keyClicks(editor(), QStringLiteral("A tset of zqx"));
+    QTRY_COMPARE(editor()->extraSelections().size(), 2);
+    QCOMPARE(editor()->extraSelections().at(1).cursor.selectedText(), QStringLiteral("zqx"));
+    QVERIFY(!editor()->documentRtf().contains("\\ul"));
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    QCoreApplication::processEvents();
+    QCOMPARE(editor()->extraSelections().size(), 2); // "zq" is still unknown
+    editor()->selectAll();
+    QTest::keyClicks(editor(), QStringLiteral("Clean"));
+    QTRY_COMPARE(editor()->extraSelections().size(), 0);
+    QTest::mouseClick(m_area->worksheet()->paneButton(WorksheetPane::ReferencesInRule), Qt::LeftButton);
+    QCOMPARE(editor()->extraSelections().size(), 0);
 }
 
 void TestEditingServices::entryBoxCorrectsAfterTheFocusMovedThere()

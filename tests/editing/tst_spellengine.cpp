@@ -175,14 +175,33 @@ void TestSpellEngine::spreadPair_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("spread");
-    QTest::newRow("both cases") << "Teh log and teh audit" << "TEH" << "the" << "The log and the audit";
-    QTest::newRow("side by side") << "teh teh" << "TEH" << "the" << "the the";
-    QTest::newRow("replacement holds its key") << "i think I can" << "I" << "I" << "i think I can";
-    QTest::newRow("whole words only") << "tehran" << "TEH" << "the" << "tehran";
-    QTest::newRow("capital rest lower") << "Alot" << "ALOT" << "a lot" << "A lot";
-    QTest::newRow("cut to 45") << "teh " + QString(42, QLatin1Char('x')) << "TEH" << "the"
+    QTest::newRow("both cases") << "Teh log and teh audit"
+                                << "TEH"
+                                << "the"
+                                << "The log and the audit";
+    QTest::newRow("side by side") << "teh teh"
+                                  << "TEH"
+                                  << "the"
+                                  << "the the";
+    QTest::newRow("replacement holds its key") << "i think I can"
+                                               << "I"
+                                               << "I"
+                                               << "i think I can";
+    QTest::newRow("whole words only") << "tehran"
+                                      << "TEH"
+                                      << "the"
+                                      << "tehran";
+    QTest::newRow("capital rest lower") << "Alot"
+                                        << "ALOT"
+                                        << "a lot"
+                                        << "A lot";
+    QTest::newRow("cut to 45") << "teh " + QString(42, QLatin1Char('x')) << "TEH"
+                               << "the"
                                << "the " + QString(41, QLatin1Char('x'));
-    QTest::newRow("untouched keeps its blanks") << "Review logs  " << "TEH" << "the" << "Review logs  ";
+    QTest::newRow("untouched keeps its blanks") << "Review logs  "
+                                                << "TEH"
+                                                << "the"
+                                                << "Review logs  ";
 }
 
 void TestSpellEngine::spreadPair()
@@ -211,9 +230,9 @@ void TestSpellEngine::gridCheck_data()
         << QStringList{"I wrote it", "so I zqy"} << QStringList{"zqx", "zqy"} << end;
     QTest::newRow("cancel stops at the row") << QStringList{"zqx and teh", "teh"} << QList<A>{{A::Cancel, ""}}
                                              << QStringList{"zqx and teh", "teh"} << QStringList{"zqx"} << end;
-    QTest::newRow("nothing to change")
-        << QStringList{"Review the logs"} << QList<A>{} << QStringList{"Review the logs"} << QStringList{}
-        << "Spell Check did not change or did not find any misspelled words!";
+    QTest::newRow("nothing to change") << QStringList{"Review the logs"} << QList<A>{} << QStringList{"Review the logs"}
+                                       << QStringList{}
+                                       << "Spell Check did not change or did not find any misspelled words!";
 }
 
 void TestSpellEngine::gridCheck()
