@@ -28,37 +28,34 @@ void SpellingUnderliner::refreshAll()
     contentsChanged(0, 0, m_editor->document()->characterCount());
 }
 
-void SpellingUnderliner::contentsChanged(int position, int /*removed*/, int added)
+void SpellingUnderliner::contentsChanged(int position, int removed, int added)
 {
-    // The editor's layout follows the change only after this signal: the marks are made
-    // again once the change is complete. Cursors keep the range right through later edits.
-    QTextDocument* document = m_editor->document();
-    const bool queued = !m_pendingStart.isNull();
-    if (!queued || position < m_pendingStart.position()) {
-        m_pendingStart = QTextCursor(document);
-        m_pendingStart.setPosition(qMin(position, document->characterCount() - 1));
-    }
-    if (!queued || position + added > m_pendingEnd.position()) {
-        m_pendingEnd = QTextCursor(document);
-        m_pendingEnd.setPosition(qMin(position + added, document->characterCount() - 1));
-    }
-    if (!queued)
+    // The editor's layout follows the change only after this signal, and no cursor may be
+    // made or dropped while the document reports it: the marks are made again once the
+    // change is complete, over the range changed since, shifted by later changes.
+    if (m_pendingFrom < 0) {
+        m_pendingFrom = position;
+        m_pendingTo = position + added;
         QMetaObject::invokeMethod(this, &SpellingUnderliner::updatePending, Qt::QueuedConnection);
+        return;
+    }
+    if (m_pendingTo >= position)
+        m_pendingTo = qMax(position, m_pendingTo + added - removed);
+    m_pendingFrom = qMin(m_pendingFrom, position);
+    m_pendingTo = qMax(m_pendingTo, position + added);
 }
 
 void SpellingUnderliner::updatePending()
 {
-    if (m_pendingStart.isNull())
+    if (m_pendingFrom < 0)
         return;
     const QTextDocument* document = m_editor->document();
-    const QTextBlock first = document->findBlock(m_pendingStart.position());
-    QTextBlock last = document->findBlock(m_pendingEnd.position());
-    m_pendingStart = QTextCursor();
-    m_pendingEnd = QTextCursor();
-    if (!last.isValid())
-        last = document->lastBlock();
-    const int from = first.isValid() ? first.position() : 0;
-    const int to = last.position() + last.length();
+    const int last = document->characterCount() - 1;
+    const QTextBlock first = document->findBlock(qBound(0, m_pendingFrom, last));
+    const QTextBlock lastChanged = document->findBlock(qBound(0, m_pendingTo, last));
+    m_pendingFrom = m_pendingTo = -1;
+    const int from = first.position();
+    const int to = lastChanged.position() + lastChanged.length();
     // Marks in the changed paragraphs, or emptied by a deletion, are made again.
     m_marks.erase(std::remove_if(m_marks.begin(), m_marks.end(),
                                  [from, to](const QTextEdit::ExtraSelection& mark) {

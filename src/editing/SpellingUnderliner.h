@@ -31,6 +31,6 @@ private:
     QTextEdit* m_editor;
     QTextCharFormat m_format;
     QList<QTextEdit::ExtraSelection> m_marks;
-    QTextCursor m_pendingStart; // the range changed since the last update; null when none
-    QTextCursor m_pendingEnd;
+    int m_pendingFrom = -1; // the range changed since the last update; -1 when none
+    int m_pendingTo = -1;
 };
