@@ -13,6 +13,8 @@
 #include "editing/EditingDialogs.h"
 #include "editing/RtfClipboard.h"
 #include "editing/SpellEngine.h"
+#include "editing/SpellingDialog.h"
+#include "editing/ThesaurusDialog.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
 #include "timeline/TimelineModel.h"
@@ -22,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +66,7 @@ private slots:
     void fontSelectAppliesAndRestoresTheSelection();
     void copyPutsOnlyRichTextOnTheClipboard();
     void timelineItemsAreChecked();
+    void dialogsAnswerFromTheKeyboard();
 
 private:
     RichTextBox* editor() const { return m_area->worksheet()->editor(); }
@@ -366,6 +370,33 @@ void TestEditingServices::timelineItemsAreChecked()
     QVERIFY(timeline->itemNames().contains(QStringLiteral("Review test logs")));
     QCOMPARE(Messages::takeShown().last().text,
              QStringLiteral("Spell Check has been canceled or has reached the end of your entries"));
+}
+
+void TestEditingServices::dialogsAnswerFromTheKeyboard()
+{
+    SpellingDialog spelling({QStringLiteral("tset"), QStringLiteral("A tset."), {"test", "set"}, 2, 4});
+    spelling.show();
+    spelling.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&spelling));
+    QTest::keyClick(spelling.findChild<QListWidget*>(QStringLiteral("suggestionList")), Qt::Key_Down);
+    QTest::keyClick(spelling.findChild<QPushButton*>(QStringLiteral("changeAllButton")), Qt::Key_Space);
+    QCOMPARE(spelling.answer().code, SpellAnswer::ChangeAll);
+    QCOMPARE(int(spelling.answer().code), 1);
+    QCOMPARE(spelling.answer().replacement, QStringLiteral("set"));
+
+    const Thesaurus thesaurus;
+    if (!thesaurus.isAvailable())
+        QSKIP("the en_US thesaurus (mythes-en-us) is not installed");
+    ThesaurusDialog dialog(QStringLiteral("Quick"), thesaurus);
+    dialog.show();
+    auto* meanings = dialog.findChild<QListWidget*>(QStringLiteral("meaningList"));
+    auto* synonyms = dialog.findChild<QListWidget*>(QStringLiteral("synonymList"));
+    QVERIFY(meanings->count() > 1);
+    QVERIFY(synonyms->count() > 0);
+    synonyms->setFocus();
+    QTest::keyClick(synonyms, Qt::Key_End);
+    QCOMPARE(dialog.replacement(), synonyms->currentItem()->text());
+    QVERIFY(!dialog.replacement().contains(QLatin1Char('(')));
 }
 
 QTEST_MAIN(TestEditingServices)
