@@ -14,9 +14,12 @@
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
 #include "catalog/SafeguardCatalog.h"
+#include "editing/EditingServices.h"
+#include "editing/TabStopRule.h"
 #include "printing/PrintPanel.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
+#include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 #include "worksheets/WorksheetTitleEditor.h"
 
@@ -26,6 +29,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -65,6 +69,7 @@ WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(nullptr), m_startScreen
     buildScreen();
     buildMenus();
     connectPrinting();
+    connectEditing();
     installOptionsPopup();
     letControlsShrink();
     loadScreen();
@@ -189,6 +194,51 @@ void WorkArea1::connectPrinting()
     m_worksheet->setService(WorksheetPanel::PrintService, [this] { m_printing->print(); });
     m_timeline->setPrintAvailable(true);
     connect(m_timeline, &TimelinePanel::printRequested, m_printing, &ActionAreaPrinting::startTimelinePrint);
+}
+
+void WorkArea1::connectEditing()
+{
+    RichTextBox* editor = m_worksheet->editor();
+    m_editing = new EditingServices(editor, this);
+    new TabStopRule(this, editor);
+    connect(editor, &RichTextBox::gotFocus, this, [this, editor] { m_editing->watch(editor); });
+    connect(m_timeline, &TimelinePanel::itemBoxFocused, this, [this](QLineEdit* box) { m_editing->watch(box); });
+    m_worksheet->setService(WorksheetPanel::FontSelectService, [this] { m_editing->selectFont(); });
+    m_worksheet->setService(WorksheetPanel::CopyToClipboardService, [this] { m_editing->copyToClipboard(); });
+    if (m_editing->isThesaurusAvailable()) {
+        m_worksheet->setService(WorksheetPanel::ThesaurusService, [this] { m_editing->lookUpSelection(); });
+    } else {
+        // Without the package the command stays greyed and says what to install.
+        const QString hint = Thesaurus::missingThesaurusHint();
+        m_worksheet->thesaurusButton()->setToolTip(hint);
+        m_actions.thesaurus->setToolTip(hint);
+        m_actions.thesaurus->setStatusTip(hint);
+    }
+    if (m_editing->isSpellingAvailable()) {
+        m_worksheet->setService(WorksheetPanel::SpellCheckService, [this] { m_editing->checkDocument(); });
+        m_timeline->setSpellCheckAvailable(true);
+        connect(m_timeline, &TimelinePanel::spellCheckRequested, this, &WorkArea1::checkTimelineSpelling);
+    } else {
+        const QString hint = SpellEngine::missingDictionaryHint();
+        m_worksheet->spellButton()->setToolTip(hint);
+        m_actions.spellCheck->setToolTip(hint);
+        m_actions.spellCheck->setStatusTip(hint);
+        m_timeline->findChild<QPushButton*>(QStringLiteral("timelineSpellButton"))->setToolTip(hint);
+    }
+}
+
+void WorkArea1::checkTimelineSpelling()
+{
+    TimelinePanel* timeline = m_timeline;
+    GridSpellCheck::Grid grid;
+    grid.item = [timeline](int row) { return timeline->grid()->text(row, TimelineModel::kItemColumn); };
+    grid.showRow = [timeline](int row) { timeline->showItemRow(row); };
+    grid.setItem = [timeline](int row, const QString& text) { timeline->setCheckedItem(row, text); };
+    grid.itemCorrected = [timeline](const QString& before, const QString& corrected) {
+        timeline->renameKnownItem(before, corrected);
+    };
+    m_editing->checkGrid(std::move(grid));
+    timeline->endSpellCheck();
 }
 
 void WorkArea1::buildMenus()

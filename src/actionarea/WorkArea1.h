@@ -12,6 +12,7 @@
 
 class ActionAreaPrinting;
 class DisasterRecoveryPlan;
+class EditingServices;
 class QMenu;
 class QPushButton;
 class RiskWorksheets;
@@ -57,6 +58,7 @@ public:
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }
     ActionAreaActions& actions() { return m_actions; }
+    EditingServices* editing() const { return m_editing; }
 
 signals:
     // The screen became the active window and returned to its opening view.
@@ -73,6 +75,8 @@ private:
     void connectPlanViews();
     void insertTemplate();
     void connectPrinting();
+    void connectEditing();
+    void checkTimelineSpelling();
     void installOptionsPopup();
     void letControlsShrink();
     void loadScreen();
@@ -98,6 +102,7 @@ private:
     DisasterRecoveryPlan* m_plan = nullptr;
     ActionAreaPrinting* m_printing = nullptr;
     QMenu* m_optionsMenu = nullptr;
+    EditingServices* m_editing = nullptr;
     std::function<void()> m_screenOpeners[4];
     std::function<void()> m_viewEntries[kViewCount];
     bool m_activatedOnce = false;

@@ -718,6 +718,36 @@ void TimelinePanel::removeItemName(const QString& name)
     }
 }
 
+void TimelinePanel::showItemRow(int row)
+{
+    m_rowSelection = true;
+    setCurrentCell(row, TimelineModel::kItemColumn);
+    m_gridView->scrollTo(m_grid->index(row, TimelineModel::kItemColumn));
+}
+
+void TimelinePanel::setCheckedItem(int row, const QString& text)
+{
+    if (m_grid->text(row, TimelineModel::kItemColumn) == text)
+        return;
+    m_grid->setText(row, TimelineModel::kItemColumn, text);
+    markChanged();
+}
+
+void TimelinePanel::renameKnownItem(const QString& before, const QString& corrected)
+{
+    if (m_names.contains(before))
+        removeItemName(before);
+    if (!m_names.contains(corrected)) {
+        addItemName(corrected);
+        m_itemBox->clear();
+    }
+}
+
+void TimelinePanel::endSpellCheck()
+{
+    m_rowSelection = false;
+}
+
 void TimelinePanel::showKnownItems()
 {
     m_knownItemsList->clear();

@@ -68,6 +68,15 @@ public:
     void setPrintAvailable(bool available);
     void setSpellCheckAvailable(bool available);
 
+    // The spell check of the items, which the host runs row by row.
+    // Makes row's item the current cell, in view, with row selection on.
+    void showItemRow(int row);
+    // Writes a checked item back and marks the timeline changed.
+    void setCheckedItem(int row, const QString& text);
+    // A corrected item replaces its name before the check in the known items.
+    void renameKnownItem(const QString& before, const QString& corrected);
+    void endSpellCheck();
+
     bool isSaveEnabled() const;
     TimelineModel* grid() const { return m_grid; }
     QTableView* gridView() const { return m_gridView; }

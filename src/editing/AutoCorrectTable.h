@@ -1,0 +1,24 @@
+// The fixed list of common typing errors and their corrections that the Action Area hands
+// to its spell engine when it loads.
+#pragma once
+
+#include "editing/SpellEngine.h"
+
+namespace AutoCorrectTable {
+
+constexpr int kCapacity = 250;
+constexpr int kFilled = 243;
+
+struct Entry
+{
+    const char* word; // lower case; one word, two run together, or two words
+    const char* replacement;
+};
+
+// Entries are numbered from 1 to kFilled.
+const Entry& entry(int number);
+
+// Adds every entry to the engine's replacement list, entry 1 first, none skipped.
+void loadInto(SpellEngine& engine);
+
+} // namespace AutoCorrectTable
