@@ -1,7 +1,9 @@
 // Tessaly: a workbook that guides a small practice through the HIPAA Security Rule.
-// This is the one place that knows every screen: it wires the start screen to the Action Area.
+// This is the one place that knows every screen: it wires the start screen to the Action Area,
+// and the Action Area to the reader screens.
 #include "actionarea/WorkArea1.h"
 #include "app/ProgramSetup.h"
+#include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
 #include "base/DataFolder.h"
 
@@ -21,8 +23,10 @@ int main(int argc, char* argv[])
     Startfrm startScreen;
     std::unique_ptr<WorkArea1> actionArea;
     QObject::connect(&startScreen, &Startfrm::beginRequested, [&] {
-        if (!actionArea)
+        if (!actionArea) {
             actionArea = std::make_unique<WorkArea1>(&startScreen);
+            new ReaderScreens(actionArea.get());
+        }
         actionArea->show();
         actionArea->raise();
         actionArea->activateWindow();
