@@ -41,5 +41,8 @@ void ReaderScreens::open(int t)
         m_current = new Miscform1(m_actionArea);
         break;
     }
+    // The Action Area takes over at once, whether or not the window system reports its
+    // activation, and opens the screen that was asked for.
+    connect(m_current, &ReaderScreen::returnedHome, m_actionArea, &WorkArea1::activate);
     m_current->open();
 }

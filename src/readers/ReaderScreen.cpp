@@ -168,4 +168,5 @@ void ReaderScreen::closeEvent(QCloseEvent* event)
     m_home->show();
     m_home->raise();
     m_home->activateWindow();
+    emit returnedHome();
 }

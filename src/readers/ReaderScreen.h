@@ -28,6 +28,10 @@ public:
     void handleF1();
     virtual int helpContext() const = 0;
 
+signals:
+    // The screen closed and the Action Area is showing again, at this screen's place.
+    void returnedHome();
+
 protected:
     // The body below the tab row; the Options menu gets the tab items and the exit item.
     void buildShell(QWidget* body, const QString& exitCaption);

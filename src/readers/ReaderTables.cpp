@@ -106,7 +106,7 @@ const QList<ReaderEntry>& riskDocuments()
 QString topicTitle(int topic)
 {
     const ReaderEntry& entry = topics().at(topic);
-    return kTitlePrefix + QStringLiteral(" - ") + (entry.detail.isEmpty() ? entry.caption : entry.detail);
+    return kTitlePrefix + QStringLiteral(" - ") + (entry.detail.isEmpty() ? shownCaption(entry.caption) : entry.detail);
 }
 
 QString riskTitle(int document)
