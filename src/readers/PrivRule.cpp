@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +36,14 @@ PrivRule::PrivRule(QWidget* home) : ReaderScreen(HINFO1::SecurityRuleScreen, hom
     m_printing = new ReaderPrinting(centralWidget(), m_document);
     enableCommands(false);
     installOptionsPopup();
+    // Enter runs the search wherever the focus is, while the search panel is showing.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (m_search->isVisible())
+                m_search->searchNext();
+        });
+    }
 }
 
 QWidget* PrivRule::buildBody()
