@@ -69,6 +69,7 @@ QWidget* InfoAdv::buildBody()
     m_document->setLocked(true);
     layout->addWidget(m_document, 1);
     m_search = new SearchPanel(m_document, body);
+    m_search->setClosable(false);
     layout->addWidget(m_search);
     return body;
 }

@@ -20,6 +20,7 @@
 namespace {
 constexpr int kMiscellaneousHelp = 3014;
 constexpr int kPrintPanelHelp = 1014;
+constexpr int kSampleIncidentReport = 4;
 } // namespace
 
 Miscform1::Miscform1(QWidget* home) : ReaderScreen(HINFO1::MiscellaneousScreen, home)
@@ -97,6 +98,7 @@ void Miscform1::chooseTopic(int k)
     for (QPushButton* b : std::as_const(m_topics))
         row << b;
     ButtonLook::chooseInRow(row, m_topics.at(k));
+    m_topic = k;
     m_copyButton->hide();
     m_printButton->hide();
     for (QLabel* link : std::as_const(m_links))
@@ -133,12 +135,17 @@ void Miscform1::copyToClipboard()
 
 void Miscform1::printFromMenu()
 {
-    m_printing->open(200, 100, 100, 100, false);
+    m_printing->open(200, 100, 100, 100, false, printOption());
 }
 
 void Miscform1::printFromButton()
 {
-    m_printing->open(200, 100, 260, 100, false);
+    m_printing->open(200, 100, 260, 100, false, printOption());
+}
+
+QString Miscform1::printOption() const
+{
+    return m_topic == kSampleIncidentReport ? QStringLiteral("Print Sample Incident Report Form") : QString();
 }
 
 int Miscform1::helpContext() const

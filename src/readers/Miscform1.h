@@ -40,6 +40,7 @@ protected:
 
 private:
     QWidget* buildBody();
+    QString printOption() const;
 
     QList<QPushButton*> m_topics;
     QList<QLabel*> m_links;
@@ -51,4 +52,5 @@ private:
     QAction* m_copyItem = nullptr;
     QAction* m_printItem = nullptr;
     ReaderPrinting* m_printing = nullptr;
+    int m_topic = 1;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 
 ReaderPrinting::ReaderPrinting(QWidget* host, RichTextBox* document)
@@ -17,16 +18,27 @@ ReaderPrinting::ReaderPrinting(QWidget* host, RichTextBox* document)
     m_panel->printer().setOrientation(ReportPrinter::Portrait);
     m_panel->showOrientation(QStringLiteral(" Portrait"));
     m_panel->setTimelineFramesVisible(false);
-    for (int i = 0; i < PrintPanel::kOptionCount; ++i)
+    for (int i = 1; i < PrintPanel::kOptionCount; ++i)
         m_panel->optionBox(i)->hide();
+    m_panel->showFontValues(m_settings.fontName, m_settings.fontSize);
     host->installEventFilter(this);
     connect(m_panel, &PrintPanel::pageSetupChanged, this, &ReaderPrinting::build);
+    connect(m_panel, &PrintPanel::optionToggled, this, [this] {
+        if (m_panel->isVisible())
+            build();
+    });
 }
 
-void ReaderPrinting::open(double left, double right, double top, double bottom, bool selectionOnly)
+void ReaderPrinting::open(double left, double right, double top, double bottom, bool selectionOnly,
+                          const QString& optionCaption)
 {
     m_settings.setMargins(left, right, top, bottom);
     m_selectionOnly = selectionOnly;
+    m_withOption = !optionCaption.isEmpty();
+    // Without an option of its own the reader prints its one document: no frame to show.
+    m_panel->optionBox(0)->parentWidget()->setVisible(m_withOption);
+    m_panel->setOptionCaptions({optionCaption});
+    m_panel->optionBox(0)->setChecked(true);
     m_panel->setGeometry(m_host->rect());
     m_panel->show();
     m_panel->raise();
@@ -59,7 +71,8 @@ void ReaderPrinting::build()
     m_settings.applyMargins(printer);
     printer.startDoc();
     const bool selection = m_selectionOnly && m_document->selLength() > 0;
-    printer.paragraphRtf(selection ? m_document->selectionRtf() : m_document->documentRtf());
+    if (!m_withOption || m_panel->optionBox(0)->isChecked())
+        printer.paragraphRtf(selection ? m_document->selectionRtf() : m_document->documentRtf());
     printer.endDoc();
     m_panel->refreshPreview();
     QApplication::restoreOverrideCursor();

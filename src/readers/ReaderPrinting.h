@@ -4,6 +4,7 @@
 #include "printing/PrintSettings.h"
 
 #include <QObject>
+#include <QString>
 
 class PrintPanel;
 class QWidget;
@@ -16,8 +17,10 @@ public:
     ReaderPrinting(QWidget* host, RichTextBox* document);
 
     // Opens the panel with these margins (twips) and previews the document; with
-    // selectionOnly, a selection is printed instead of the whole document.
-    void open(double left, double right, double top, double bottom, bool selectionOnly);
+    // selectionOnly, a selection is printed instead of the whole document. A print option
+    // caption shows one check box, ticked, that takes the document in or out of the printout.
+    void open(double left, double right, double top, double bottom, bool selectionOnly,
+              const QString& optionCaption = QString());
     bool isOpen() const;
     // Esc: an enlarged preview returns to normal size first, then the panel closes.
     bool closeStep();
@@ -34,4 +37,5 @@ private:
     PrintPanel* m_panel;
     PrintSettings m_settings;
     bool m_selectionOnly = false;
+    bool m_withOption = false;
 };

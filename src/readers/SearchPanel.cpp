@@ -10,18 +10,23 @@
 
 SearchPanel::SearchPanel(RichTextBox* document, QWidget* parent)
     : QGroupBox(QStringLiteral("Enter Word(s) for Search"), parent), m_document(document), m_entry(new QLineEdit(this)),
-      m_search(new QPushButton(QStringLiteral("&Search"), this))
+      m_search(new QPushButton(QStringLiteral("&Search"), this)),
+      m_close(new QPushButton(QStringLiteral("&Close"), this))
 {
     setObjectName(QStringLiteral("searchPanel"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_entry, 1);
     layout->addWidget(m_search);
-    layout->addWidget(close);
+    layout->addWidget(m_close);
     connect(m_entry, &QLineEdit::textChanged, this, [this](const QString& text) { m_find.setText(text); });
     connect(m_entry, &QLineEdit::returnPressed, this, &SearchPanel::searchNext);
     connect(m_search, &QPushButton::clicked, this, &SearchPanel::searchNext);
-    connect(close, &QPushButton::clicked, this, &SearchPanel::close);
+    connect(m_close, &QPushButton::clicked, this, &SearchPanel::close);
+}
+
+void SearchPanel::setClosable(bool closable)
+{
+    m_close->setVisible(closable);
 }
 
 void SearchPanel::toggle()

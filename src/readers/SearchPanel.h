@@ -24,6 +24,9 @@ public:
     // Where the next search starts; the reader moves it as the caret moves.
     void setStart(int position);
 
+    // A panel that is part of its screen has no "&Close".
+    void setClosable(bool closable);
+
     QLineEdit* entry() const { return m_entry; }
     QPushButton* searchButton() const { return m_search; }
 
@@ -32,4 +35,5 @@ private:
     FindNext m_find;
     QLineEdit* m_entry;
     QPushButton* m_search;
+    QPushButton* m_close;
 };

@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
+#include "printing/PrintPanel.h"
 #include "readers/FontDisplay.h"
 #include "readers/InfoAdv.h"
 #include "readers/Miscform1.h"
@@ -19,6 +20,7 @@
 #include "readers/WebAddresses.h"
 #include "richtext/RichTextBox.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -262,6 +264,14 @@ void TestReaderScreens::webLinksAndForms()
         QCOMPARE(misc.document()->isVisible(), k != MiscellaneousTopics::kWebLinks);
     }
     QCOMPARE(misc.copyItem()->text(), QStringLiteral("&Copy to Clickboard"));
+    // Only the incident report offers its form as a print option.
+    for (int k : {3, 4}) {
+        misc.chooseTopic(k);
+        misc.printFromButton();
+        QCOMPARE(misc.printing()->panel()->optionBox(0)->isVisible(), k == 4);
+        QVERIFY(misc.printing()->closeStep());
+    }
+    QCOMPARE(misc.printing()->panel()->optionBox(0)->text(), QStringLiteral("Print Sample Incident Report Form"));
     misc.chooseTopic(MiscellaneousTopics::kWebLinks);
     QTest::mouseClick(misc.linkLabel(0), Qt::LeftButton);
     QTest::mouseClick(misc.linkLabel(6), Qt::LeftButton);
