@@ -73,6 +73,8 @@ QWidget* Miscform1::buildBody()
         layout->addWidget(label);
         m_links.append(label);
     }
+    // With the document hidden, the links keep together under the introduction.
+    layout->addStretch(0);
 
     m_document = new RichTextBox(body);
     m_document->setObjectName(QStringLiteral("RText1"));
