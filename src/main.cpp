@@ -1,9 +1,10 @@
 // Tessaly: a workbook that guides a small practice through the HIPAA Security Rule.
 // This is the one place that knows every screen: it wires the start screen to the Action Area,
-// and every screen's Utilities menu to the backup screen.
+// the Action Area to the reader screens, and every screen's Utilities menu to the backup screen.
 #include "actionarea/WorkArea1.h"
 #include "app/CommandLine.h"
 #include "app/ProgramSetup.h"
+#include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
 #include "backup/Backup1.h"
 #include "backup/RestoreSnapshot.h"
@@ -44,8 +45,10 @@ int main(int argc, char* argv[])
     Startfrm startScreen;
     std::unique_ptr<WorkArea1> actionArea;
     QObject::connect(&startScreen, &Startfrm::beginRequested, [&] {
-        if (!actionArea)
+        if (!actionArea) {
             actionArea = std::make_unique<WorkArea1>(&startScreen);
+            new ReaderScreens(actionArea.get());
+        }
         actionArea->show();
         actionArea->raise();
         actionArea->activateWindow();

@@ -1,0 +1,39 @@
+// The search panel, "Enter Word(s) for Search": an entry box, "&Search" and "&Close",
+// running find-next over a reader's document.
+#pragma once
+
+#include "readers/FindNext.h"
+
+#include <QGroupBox>
+
+class QLineEdit;
+class QPushButton;
+class RichTextBox;
+
+class SearchPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    SearchPanel(RichTextBox* document, QWidget* parent);
+
+    // Shows the panel with an empty entry box, or hides it when it is showing.
+    void toggle();
+    void close();
+    // Finds the next match and selects it, or reports the end of the document and starts over.
+    void searchNext();
+    // Where the next search starts; the reader moves it as the caret moves.
+    void setStart(int position);
+
+    // A panel that is part of its screen has no "&Close".
+    void setClosable(bool closable);
+
+    QLineEdit* entry() const { return m_entry; }
+    QPushButton* searchButton() const { return m_search; }
+
+private:
+    RichTextBox* m_document;
+    FindNext m_find;
+    QLineEdit* m_entry;
+    QPushButton* m_search;
+    QPushButton* m_close;
+};
