@@ -1,10 +1,10 @@
 // Times building the All Safeguards report, exporting it as a PDF, and building a 500-row
 // timeline report; prints the median of several runs.
+#include "MedianTime.h"
 #include "printing/PrintSettings.h"
 #include "printing/ReportPrinter.h"
 #include "printing/SafeguardReport.h"
 #include "printing/TimelineReport.h"
-#include "MedianTime.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kRuns = 11;
-
 
 } // namespace
 

@@ -4,9 +4,9 @@
 // screen exactly as the program does (same folder set-up, same load) with a clock that makes
 // the splash's pause pass at once, and prints the monotonic time at which the screen was
 // exposed. Run with QT_QPA_PLATFORM=offscreen or under a display.
+#include "app/Startfrm.h"
 #include "base/Clock.h"
 #include "base/DataFolder.h"
-#include "app/Startfrm.h"
 
 #include <QApplication>
 #include <QProcess>

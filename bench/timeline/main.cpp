@@ -1,10 +1,10 @@
 // Times loading and saving a To Do grid with all 500 rows in use; prints the median of several runs.
+#include "MedianTime.h"
 #include "base/DataFolder.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
-#include "MedianTime.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -15,8 +15,6 @@
 namespace {
 
 constexpr int kRuns = 15;
-
-
 
 void fillGrid(TimelineModel& grid)
 {

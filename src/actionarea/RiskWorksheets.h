@@ -15,8 +15,8 @@ class RiskWorksheets : public QObject
 {
     Q_OBJECT
 public:
-    RiskWorksheets(ActionAreaState& state, StatusStore& statuses, WorksheetPanel* panel,
-                     RiskWorksheetButtons* buttons, WorksheetTitleEditor* titleEditor);
+    RiskWorksheets(ActionAreaState& state, StatusStore& statuses, WorksheetPanel* panel, RiskWorksheetButtons* buttons,
+                   WorksheetTitleEditor* titleEditor);
 
     // The view is entered: titles from RAList.Fil, content marks, no worksheet open yet.
     void enter();

@@ -160,8 +160,8 @@ void WorkArea1::connectPlanViews()
 {
     // The title editor lies over the worksheet panel while it is open.
     auto* titleEditor = new WorksheetTitleEditor(m_worksheet);
-    m_riskWorksheets = new RiskWorksheets(m_state, m_statuses, m_worksheet, m_safeguardPanel->worksheetButtons(),
-                                          titleEditor);
+    m_riskWorksheets =
+        new RiskWorksheets(m_state, m_statuses, m_worksheet, m_safeguardPanel->worksheetButtons(), titleEditor);
     connect(m_riskWorksheets, &RiskWorksheets::windowTitleChanged, this,
             [this](const QString& suffix) { setWindowTitle(m_state.titlePrefix + QStringLiteral(" - ") + suffix); });
     connect(titleEditor, &WorksheetTitleEditor::closed, m_worksheet, [this] { m_worksheet->setFocus(); });

@@ -137,11 +137,12 @@ bool WorksheetDocument::saveEditorFile()
         m_originalToKeep = false;
         return true;
     }
-    Messages::show(m_owner,
-                   QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe file on disk has not been changed, "
-                                  "and your text is still here: you can try again, or copy it elsewhere.")
-                       .arg(m_fileName, error),
-                   kSaveTitle, Messages::Buttons::Ok, Messages::Icon::Exclamation);
+    Messages::show(
+        m_owner,
+        QStringLiteral("Your changes could not be saved to %1.\r%2\r\rThe file on disk has not been changed, "
+                       "and your text is still here: you can try again, or copy it elsewhere.")
+            .arg(m_fileName, error),
+        kSaveTitle, Messages::Buttons::Ok, Messages::Icon::Exclamation);
     return false;
 }
 
@@ -168,8 +169,9 @@ void WorksheetDocument::noteForeignFile(bool damaged)
     if (m_notedFiles.contains(m_fileName))
         return;
     m_notedFiles.insert(m_fileName);
-    const QString what = damaged ? QStringLiteral("%1 is damaged: Tessaly shows what could be read from it.")
-                                 : QStringLiteral("%1 is not in Tessaly's document format, so it is shown as plain text.");
+    const QString what = damaged
+                             ? QStringLiteral("%1 is damaged: Tessaly shows what could be read from it.")
+                             : QStringLiteral("%1 is not in Tessaly's document format, so it is shown as plain text.");
     Messages::show(m_owner,
                    what.arg(m_fileName) +
                        QStringLiteral("\r\rWhen you save it, it will be saved in Tessaly's format, and the file as "

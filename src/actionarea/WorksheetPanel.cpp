@@ -116,7 +116,8 @@ void WorksheetPanel::buildHeader()
         m_panes[p] = radio;
         m_paneGroup->addButton(radio, p);
     }
-    for (WorksheetPane p : {WorksheetPane::ActionTaken, WorksheetPane::CommentsNotes, WorksheetPane::PoliciesProcedures})
+    for (WorksheetPane p :
+         {WorksheetPane::ActionTaken, WorksheetPane::CommentsNotes, WorksheetPane::PoliciesProcedures})
         actionsLayout->addWidget(paneButton(p));
     for (WorksheetPane p :
          {WorksheetPane::Specification, WorksheetPane::ReferencesInRule, WorksheetPane::AdditionalInformation})
@@ -203,7 +204,6 @@ void WorksheetPanel::setService(Service service, std::function<void()> handler)
 {
     m_services[service] = std::move(handler);
 }
-
 
 // --- Views and entries ------------------------------------------------------------------
 

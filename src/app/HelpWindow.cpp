@@ -63,7 +63,8 @@ void HelpWindow::open(int context)
         window->setAttribute(Qt::WA_DeleteOnClose);
         if (!window->loadHelpFile()) {
             delete window;
-            Messages::show(nullptr, QStringLiteral("The help file ") + kHelpFile + QStringLiteral(" could not be opened."),
+            Messages::show(nullptr,
+                           QStringLiteral("The help file ") + kHelpFile + QStringLiteral(" could not be opened."),
                            QStringLiteral("Help"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
             return;
         }

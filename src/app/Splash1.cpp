@@ -5,10 +5,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 Splash1::Splash1(QWidget* parent) : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {

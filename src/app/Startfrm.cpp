@@ -1,15 +1,15 @@
 #include "app/Startfrm.h"
 
 #include "app/About1.h"
-#include "base/DataFolder.h"
 #include "app/DialogSeams.h"
-#include "base/DisplaySettings.h"
 #include "app/Emblem.h"
+#include "app/Splash1.h"
+#include "base/DataFolder.h"
+#include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"
-#include "app/Splash1.h"
 #include "base/WorkScreenMenus.h"
 
 #include <QApplication>
@@ -191,7 +191,8 @@ void Startfrm::applyWindowSize()
     const QRect area = screen->geometry();
     if (area.width() * HINFO1::kTwipsPerPixel < kMinScreenWidthTwips ||
         area.height() * HINFO1::kTwipsPerPixel < kMinScreenHeightTwips) {
-        Messages::show(this, QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
+        Messages::show(this,
+                       QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
                                       "least 800 by 600 or Higher.\rIf you do not set your screen resolution to this "
                                       "setting or higher this program will not function properly!"),
                        QStringLiteral("Program Display Option"), Messages::Buttons::Ok, Messages::Icon::Information);
@@ -305,7 +306,9 @@ void Startfrm::switchDisplayMode(short mode)
 
 void Startfrm::chooseBackgroundColour()
 {
-    const Messages::Answer answer = Messages::show(this, QStringLiteral(
+    const Messages::Answer answer = Messages::show(
+        this,
+        QStringLiteral(
             "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will appear.\rNo = "
             "Current System Default Color will be selected."),
         QStringLiteral("Background Color"), Messages::Buttons::YesNoCancel, Messages::Icon::Information);

@@ -71,7 +71,8 @@ bool mayRead(const QString& path, qint64 maxBytes, QString* error)
     }
     const qint64 size = QFileInfo(path).size();
     if (size > maxBytes) {
-        refuse(path, QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
+        refuse(path,
+               QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
                               "read.")
                    .arg(fileName(path), megabytes(size), megabytes(maxBytes)),
                error);

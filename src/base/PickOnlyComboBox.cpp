@@ -13,9 +13,9 @@ void PickOnlyComboBox::wheelEvent(QWheelEvent* event)
 
 void PickOnlyComboBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool opensList = event->key() == Qt::Key_F4 || event->key() == Qt::Key_Space ||
-                           ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
-                            event->modifiers().testFlag(Qt::AltModifier));
+    const bool opensList =
+        event->key() == Qt::Key_F4 || event->key() == Qt::Key_Space ||
+        ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) && event->modifiers().testFlag(Qt::AltModifier));
     if (opensList) {
         showPopup();
         return;

@@ -1,8 +1,8 @@
 // RTF writer: one pass collects fonts and colours, a second walks frames, tables and blocks.
 #include "richtext/RtfWriter.h"
 
-#include "base/HINFO1.h"
 #include "base/CodePage.h"
+#include "base/HINFO1.h"
 
 #include <QBuffer>
 #include <QColor>

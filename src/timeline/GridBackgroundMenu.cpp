@@ -57,7 +57,8 @@ void GridBackgroundMenu::applyGridBackground(int choice, bool fromMenu)
     if (fromMenu) {
         QString error;
         if (!GridBackground::writeChoice(choice, &error)) {
-            Messages::show(parentWidget(), QStringLiteral("The grid background could not be remembered for the next start.\r") + error,
+            Messages::show(parentWidget(),
+                           QStringLiteral("The grid background could not be remembered for the next start.\r") + error,
                            QStringLiteral("Grid Background Selector"), Messages::Buttons::Ok,
                            Messages::Icon::Exclamation);
         }

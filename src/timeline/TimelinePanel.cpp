@@ -275,7 +275,8 @@ bool TimelinePanel::writeTimeline(bool fromSaveCommand)
         const bool saved = TimelineFiles::saveGridRows(*m_grid, &error);
         HINFO1::busyOff();
         if (!saved) {
-            Messages::show(this, QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
+            Messages::show(this,
+                           QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
                                           "in the grid; please try to save them again.")
                                .arg(TimelineFiles::kGridFileName, error),
                            QStringLiteral("Save To Do List"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
@@ -328,7 +329,8 @@ void TimelinePanel::insertRow()
         row = isItemRow(m_currentRow) ? m_currentRow : 1;
     // The grid keeps exactly 500 item rows: a used last row would be pushed out and lost.
     if (m_grid->isRowUsed(TimelineModel::kItemRows)) {
-        Messages::show(this, QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
+        Messages::show(this,
+                       QStringLiteral("The last row of the grid holds an item, so no row can be inserted.\r"
                                       "Delete a row you no longer need first."),
                        QStringLiteral("Insert Row"), Messages::Buttons::Ok, Messages::Icon::Information);
         return;
@@ -544,7 +546,8 @@ void TimelinePanel::addToGrid()
         m_itemBox->clear();
         markChanged();
     } else {
-        Messages::show(this, QStringLiteral("All 500 rows of the grid hold an item.\rDelete a row you no longer need "
+        Messages::show(this,
+                       QStringLiteral("All 500 rows of the grid hold an item.\rDelete a row you no longer need "
                                       "before adding another item."),
                        QStringLiteral("Add to To Do Grid"), Messages::Buttons::Ok, Messages::Icon::Information);
     }
@@ -569,8 +572,8 @@ void TimelinePanel::deleteRow()
                                  : QStringLiteral("Delete Activity and Dates for - \r") + item + QStringLiteral(", ") +
                                        m_grid->text(row, TimelineModel::kToDoDateColumn) + QStringLiteral("?");
     const Messages::Answer answer =
-        Messages::show(this, question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel, Messages::Icon::Question,
-                       Messages::Answer::No);
+        Messages::show(this, question, QStringLiteral("Delete Row"), Messages::Buttons::YesNoCancel,
+                       Messages::Icon::Question, Messages::Answer::No);
     if (answer == Messages::Answer::Yes) {
         markChanged();
         m_grid->removeItemRow(row);
@@ -685,14 +688,17 @@ void TimelinePanel::addItemName(const QString& name)
     case ItemNameList::AddResult::AlreadyKnown:
         return;
     case ItemNameList::AddResult::Full:
-        Messages::show(this, QStringLiteral("The list of known items already holds %1 names, so this item was not added "
+        Messages::show(this,
+                       QStringLiteral("The list of known items already holds %1 names, so this item was not added "
                                       "to it.\rDelete a name you no longer need from the list first.")
                            .arg(ItemNameList::kSlots),
                        QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Information);
         return;
     case ItemNameList::AddResult::WriteFailed:
         showKnownItems();
-        Messages::show(this, QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+        Messages::show(
+            this,
+            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
             QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
         return;
     case ItemNameList::AddResult::Added:
@@ -713,7 +719,9 @@ void TimelinePanel::removeItemName(const QString& name)
     m_buttons[DeleteFromFileButton]->setEnabled(false);
     m_buttons[AddToGridButton]->setEnabled(false);
     if (!written) {
-        Messages::show(this, QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+        Messages::show(
+            this,
+            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
             QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
     }
 }

@@ -434,7 +434,8 @@ void TestWorkArea::statusChangesOnlyByPicking()
     QApplication::sendEvent(list, &wheel);
     QCOMPARE(list->currentIndex(), -1);
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Stat1.Fil"))) ||
-            m_folder->read(QStringLiteral("Stat1.Fil")).count('\0') == m_folder->read(QStringLiteral("Stat1.Fil")).size());
+            m_folder->read(QStringLiteral("Stat1.Fil")).count('\0') ==
+                m_folder->read(QStringLiteral("Stat1.Fil")).size());
     QVERIFY(Messages::takeShown().isEmpty());
 
     // A pick that cannot be stored is undone on screen and reported.

@@ -53,9 +53,9 @@ public:
     {
         if (geteuid() != 0)
             return;
-        m_mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                                 QStringLiteral("-o"), QStringLiteral("size=256k"),
-                                                                 QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=256k"), QStringLiteral("tmpfs"), m_dir.path()}) == 0;
     }
     ~SmallDisk()
     {
@@ -130,10 +130,9 @@ void TestSafeFiles::aFullDiskCostsNoByte()
     const QByteArray document("{\\rtf1\\ansi Action taken on the first of the month.\\par}");
     const QByteArray statuses = QByteArray("\x07\x00Working", 9) + QByteArray(111, '\0');
     const QByteArray timeline = QByteArray("\"Review the backup log\"\r\n").repeated(200);
-    const QList<std::pair<QString, QByteArray>> files = {
-        {QStringLiteral("Action0.Fil"), document},
-        {QStringLiteral("Stat1.Fil"), statuses},
-        {QStringLiteral("TODOActv.FIL"), timeline}};
+    const QList<std::pair<QString, QByteArray>> files = {{QStringLiteral("Action0.Fil"), document},
+                                                         {QStringLiteral("Stat1.Fil"), statuses},
+                                                         {QStringLiteral("TODOActv.FIL"), timeline}};
     for (const auto& [name, bytes] : files)
         QVERIFY(writeFileAtomically(DataFolder::path(name), bytes));
     disk.fill();
@@ -146,8 +145,8 @@ void TestSafeFiles::aFullDiskCostsNoByte()
     StatusStore store;
     QVERIFY(!store.pick(1, QStringLiteral("Completed"), &error));
     QVERIFY(error.contains(QStringLiteral("Stat1.Fil")));
-    QVERIFY(!QuotedFieldFile::write(QStringLiteral("TODOActv.FIL"), QStringList(300, QStringLiteral("Next step")),
-                                    &error));
+    QVERIFY(
+        !QuotedFieldFile::write(QStringLiteral("TODOActv.FIL"), QStringList(300, QStringLiteral("Next step")), &error));
 
     for (const auto& [name, bytes] : files) {
         QFile file(DataFolder::path(name));
@@ -235,8 +234,8 @@ void TestSafeFiles::staleSaveFilesAreRemoved()
 {
     TestFolder folder(false);
     const QStringList stale{"Stat1.Fil.AbC123", "todoactv.fil.x1y2z3", "Action46.Fil.QQQQQQ"};
-    const QStringList kept{"Stat1.Fil", "Notes.txt.abcdef", "Stat1.Fil.orig", "Stat1.Fil.abc12", "Action47.Fil.abcdef",
-                           "Misc5.Hlp.abcdef"};
+    const QStringList kept{"Stat1.Fil",       "Notes.txt.abcdef",    "Stat1.Fil.orig",
+                           "Stat1.Fil.abc12", "Action47.Fil.abcdef", "Misc5.Hlp.abcdef"};
     for (const QString& name : stale + kept)
         folder.write(name, "x");
     QCOMPARE(UserFiles::removeStaleSaveFiles(), 3);

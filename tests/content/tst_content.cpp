@@ -73,8 +73,8 @@ QStringList regulationParagraphs(const QString& file)
 
 QStringList regulationFiles()
 {
-    return QDir(QStringLiteral(TESSALY_TEST_DATA "/regulation")).entryList({QStringLiteral("164.*.txt")}, QDir::Files,
-                                                                            QDir::Name);
+    return QDir(QStringLiteral(TESSALY_TEST_DATA "/regulation"))
+        .entryList({QStringLiteral("164.*.txt")}, QDir::Files, QDir::Name);
 }
 
 QStringList templateEntries()
