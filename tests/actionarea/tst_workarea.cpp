@@ -21,14 +21,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QDir>
+#include <QPushButton>
 #include <QTableWidget>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
@@ -79,7 +77,6 @@ private slots:
     void failedSaveKeepsEverything();
     void foreignDocumentIsShownAndKept();
     void statusChangesOnlyByPicking();
-    void saveWithNoPaneWritesNothing();
     void escapeAsksToExit();
     void sampleEntryCannotBeSaved();
     void closingAsksToSaveThenEnds();
@@ -88,7 +85,6 @@ private slots:
     void overviewShowsStoredStatuses();
     void noPaneMeansNoTyping();
     void f1OpensHelpForTheView();
-    void textLocationFollowsTheParagraph();
 
 private:
     void openActionArea();
@@ -334,22 +330,6 @@ void TestWorkArea::notImplementedWarnsEveryTime()
         QCOMPARE(shown.at(0).icon, Messages::Icon::Stop);
     }
     QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).mid(29 * 20, 17), QByteArray("\x0F\x00Not Implemented", 17));
-
-    // Entry 0 "Completed" and entry 29 "Working": a 600-byte file with both records in place.
-    list->setCurrentIndex(2);
-    emit list->activated(2);
-    pressLeft(2);
-    list->setCurrentIndex(3);
-    emit list->activated(3);
-    const QByteArray stat = m_folder->read(QStringLiteral("Stat1.Fil"));
-    QCOMPARE(stat.size(), 600);
-    QCOMPARE(stat.left(11), QByteArray("\x09\x00"
-                                       "Completed",
-                                       11));
-    QCOMPARE(stat.mid(580, 20), QByteArray("\x07\x00"
-                                           "Working",
-                                           9) +
-                                    QByteArray(11, '\0'));
 }
 
 void TestWorkArea::failedSaveKeepsEverything_data()
@@ -445,15 +425,6 @@ void TestWorkArea::statusChangesOnlyByPicking()
     emit list->activated(3);
     QCOMPARE(list->currentIndex(), -1);
     QCOMPARE(Messages::takeShown().size(), 1);
-}
-
-void TestWorkArea::saveWithNoPaneWritesNothing()
-{
-    pressLeft(2);
-    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
-    m_area->actions().save->trigger();
-    const QStringList files = QDir(m_folder->path()).entryList({QStringLiteral("*.Fil")}, QDir::Files);
-    QVERIFY2(files == QStringList{QStringLiteral("Stat1.Fil")} || files.isEmpty(), qPrintable(files.join(',')));
 }
 
 void TestWorkArea::escapeAsksToExit()
@@ -569,24 +540,6 @@ void TestWorkArea::f1OpensHelpForTheView()
     QCOMPARE(opened, (QList<int>{3010, 2009, 3010, 3044, 3048, 3010}));
 }
 
-void TestWorkArea::textLocationFollowsTheParagraph()
-{
-    pressLeft(2);
-    click(WorksheetPane::ActionTaken);
-    typeInto(editor(), QStringLiteral("First"));
-    QTest::keyClick(editor(), Qt::Key_Return);
-    typeInto(editor(), QStringLiteral("Second"));
-    auto* center = sheet()->textLocationFrame()->findChild<QRadioButton*>(QStringLiteral("textLocationCenter"));
-    auto* left = sheet()->textLocationFrame()->findChild<QRadioButton*>(QStringLiteral("textLocationLeft"));
-    QTest::mouseClick(center, Qt::LeftButton);
-    QCOMPARE(editor()->selAlignment(), Qt::Alignment(Qt::AlignHCenter));
-    editor()->moveCursor(QTextCursor::Start);
-    QVERIFY(left->isChecked());
-    editor()->moveCursor(QTextCursor::End);
-    QVERIFY(center->isChecked());
-    QVERIFY(changed());
-}
-
 void TestWorkArea::overviewShowsStoredStatuses()
 {
     pressLeft(3);
@@ -608,12 +561,6 @@ void TestWorkArea::overviewShowsStoredStatuses()
     QCOMPARE(grid->item(3, 3)->data(Qt::UserRole).toString(), QStringLiteral("R\r\nR\r\nA\r\nA"));
     QCOMPARE(grid->item(1, 2)->text(), QStringLiteral(" "));
     QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Implementation Specifications"));
-
-    // Coming back to the Action Area starts at the Administrative overview again.
-    m_area->activate();
-    QCOMPARE(overview->group(), 0);
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Risk Analysis\nRisk Management\nSanction Policy\n"
-                                                      "Information System Activity Review"));
 }
 
 void TestWorkArea::noPaneMeansNoTyping()

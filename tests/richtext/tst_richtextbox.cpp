@@ -21,7 +21,6 @@ private slots:
     void lockedKeepsUserOut();
     void contentChangedForProgramChanges();
     void typingTabsAndStyleShortcuts();
-    void keyEvents();
     void selectionRtfHoldsOnlyTheSelection();
 };
 
@@ -253,35 +252,6 @@ void TestRichTextBox::typingTabsAndStyleShortcuts()
     box.setLocked(true);
     QTest::keyClick(&box, Qt::Key_B, Qt::ControlModifier);
     QVERIFY(formatAt(1).fontWeight() < QFont::Bold);
-}
-
-void TestRichTextBox::keyEvents()
-{
-    RichTextBox box;
-    QList<int> downs;
-    QList<int> ups;
-    connect(&box, &RichTextBox::keyDown, this, [&](int key, Qt::KeyboardModifiers, bool* cancel) {
-        downs.append(key);
-        if (key == Qt::Key_Delete)
-            *cancel = true;
-    });
-    connect(&box, &RichTextBox::keyUp, this, [&](int key, Qt::KeyboardModifiers) { ups.append(key); });
-    connect(&box, &RichTextBox::keyPress, this, [](QString* text) {
-        if (*text == QLatin1String("q"))
-            text->clear();
-        else if (*text == QLatin1String("t"))
-            *text = QStringLiteral("T");
-    });
-    QTest::keyClicks(&box, QStringLiteral("quote"));
-    QCOMPARE(box.text(), QStringLiteral("uoTe"));
-    QCOMPARE(downs.size(), 5);
-    QCOMPARE(ups.size(), 5);
-    QCOMPARE(downs.first(), int(Qt::Key_Q));
-    box.setSelStart(0);
-    QTest::keyClick(&box, Qt::Key_Delete);
-    QCOMPARE(box.text(), QStringLiteral("uoTe"));
-    QTest::keyClick(&box, Qt::Key_Home, Qt::ShiftModifier);
-    QCOMPARE(downs.last(), int(Qt::Key_Home));
 }
 
 void TestRichTextBox::selectionRtfHoldsOnlyTheSelection()

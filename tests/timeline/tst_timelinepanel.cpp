@@ -85,7 +85,6 @@ private slots:
     void insertRowNeverPushesOutAnItem();
     void itemBoxRules();
     void knownItemsListAndRemoval();
-    void backgroundChoiceAppliesToEveryGridAndIsRemembered();
     void thirtyActivitiesSortDeleteSaveAndReload();
 };
 
@@ -264,33 +263,6 @@ void TestTimelinePanel::knownItemsListAndRemoval()
     QCOMPARE(list->count(), 2);
     QVERIFY(host.grid().setData(host.grid().index(5, 2), "next week"));
     QCOMPARE(list->count(), 2);
-}
-
-void TestTimelinePanel::backgroundChoiceAppliesToEveryGridAndIsRemembered()
-{
-    TestFolder folder;
-    const QByteArray settings(700, 'z');
-    folder.write("GColor3.Fil", settings);
-    {
-        Host host;
-        GridBackgroundMenu* menu = host.panel->gridBackgroundMenu();
-        QVERIFY(menu->choiceAction(0)->isChecked());
-        menu->setPlainColour(QColor(240, 240, 230));
-        QTableView overview;
-        menu->addGrid(&overview);
-        menu->choiceAction(3)->trigger();
-        QVERIFY(!menu->choiceAction(0)->isChecked());
-        QVERIFY(!overview.viewport()->palette().brush(QPalette::Base).textureImage().isNull());
-        QCOMPARE(folder.read("GColor3.Fil"), QByteArray(settings).replace(20, 4, QByteArray("\x02\0 3", 4)));
-
-        menu->choiceAction(0)->trigger();
-        QVERIFY(overview.viewport()->palette().brush(QPalette::Base).textureImage().isNull());
-        QCOMPARE(overview.viewport()->palette().color(QPalette::Base), QColor(240, 240, 230));
-        menu->choiceAction(3)->trigger();
-    }
-    Host restarted;
-    QVERIFY(restarted.panel->gridBackgroundMenu()->choiceAction(3)->isChecked());
-    QVERIFY(!restarted.panel->gridView()->viewport()->palette().brush(QPalette::Base).textureImage().isNull());
 }
 
 void TestTimelinePanel::thirtyActivitiesSortDeleteSaveAndReload()
