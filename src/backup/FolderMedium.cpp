@@ -3,6 +3,7 @@
 #include "base/AtomicFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sys/statvfs.h>
@@ -41,7 +42,10 @@ bool FolderMedium::write(const QString& name, const QByteArray& bytes)
     if (previous != path && !QFile::remove(previous))
         return false;
     namesOnDisk().remove(name.toLower());
-    if (!writeFileAtomicallyDeferred(path, bytes))
+    // Written in place: a copy counts only once it has been read back, and the set only once
+    // the disk's index is written last, so a half-written copy is never taken for a whole one.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
         return false;
     namesOnDisk().insert(name.toLower(), name);
     return true;

@@ -46,39 +46,51 @@ QString megabytes(qint64 bytes)
 
 } // namespace
 
-bool isRegularOrMissing(const QString& path, QString* error)
+namespace {
+
+// The checks of a read or a write, on one look at the file: QFileInfo keeps what it found.
+bool isRegularOrMissing(const QFileInfo& info, QString* error)
 {
     // QFileInfo follows links: a link to a device or a folder is not a file.
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    if (info.isFile())
+    if (info.isFile() || (!info.exists() && !info.isSymLink()))
         return true;
     if (error) {
         *error = QStringLiteral("%1 is not an ordinary file (it is a folder, a device or a broken link), so "
                                 "Tessaly does not use it.")
-                     .arg(fileName(path));
+                     .arg(info.fileName());
     }
     return false;
 }
 
-bool mayRead(const QString& path, qint64 maxBytes, QString* error)
+bool mayRead(const QFileInfo& info, qint64 maxBytes, QString* error)
 {
+    const QString path = info.filePath();
     QString why;
-    if (!isRegularOrMissing(path, &why)) {
+    if (!isRegularOrMissing(info, &why)) {
         refuse(path, why, error);
         return false;
     }
-    const qint64 size = QFileInfo(path).size();
-    if (size > maxBytes) {
+    if (info.exists() && info.size() > maxBytes) {
         refuse(path,
                QStringLiteral("%1 is %2 MB, larger than Tessaly expects such a file to be (%3 MB), so it was not "
                               "read.")
-                   .arg(fileName(path), megabytes(size), megabytes(maxBytes)),
+                   .arg(info.fileName(), megabytes(info.size()), megabytes(maxBytes)),
                error);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool isRegularOrMissing(const QString& path, QString* error)
+{
+    return isRegularOrMissing(QFileInfo(path), error);
+}
+
+bool mayRead(const QString& path, qint64 maxBytes, QString* error)
+{
+    return mayRead(QFileInfo(path), maxBytes, error);
 }
 
 ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error)
@@ -87,7 +99,7 @@ ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* byt
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return ReadOutcome::Missing;
-    if (!mayRead(path, maxBytes, error))
+    if (!mayRead(info, maxBytes, error))
         return ReadOutcome::Refused;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
