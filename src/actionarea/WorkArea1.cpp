@@ -149,6 +149,8 @@ void WorkArea1::connectTimeline()
             [this](const QPoint& globalPos) { m_optionsMenu->popup(globalPos); });
     connect(this, &WorkArea1::activated, m_timeline, &TimelinePanel::refreshOnActivate);
     m_timeline->gridBackgroundMenu()->addGrid(m_overview->grid());
+    // "None" means the grids look like the worksheet's editor.
+    m_timeline->gridBackgroundMenu()->setPlainColour(m_worksheet->editor()->palette().color(QPalette::Base));
     setViewEntry(TimelineView, [this] {
         m_worksheet->document()->openKept(
             {[this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); }});
