@@ -113,12 +113,7 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
     QByteArray whole;
     if (readFileWithin(DataFolder::path(m_name), FileLimits::kRecordFile, &whole, error) == ReadOutcome::Refused)
         return false;
-    const qint64 offset = qint64(r - 1) * m_recordLength;
-    const qint64 end = offset + value.size();
-    if (whole.size() < offset + m_recordLength)
-        whole.append(QByteArray(offset + m_recordLength - whole.size(), '\0'));
-    Q_ASSERT(end <= whole.size());
-    whole.replace(offset, value.size(), value);
+    RecordBytes::setValue(&whole, r, m_recordLength, value);
     return writeFileAtomically(DataFolder::writePath(m_name), whole, error);
 }
 
@@ -131,15 +126,19 @@ QString text(const QByteArray& file, int r, int recordLength)
     return textAt(file.mid(qint64(r - 1) * recordLength, recordLength), 0);
 }
 
-void setText(QByteArray* file, int r, int recordLength, const QString& text)
+void setValue(QByteArray* file, int r, int recordLength, const QByteArray& value)
 {
     if (r < 1)
         return;
     const qint64 offset = qint64(r - 1) * recordLength;
     if (file->size() < offset + recordLength)
         file->append(QByteArray(offset + recordLength - file->size(), '\0'));
-    const QByteArray value = encodeText(text, recordLength);
-    file->replace(offset, value.size(), value);
+    file->replace(offset, qMin<qint64>(value.size(), recordLength), value.left(recordLength));
+}
+
+void setText(QByteArray* file, int r, int recordLength, const QString& text)
+{
+    setValue(file, r, recordLength, encodeText(text, recordLength));
 }
 
 } // namespace RecordBytes

@@ -50,5 +50,7 @@ QString text(const QByteArray& file, int r, int recordLength);
 // Writes text into record r, leaving the rest of the record and the other records as they were;
 // a record past the end extends the bytes with zeros.
 void setText(QByteArray* file, int r, int recordLength, const QString& text);
+// The same for bytes already laid out for the record (at most its length of them).
+void setValue(QByteArray* file, int r, int recordLength, const QByteArray& value);
 
 } // namespace RecordBytes
