@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <vector>
 
-template <typename F> double medianMs(int runs, F&& work)
+// The median wall time of work, with prepare run untimed before each run.
+template <typename P, typename F> double medianMs(int runs, P&& prepare, F&& work)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        prepare();
         QElapsedTimer timer;
         timer.start();
         work();
@@ -16,4 +18,9 @@ template <typename F> double medianMs(int runs, F&& work)
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+template <typename F> double medianMs(int runs, F&& work)
+{
+    return medianMs(runs, [] {}, work);
 }

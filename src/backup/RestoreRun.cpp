@@ -101,9 +101,9 @@ void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
         m_damaged << mediumName;
         return;
     }
-    // The present files were moved aside: the name is free in the program folder.
-    // Written to the disk together at the end; until then the marked snapshot is the way back.
-    if (!writeFileAtomicallyDeferred(QDir(DataFolder::root()).filePath(dataName), bytes))
+    // The present files were moved aside: the name is free in the program folder. The files
+    // reach the disk together at the end; until then the marked snapshot is the way back.
+    if (!writeNewFile(QDir(DataFolder::root()).filePath(dataName), bytes))
         m_unwritten << dataName;
 }
 

@@ -4,13 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -122,36 +117,20 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     return writeThroughSaveFile(file, bytes, error);
 }
 
-bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, QString* error)
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    if (!isRegularOrMissing(path, error))
-        return false;
-    // The name followed by "." and six characters, as QSaveFile names its own, so that start-up
-    // clears what a crash leaves behind.
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    file.setAutoRemove(true);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    // A temporary file is the owner's alone; the file it becomes keeps the old one's
-    // permissions, or gets those of any new file.
-    const QFileInfo previous(path);
-    if (previous.exists()) {
-        file.setPermissions(previous.permissions());
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(file.handle(), 0666 & ~mask);
-    }
-    file.close();
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         if (error)
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+            *error = file.errorString();
+        file.remove();
         return false;
     }
-    file.setAutoRemove(false);
     return true;
 }
 

@@ -41,11 +41,11 @@ bool mayRead(const QString& path, qint64 maxBytes, QString* error = nullptr);
 // whole, false is returned and *error (if given) says why in plain words.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// The same, replacing the file whole, without waiting for each file to reach the disk: after a
-// crash a file written this way may be empty until syncFileSystem() has returned for its folder.
-// For runs that write many files, make them durable together and have a way back after a crash
-// (backup and restore).
-bool writeFileAtomicallyDeferred(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Writes a file that does not exist yet, without waiting for it to reach the disk. On failure
+// no part of it is left. After a crash it may be missing, short or empty until syncFileSystem()
+// has returned for its folder: for runs that write many files into names they have freed, make
+// them durable together and keep a way back after a crash (the restore does both).
+bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Waits until everything written to the file system that holds path is on its disk.
 bool syncFileSystem(const QString& path);
 
