@@ -1,9 +1,11 @@
 #include "actionarea/SafeguardButtonPanel.h"
 
 #include "base/ButtonLook.h"
+#include "base/WrappingButton.h"
 #include "catalog/SafeguardCatalog.h"
 #include "worksheets/RiskWorksheetButtons.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -46,12 +48,12 @@ SafeguardButtonPanel::SafeguardButtonPanel(QWidget* parent) : QWidget(parent), m
             continue;
         }
         const int groupCode = SafeguardCatalog::kFirstGroupCode + f;
-        QList<QPushButton*> buttons;
+        QList<WrappingButton*> buttons;
         const SafeguardGroup* g = SafeguardCatalog::group(groupCode);
         const int columns = columnsFor(g->entryCount);
         for (int i = 0; i < g->entryCount; ++i) {
             const SafeguardEntry* entry = SafeguardCatalog::entry(groupCode, i);
-            auto* button = new QPushButton(entry->buttonCaption, frame);
+            auto* button = new WrappingButton(entry->buttonCaption, frame);
             button->setObjectName(QStringLiteral("safeguardButton_%1_%2").arg(groupCode).arg(i));
             button->setToolTip(entry->fullTitle);
             button->setAccessibleName(SafeguardCatalog::displayText(entry->buttonCaption));
@@ -59,9 +61,40 @@ SafeguardButtonPanel::SafeguardButtonPanel(QWidget* parent) : QWidget(parent), m
             connect(button, &QPushButton::clicked, this, [this, groupCode, i] { emit safeguardPressed(groupCode, i); });
             buttons.append(button);
         }
+        for (WrappingButton* button : buttons) {
+            QSizePolicy policy = button->sizePolicy();
+            policy.setHorizontalPolicy(QSizePolicy::Ignored); // the columns' widths decide
+            button->setSizePolicy(policy);
+            button->setRoomForBold(true);
+        }
+        for (int c = 0; c < columns; ++c)
+            grid->setColumnStretch(c, 1);
         m_rows.append(buttons);
     }
     hideAllFrames();
+    makeColumnsEven();
+}
+
+void SafeguardButtonPanel::makeColumnsEven()
+{
+    // Columns of one width, so that the buttons stay put when the chosen one turns bold; never
+    // so narrow that the longest word of a caption is cut.
+    for (int f = 0; f < m_rows.size(); ++f) {
+        int widest = 0;
+        for (WrappingButton* button : m_rows.at(f)) {
+            widest = qMax(widest, button->minimumSizeHint().width());
+        }
+        auto* grid = static_cast<QGridLayout*>(m_frames.at(f)->layout());
+        for (int c = 0; c < grid->columnCount(); ++c)
+            grid->setColumnMinimumWidth(c, widest);
+    }
+}
+
+void SafeguardButtonPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        makeColumnsEven();
 }
 
 void SafeguardButtonPanel::hideAllFrames()

@@ -11,6 +11,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class RiskWorksheetButtons;
+class WrappingButton;
 
 class SafeguardButtonPanel : public QWidget
 {
@@ -37,9 +38,13 @@ public:
 signals:
     void safeguardPressed(int groupCode, int index);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void makeColumnsEven();
     QLabel* m_caption;
     QList<QFrame*> m_frames;
-    QList<QList<QPushButton*>> m_rows; // by group code - 2
+    QList<QList<WrappingButton*>> m_rows; // by group code - 2
     RiskWorksheetButtons* m_worksheetButtons = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -47,8 +48,12 @@ StandardsOverviewPanel::StandardsOverviewPanel(const StatusStore& statuses, QWid
     m_grid->setAccessibleName(QStringLiteral("Security standards overview"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setWordWrap(false);
+    // Only a standard's name wraps: the other columns keep their texts one to a line.
+    m_grid->setWordWrap(true);
     m_grid->verticalHeader()->hide();
+    // The columns are fitted to the grid's width, which a scroll bar coming and going would change.
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_grid->horizontalHeader()->setStretchLastSection(true);
 
@@ -111,21 +116,56 @@ void StandardsOverviewPanel::resizeEvent(QResizeEvent* event)
     applyLayout();
 }
 
+int StandardsOverviewPanel::textMargin() const
+{
+    // The room a cell keeps on either side of its text, and the grid line.
+    return 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 1;
+}
+
+int StandardsOverviewPanel::widestLine(int column) const
+{
+    // With a character to spare: the grid lays its text out a little wider than measured here.
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    int widest = m_grid->horizontalHeader()->sectionSizeHint(column);
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        const QStringList lines = m_grid->item(r, column)->text().split(QLatin1Char('\n'));
+        for (const QString& line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line) + textMargin() + metrics.averageCharWidth());
+    }
+    return widest;
+}
+
 void StandardsOverviewPanel::applyLayout()
 {
+    // The first four columns take their shares of the width. The section, the specifications,
+    // their marks and their statuses never get less than their longest line: a narrow window
+    // takes what they need from the standard's name, which wraps.
     const int width = m_grid->viewport()->width();
+    int widths[4];
     for (int c = 0; c < 4; ++c)
-        m_grid->setColumnWidth(c, int(kColumnShares[c] * width));
+        widths[c] = int(kColumnShares[c] * width);
+    for (int c = 1; c < 4; ++c)
+        widths[c] = qMax(widths[c], widestLine(c));
+    const int statusWidth = widestLine(4);
+    const int spare = width - widths[0] - widths[1] - widths[2] - widths[3] - statusWidth;
+    if (spare < 0)
+        widths[0] = qMax(widths[0] + spare, m_grid->fontMetrics().averageCharWidth() * 12);
+    for (int c = 0; c < 4; ++c)
+        m_grid->setColumnWidth(c, widths[c]);
     const int height = m_grid->height();
+    const int nameRoom = qMax(1, widths[0] - textMargin());
     for (int r = 0; r < m_grid->rowCount(); ++r) {
         const int lines = int(m_grid->item(r, 2)->text().count(QLatin1Char('\n'))) + 1;
         const double share = StandardsOverview::rowHeightFraction(m_group, lines);
         const int defaultHeight = m_grid->verticalHeader()->defaultSectionSize();
-        // Never shorter than its text: the standard's own name may need two lines even where
-        // its specification needs one.
-        const int nameLines = int(m_grid->item(r, 0)->text().count(QLatin1Char('\n'))) + 1;
-        const int neededLines = qMax(lines, nameLines);
-        const int needed = qMax(defaultHeight, m_grid->fontMetrics().lineSpacing() * neededLines + 6);
+        // Never shorter than its text: the standard's own name may need more lines than its
+        // specifications, the more so where it wraps.
+        const int specificationsHeight = m_grid->fontMetrics().lineSpacing() * lines;
+        const int nameHeight =
+            m_grid->fontMetrics()
+                .boundingRect(QRect(0, 0, nameRoom, 10000), Qt::TextWordWrap, m_grid->item(r, 0)->text())
+                .height();
+        const int needed = qMax(defaultHeight, qMax(specificationsHeight, nameHeight) + 6);
         m_grid->setRowHeight(r, qMax(int(share * height), needed));
     }
 }

@@ -35,6 +35,8 @@ protected:
 private:
     void fillRows(int group);
     void applyLayout();
+    int textMargin() const;
+    int widestLine(int column) const;
 
     const StatusStore& m_statuses;
     QList<QPushButton*> m_buttons;

@@ -13,6 +13,7 @@
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
+#include "base/WrappingButton.h"
 #include "catalog/SafeguardCatalog.h"
 #include "editing/EditingServices.h"
 #include "editing/TabStopRule.h"
@@ -71,7 +72,6 @@ WorkArea1::WorkArea1(QWidget* startScreen) : QMainWindow(nullptr), m_startScreen
     connectPrinting();
     connectEditing();
     installOptionsPopup();
-    letControlsShrink();
     loadScreen();
 }
 
@@ -94,7 +94,7 @@ void WorkArea1::buildScreen()
     auto* leftColumn = new QVBoxLayout();
     leftColumn->setSpacing(3);
     for (int v = 0; v < kViewCount; ++v) {
-        auto* button = new QPushButton(kLeftHandCaptions.at(v), central);
+        auto* button = new WrappingButton(kLeftHandCaptions.at(v), central);
         button->setObjectName(QStringLiteral("leftHandButton%1").arg(v));
         button->setMinimumHeight(34);
         connect(button, &QPushButton::clicked, this, [this, v] { pressLeftHandButton(v); });
@@ -287,19 +287,6 @@ void WorkArea1::installOptionsPopup()
     (new OptionsPopup(m_optionsMenu, this))->watch(watched);
 }
 
-void WorkArea1::letControlsShrink()
-{
-    // The 800 x 600 window of Smaller Screen Display is narrower than the captions of every
-    // row laid side by side: buttons and labels may shorten their text (their tooltips and
-    // the window title keep it whole) rather than push the window off the screen.
-    const QList<QWidget*> children = centralWidget()->findChildren<QWidget*>();
-    for (QWidget* w : children) {
-        const bool longLabel = qobject_cast<QLabel*>(w) && w->minimumSizeHint().width() > 140;
-        if (longLabel || qobject_cast<QPushButton*>(w))
-            w->setMinimumWidth(qMin(w->minimumSizeHint().width(), 40));
-    }
-}
-
 void WorkArea1::loadScreen()
 {
     m_statuses.loadAll();
@@ -319,6 +306,7 @@ void WorkArea1::loadScreen()
         QFont compact = font();
         compact.setPointSizeF(compact.pointSizeF() * 0.85);
         centralWidget()->setFont(compact);
+        m_worksheet->setNarrow(true);
         resize(800, 600);
         if (screen)
             move(screen->geometry().center() - rect().center());

@@ -78,7 +78,6 @@ private:
     void connectEditing();
     void checkTimelineSpelling();
     void installOptionsPopup();
-    void letControlsShrink();
     void loadScreen();
     void hideViewPanels();
     void showViewPanel(int v);

@@ -4,12 +4,15 @@
 #include "actionarea/WorksheetDocument.h"
 #include "base/Messages.h"
 #include "base/PickOnlyComboBox.h"
+#include "base/WrappingButton.h"
 #include "catalog/ReferenceTexts.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/TemplateInsertion.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QEvent>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +43,7 @@ QString sampleFile(WorksheetPane pane)
 
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new WrappingButton(caption, parent);
     button->setObjectName(name);
     return button;
 }
@@ -56,6 +59,7 @@ WorksheetPanel::WorksheetPanel(ActionAreaState& state, StatusStore& statuses, Ac
     m_editorArea = new QWidget(this);
     m_editorArea->setObjectName(QStringLiteral("editorArea"));
     buildHeader();
+    m_header->installEventFilter(this);
     m_editor = new RichTextBox(m_editorArea);
     m_editor->setObjectName(QStringLiteral("RText1"));
     m_editor->setAccessibleName(QStringLiteral("Worksheet document"));
@@ -85,12 +89,15 @@ void WorksheetPanel::buildHeader()
     m_sectionLabel->setObjectName(QStringLiteral("sectionLabel"));
     m_specificationLabel = new QLabel(m_header);
     m_specificationLabel->setObjectName(QStringLiteral("specificationLabel"));
+    // Long names break between words; the panes' frames keep their places beside them.
+    for (QLabel* heading : {m_standardLabel, m_sectionLabel, m_specificationLabel})
+        heading->setWordWrap(true);
     m_statusLabel = new QLabel(m_header);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusList = new PickOnlyComboBox(m_header);
     m_statusList->setObjectName(QStringLiteral("statusList"));
     m_statusList->setAccessibleName(QStringLiteral("Status"));
-    m_statusList->setMinimumContentsLength(15);
+    m_statusList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_statusList, qOverload<int>(&QComboBox::activated), this, &WorksheetPanel::onStatusPicked);
     m_complianceButton =
         makeButton(QStringLiteral("Compliance Status"), QStringLiteral("complianceStatusButton"), m_header);
@@ -130,11 +137,15 @@ void WorksheetPanel::buildHeader()
     grid->addWidget(m_standardLabel, 0, 0, 1, 3);
     grid->addWidget(m_sectionLabel, 1, 0, 1, 3);
     grid->addWidget(m_specificationLabel, 2, 0, 1, 3);
-    grid->addWidget(m_statusLabel, 3, 0);
-    grid->addWidget(m_statusList, 3, 1);
-    grid->addWidget(m_complianceButton, 3, 2, Qt::AlignLeft);
-    grid->addWidget(m_actionsFrame, 0, 3, 4, 1);
-    grid->addWidget(m_referencesFrame, 0, 4, 4, 1);
+    m_statusRow = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_statusRow->addWidget(m_statusLabel, 0, Qt::AlignLeft);
+    m_statusRow->addWidget(m_statusList, 0, Qt::AlignLeft);
+    m_statusRow->addWidget(m_complianceButton, 0, Qt::AlignLeft);
+    m_statusRow->addStretch();
+    grid->addLayout(m_statusRow, 3, 0, 1, 3);
+    // The panes' frames keep their size and place when a long heading takes a second line.
+    grid->addWidget(m_actionsFrame, 0, 3, 4, 1, Qt::AlignTop);
+    grid->addWidget(m_referencesFrame, 0, 4, 4, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
 }
 
@@ -573,6 +584,25 @@ void WorksheetPanel::resizeEvent(QResizeEvent* event)
     layoutEditor();
 }
 
+void WorksheetPanel::setNarrow(bool narrow)
+{
+    // In the narrow window of Smaller Screen Display the status list goes under its label and
+    // leaves the panes' frames their whole width.
+    m_statusRow->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+}
+
+bool WorksheetPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // The header is placed by hand over the editor's area, so its layout does not reach the
+    // window's: its least width, which changes with its texts, is passed on here, and the
+    // window leaves it that much. Headings that wrap differently move the editor's top.
+    if (watched == m_header && event->type() == QEvent::LayoutRequest) {
+        m_editorArea->setMinimumWidth(m_header->minimumSizeHint().width());
+        layoutEditor();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void WorksheetPanel::layoutEditor()
 {
     const int height = m_editorArea->height();
@@ -580,7 +610,8 @@ void WorksheetPanel::layoutEditor()
     int top = int(m_editorTop * height);
     if (m_header->isVisibleTo(this)) {
         // The headings, panes or status sit above the editor; never let the editor cover them.
-        top = qMax(top, m_header->sizeHint().height());
+        top = qMax(top, m_header->heightForWidth(width) > 0 ? m_header->heightForWidth(width)
+                                                             : m_header->sizeHint().height());
         m_header->setGeometry(0, 0, width, top);
     }
     const int bottom = int((m_editorTop + m_editorHeight) * height);

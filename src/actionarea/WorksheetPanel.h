@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class QBoxLayout;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -29,6 +30,8 @@ public:
 
     // Connects the Options menu's worksheet items, once the menu exists.
     void connectMenuActions();
+    // Lays the header out for the narrow window of Smaller Screen Display.
+    void setNarrow(bool narrow);
 
     // Services that other parts of the program provide to the worksheet.
     enum Service
@@ -95,6 +98,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildHeader();
@@ -129,6 +133,7 @@ private:
     std::optional<WorksheetPane> m_currentPane;
 
     QWidget* m_header = nullptr;
+    QBoxLayout* m_statusRow = nullptr;
     QLabel* m_standardLabel = nullptr;
     QLabel* m_sectionLabel = nullptr;
     QLabel* m_specificationLabel = nullptr;

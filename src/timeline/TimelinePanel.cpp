@@ -4,6 +4,7 @@
 #include "base/Clock.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
+#include "base/WrappingButton.h"
 #include "timeline/GridBackground.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/ItemBox.h"
@@ -113,13 +114,13 @@ void TimelinePanel::buildControls()
 
     auto* buttonRow = new QHBoxLayout;
     for (int b = 0; b < ButtonCount; ++b) {
-        m_buttons[b] = new QPushButton(QString::fromLatin1(kButtonCaptions[b]), this);
+        m_buttons[b] = new WrappingButton(QString::fromLatin1(kButtonCaptions[b]), this);
         m_buttons[b]->setObjectName(QStringLiteral("timelineButton%1").arg(b));
         m_buttons[b]->setAutoDefault(false);
         m_buttons[b]->installEventFilter(this);
         buttonRow->addWidget(m_buttons[b]);
     }
-    m_spellButton = new QPushButton(QStringLiteral("Spell Chec&k"), this);
+    m_spellButton = new WrappingButton(QStringLiteral("Spell Chec&k"), this);
     m_spellButton->setObjectName(QStringLiteral("timelineSpellButton"));
     buttonRow->addWidget(m_spellButton);
     setPrintAvailable(false);
@@ -385,8 +386,11 @@ void TimelinePanel::cellClicked(int row, int column)
 
 void TimelinePanel::openCalendar(int column, int row, bool emptyItemBox)
 {
-    const int top = m_gridView->geometry().top() + m_gridView->horizontalHeader()->height();
-    m_calendar->move(int(calendarPlace(column) * width()), top);
+    // Over the grid's cells, never over its header or its scroll bar.
+    const QWidget* cells = m_gridView->viewport();
+    const QRect area(cells->mapTo(this, QPoint(0, 0)), cells->size());
+    const int left = qBound(area.left(), int(calendarPlace(column) * width()), area.right() + 1 - m_calendar->width());
+    m_calendar->move(left, area.top());
     m_calendar->show();
     m_calendar->raise();
     setCurrentCell(row, column);
