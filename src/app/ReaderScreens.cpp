@@ -5,6 +5,7 @@
 #include "readers/InfoAdv.h"
 #include "readers/Miscform1.h"
 #include "readers/PrivRule.h"
+#include "readers/ReaderScreen.h"
 
 ReaderScreens::ReaderScreens(WorkArea1* actionArea) : QObject(actionArea), m_actionArea(actionArea)
 {
@@ -15,6 +16,11 @@ ReaderScreens::ReaderScreens(WorkArea1* actionArea) : QObject(actionArea), m_act
         if (m_current && !m_current->isVisible())
             m_current->deleteLater();
     });
+}
+
+ReaderScreens::~ReaderScreens()
+{
+    delete m_current;
 }
 
 ReaderScreen* ReaderScreens::current() const

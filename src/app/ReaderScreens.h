@@ -13,6 +13,8 @@ class ReaderScreens : public QObject
     Q_OBJECT
 public:
     explicit ReaderScreens(WorkArea1* actionArea);
+    // The reader still open is a window of its own: it goes with the Action Area.
+    ~ReaderScreens() override;
 
     // The reader on screen, or the one that was closed last (until it is let go).
     ReaderScreen* current() const;

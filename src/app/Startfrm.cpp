@@ -235,9 +235,14 @@ void Startfrm::applyBackgroundColour()
 
 void Startfrm::setDisplayChecks()
 {
+    // The display in use is checked, and greyed with its button: choosing it again would do nothing.
     const bool smaller = HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay;
     m_smallerScreenAction->setChecked(smaller);
     m_fullScreenAction->setChecked(!smaller);
+    m_smallerScreenAction->setEnabled(!smaller);
+    m_fullScreenAction->setEnabled(smaller);
+    m_smallerScreenButton->setEnabled(!smaller);
+    m_fullScreenButton->setEnabled(smaller);
 }
 
 void Startfrm::activate()
@@ -292,8 +297,6 @@ void Startfrm::switchDisplayMode(short mode)
     QAction* target = smaller ? m_smallerScreenAction : m_fullScreenAction;
     if (target->isChecked())
         return;
-    (smaller ? m_fullScreenAction : m_smallerScreenAction)->setChecked(false);
-    target->setChecked(true);
     DisplaySettings::writeDisplayMode(smaller ? HINFO1::SmallerScreenDisplay : HINFO1::FullScreenDisplay);
     QCoreApplication::processEvents();
     loadScreen();

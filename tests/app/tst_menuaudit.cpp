@@ -1,0 +1,265 @@
+// Every menu command that is enabled where the user can reach it does something the user can
+// see: a window, a message, a dialog, a file, the clipboard, a check mark or the program's end.
+#include "FakeClock.h"
+#include "TestFolder.h"
+
+#include "actionarea/WorkArea1.h"
+#include "actionarea/WorksheetPanel.h"
+#include "app/ReaderScreens.h"
+#include "app/Startfrm.h"
+#include "readers/ReaderScreen.h"
+#include "base/HINFO1.h"
+#include "base/Messages.h"
+#include "base/ProgramEnd.h"
+#include "base/UtilityActions.h"
+#include "richtext/RichTextBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDirIterator>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Where the user stands before choosing a command: the window whose menus are audited.
+using Scene = std::function<QMainWindow*(Startfrm&, WorkArea1&, ReaderScreens&)>;
+
+// The program's screens as main() wires them.
+struct Screens
+{
+    Startfrm start;
+    WorkArea1 area{&start};
+    ReaderScreens readers{&area};
+};
+
+QStringList visibleWindows()
+{
+    QStringList titles;
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        if (window->isVisible())
+            titles << window->windowTitle();
+    }
+    return titles;
+}
+
+QMainWindow* actionAreaAt(WorkArea1& area, int view, std::function<void()> then = {})
+{
+    area.pressLeftHandButton(view);
+    if (then)
+        then();
+    return &area;
+}
+
+void collect(QMenu* menu, QList<QAction*>* into)
+{
+    emit menu->aboutToShow(); // menus that settle their items as they open
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (!action->isVisible() || !action->isEnabled() || action->isSeparator())
+            continue;
+        if (action->menu())
+            collect(action->menu(), into);
+        else
+            into->append(action);
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Scene)
+
+class TestMenuAudit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void everyEnabledCommandDoesSomething_data();
+    void everyEnabledCommandDoesSomething();
+
+private:
+    // What the user can see and the program has done, as one text to compare.
+    QString observable() const;
+    void closeModalDialogs();
+
+    std::unique_ptr<TestFolder> m_folder;
+    std::unique_ptr<FakeClock> m_clock;
+    QStringList m_done; // seams the commands reached, dialogs they opened
+    QTimer m_dialogCloser;
+};
+
+void TestMenuAudit::init()
+{
+    m_folder = std::make_unique<TestFolder>();
+    m_clock = std::make_unique<FakeClock>(QDateTime(QDate(2026, 12, 6), QTime(9, 30, 10)), 1000);
+    Messages::setScripted(true);
+    Messages::takeShown();
+    m_done.clear();
+    Help::setViewer([this](int context) { m_done << QStringLiteral("help %1").arg(context); });
+    Help::setAboutBox([this](QWidget*) { m_done << QStringLiteral("about"); });
+    WebLinks::setOpener([this](const QString& address) {
+        m_done << address;
+        return true;
+    });
+    UtilityActions::handlers() = {[this](UtilityActions::Utility u, QWidget*) { m_done << QString::number(int(u)); },
+                                  {}};
+    connect(&m_dialogCloser, &QTimer::timeout, this, &TestMenuAudit::closeModalDialogs);
+    m_dialogCloser.start(20);
+}
+
+void TestMenuAudit::cleanup()
+{
+    m_dialogCloser.stop();
+    m_dialogCloser.disconnect();
+    Messages::setScripted(false);
+    ProgramEnd::setTerminator(nullptr);
+    Help::setViewer(nullptr);
+    Help::setAboutBox(nullptr);
+    WebLinks::setOpener(nullptr);
+    UtilityActions::handlers() = {};
+    m_clock.reset();
+    m_folder.reset();
+}
+
+void TestMenuAudit::closeModalDialogs()
+{
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        m_done << QStringLiteral("dialog ") + dialog->windowTitle();
+        dialog->close();
+    }
+}
+
+QString TestMenuAudit::observable() const
+{
+    QStringList seen = m_done;
+    for (const Messages::Shown& m : Messages::shown())
+        seen << m.text;
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        if (!window->isVisible())
+            continue;
+        seen << window->windowTitle() + QStringLiteral(" at ") +
+                    QString::number(window->width()) + QLatin1Char('x') + QString::number(window->height());
+        const QList<QWidget*> parts = window->findChildren<QWidget*>();
+        for (const QWidget* w : parts) {
+            if (w->isVisible())
+                seen << w->objectName() + QLatin1Char(w->isEnabled() ? '+' : '-');
+        }
+        const QList<QAction*> actions = window->findChildren<QAction*>();
+        for (const QAction* a : actions)
+            seen << a->text() + QLatin1Char(a->isChecked() ? '*' : ' ');
+        for (const RichTextBox* editor : window->findChildren<RichTextBox*>())
+            seen << editor->document()->toHtml();
+    }
+    if (const QMimeData* copied = QApplication::clipboard()->mimeData())
+        seen << copied->formats().join(QLatin1Char(',')) + copied->text();
+    QDirIterator files(m_folder->path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        seen << files.fileName() + QString::number(files.fileInfo().size()) +
+                    files.fileInfo().lastModified().toString(Qt::ISODateWithMs);
+    }
+    return seen.join(QLatin1Char('\n'));
+}
+
+void TestMenuAudit::everyEnabledCommandDoesSomething_data()
+{
+    QTest::addColumn<Scene>("scene");
+    QTest::newRow("start screen") << Scene([](Startfrm& start, WorkArea1& area, ReaderScreens&) {
+        area.hide(); // until the user begins
+        QObject::connect(&start, &Startfrm::beginRequested, &area, &QWidget::show);
+        return &start;
+    });
+    QTest::newRow("standards overview") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, StandardsOverviewView);
+    });
+    QTest::newRow("timeline") << Scene(
+        [](Startfrm&, WorkArea1& area, ReaderScreens&) { return actionAreaAt(area, TimelineView); });
+    QTest::newRow("safeguard, no pane") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, AdministrativeView);
+    });
+    QTest::newRow("safeguard, Action Taken") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, AdministrativeView, [&area] {
+            QTest::mouseClick(area.worksheet()->paneButton(WorksheetPane::ActionTaken), Qt::LeftButton);
+            QTest::keyClicks(area.worksheet()->editor(), QStringLiteral("We review access every month."));
+            area.worksheet()->editor()->selectAll();
+        });
+    });
+    QTest::newRow("safeguard, References in Rule") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, TechnicalView, [&area] {
+            QTest::mouseClick(area.worksheet()->paneButton(WorksheetPane::ReferencesInRule), Qt::LeftButton);
+        });
+    });
+    QTest::newRow("risk analysis worksheets") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, RiskAnalysisView);
+    });
+    QTest::newRow("disaster recovery plan") << Scene([](Startfrm&, WorkArea1& area, ReaderScreens&) {
+        return actionAreaAt(area, DisasterRecoveryView);
+    });
+    QTest::newRow("sample entry") << Scene(
+        [](Startfrm&, WorkArea1& area, ReaderScreens&) { return actionAreaAt(area, SampleView); });
+    for (int tab = 1; tab <= 3; ++tab) {
+        QTest::newRow(qPrintable(QStringLiteral("reader %1").arg(tab)))
+            << Scene([tab](Startfrm&, WorkArea1& area, ReaderScreens& readers) -> QMainWindow* {
+                   area.pressTab(tab);
+                   return readers.current();
+               });
+    }
+}
+
+void TestMenuAudit::everyEnabledCommandDoesSomething()
+{
+    QFETCH(Scene, scene);
+    // Each command is tried from the scene; the screens are made afresh after a command that
+    // moved the user to other windows.
+    std::unique_ptr<Screens> screens;
+    int count = 0;
+    for (int index = 0;; ++index) {
+        if (!screens) {
+            // Windows the last screens let go of are gone before new ones start.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            ProgramEnd::setTerminator([this] { m_done << QStringLiteral("ended"); }); // and not ending now
+            HINFO1::state() = HINFO1::State();                                       // no screen asked for
+            screens = std::make_unique<Screens>();
+            screens->start.show();
+            screens->start.activate();
+            screens->area.show();
+            screens->area.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&screens->area));
+        }
+        QMainWindow* window = scene(screens->start, screens->area, screens->readers);
+        QVERIFY(window);
+        QList<QAction*> commands;
+        for (QAction* top : window->menuBar()->actions()) {
+            if (top->menu() && top->isVisible() && top->isEnabled())
+                collect(top->menu(), &commands);
+        }
+        if (index >= commands.size())
+            break;
+        QAction* command = commands.at(index);
+        const QString name = command->text(); // a command may close the window that holds it
+        QTest::qWait(10);
+        const QStringList windowsBefore = visibleWindows();
+        const QString before = observable();
+        command->trigger();
+        QTest::qWait(10);
+        QVERIFY2(observable() != before, qPrintable(QStringLiteral("\"%1\" did nothing").arg(name)));
+        if (visibleWindows() != windowsBefore || ProgramEnd::isEnding())
+            screens.reset();
+        Messages::takeShown();
+        m_done.clear();
+        ++count;
+    }
+    QVERIFY(count > 0);
+}
+
+QTEST_MAIN(TestMenuAudit)
+#include "tst_menuaudit.moc"
