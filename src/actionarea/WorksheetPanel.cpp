@@ -147,6 +147,7 @@ void WorksheetPanel::buildHeader()
     grid->addWidget(m_actionsFrame, 0, 3, 4, 1, Qt::AlignTop);
     grid->addWidget(m_referencesFrame, 0, 4, 4, 1, Qt::AlignTop);
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(4, 1); // the headings stay together at the top of a tall header
 }
 
 void WorksheetPanel::buildButtons()
