@@ -3,8 +3,8 @@
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "editing/AutoCorrectTable.h"
+#include "editing/DocumentCommands.h"
 #include "editing/EditingDialogs.h"
-#include "editing/RtfClipboard.h"
 #include "editing/SpellCheckRun.h"
 #include "editing/SpellingUnderliner.h"
 #include "editing/TypingCorrector.h"
@@ -102,44 +102,10 @@ void EditingServices::lookUpSelection()
 
 void EditingServices::selectFont()
 {
-    const int start = m_editor->selStart();
-    const int length = m_editor->selLength();
-    EditingDialogs::FontChoice initial;
-    if (length != 0) {
-        initial.font = QFont(m_editor->selFontName());
-        if (m_editor->selFontSize() > 0)
-            initial.font.setPointSizeF(m_editor->selFontSize());
-        initial.font.setBold(m_editor->selBold());
-        initial.font.setItalic(m_editor->selItalic());
-        initial.font.setUnderline(m_editor->selUnderline());
-        initial.font.setStrikeOut(m_editor->selStrikeThru());
-    } else {
-        initial.font = m_editor->defaultFont();
-    }
-    initial.colour = m_editor->selColor();
-    if (const auto choice = EditingDialogs::fontChooser()(initial, m_owner)) {
-        m_editor->setSelFontName(choice->font.family());
-        m_editor->setSelFontSize(choice->font.pointSizeF());
-        m_editor->setSelBold(choice->font.bold());
-        m_editor->setSelItalic(choice->font.italic());
-        m_editor->setSelUnderline(choice->font.underline());
-        m_editor->setSelStrikeThru(choice->font.strikeOut());
-        m_editor->setSelColor(choice->colour);
-    }
-    // Moving the insertion point would drop the format chosen for what is typed next.
-    if (length == 0) {
-        if (m_editor->selStart() != start || m_editor->selLength() != 0)
-            m_editor->setSelStart(start);
-    } else {
-        m_editor->setSelStart(start);
-        m_editor->setSelLength(length);
-    }
-    m_editor->setFocus();
+    DocumentCommands::chooseSelectionFont(m_editor, m_owner);
 }
 
 void EditingServices::copyToClipboard()
 {
-    RtfClipboard::copy(m_editor->documentRtf());
-    Messages::show(m_owner, QStringLiteral("A copy has been copied to the Windows Clipboard."),
-                   QStringLiteral("Copy Option"), Messages::Buttons::Ok, Messages::Icon::Information);
+    DocumentCommands::copyWholeDocument(m_editor, m_owner);
 }

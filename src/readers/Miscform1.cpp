@@ -3,8 +3,8 @@
 #include "base/ButtonLook.h"
 #include "base/HINFO1.h"
 #include "base/ProgramEnd.h"
+#include "editing/DocumentCommands.h"
 #include "printing/PrintPanel.h"
-#include "readers/DocumentCopy.h"
 #include "readers/PressedLinkLabel.h"
 #include "readers/ReaderPrinting.h"
 #include "readers/ReaderTables.h"
@@ -132,7 +132,7 @@ void Miscform1::openLink(int n)
 
 void Miscform1::copyToClipboard()
 {
-    DocumentCopy::copyWholeDocument(m_document, this);
+    DocumentCommands::copyWholeDocument(m_document, this);
 }
 
 void Miscform1::printFromMenu()

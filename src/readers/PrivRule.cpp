@@ -2,8 +2,8 @@
 
 #include "base/ButtonLook.h"
 #include "base/HINFO1.h"
-#include "readers/DocumentCopy.h"
-#include "readers/FontDisplay.h"
+#include "base/Messages.h"
+#include "editing/DocumentCommands.h"
 #include "readers/ReaderPrinting.h"
 #include "readers/ReaderTables.h"
 #include "readers/SearchPanel.h"
@@ -154,12 +154,18 @@ void PrivRule::toggleSearch()
 
 void PrivRule::fontDisplay()
 {
-    FontDisplay::changeSelectionFont(m_document, this);
+    // The Action Area's font command, except that it asks for a selection first.
+    if (m_document->selLength() == 0) {
+        Messages::show(this, QStringLiteral("Please select text to change."), QStringLiteral("Font Display"),
+                       Messages::Buttons::Ok, Messages::Icon::Information);
+        return;
+    }
+    DocumentCommands::chooseSelectionFont(m_document, this);
 }
 
 void PrivRule::copyToClipboard()
 {
-    DocumentCopy::copyWholeDocument(m_document, this);
+    DocumentCommands::copyWholeDocument(m_document, this);
 }
 
 void PrivRule::print()

@@ -9,8 +9,8 @@
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
+#include "editing/EditingDialogs.h"
 #include "printing/PrintPanel.h"
-#include "readers/FontDisplay.h"
 #include "readers/InfoAdv.h"
 #include "readers/Miscform1.h"
 #include "readers/PrivRule.h"
@@ -82,7 +82,6 @@ void TestReaderScreens::cleanup()
     ProgramEnd::setTerminator(nullptr);
     WebLinks::setOpener(nullptr);
     Help::setViewer(nullptr);
-    FontDisplay::setChooser(nullptr);
     m_folder.reset();
 }
 
@@ -167,11 +166,13 @@ void TestReaderScreens::searchWalksTheMatchesThenStartsOver()
 void TestReaderScreens::fontDisplayNeedsASelection()
 {
     int asked = 0;
-    FontDisplay::setChooser([&asked](QWidget*, QFont* font, QColor*) {
+    const EditingDialogs::FontChooser dialog = EditingDialogs::fontChooser();
+    EditingDialogs::fontChooser() = [&asked](const EditingDialogs::FontChoice& initial, QWidget*) {
         ++asked;
-        font->setBold(true);
-        return true;
-    });
+        EditingDialogs::FontChoice bold = initial;
+        bold.font.setBold(true);
+        return std::optional<EditingDialogs::FontChoice>(bold);
+    };
     PrivRule rule(nullptr);
     rule.selectSection(9);
     rule.fontDisplay();
@@ -183,6 +184,7 @@ void TestReaderScreens::fontDisplayNeedsASelection()
     QCOMPARE(asked, 1);
     QVERIFY(rule.document()->selBold());
     QCOMPARE(rule.document()->selLength(), 9);
+    EditingDialogs::fontChooser() = dialog;
 }
 
 void TestReaderScreens::missingDocumentIsNamed()
