@@ -8,6 +8,7 @@
 #include "actionarea/WorksheetDocument.h"
 #include "actionarea/WorksheetPanel.h"
 #include "base/ButtonLook.h"
+#include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
@@ -302,10 +303,7 @@ void WorkArea1::loadScreen()
     m_printing->load();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (HINFO1::state().displayMode == HINFO1::SmallerScreenDisplay) {
-        // A slightly smaller type keeps the captions of the fixed 800 x 600 window whole.
-        QFont compact = font();
-        compact.setPointSizeF(compact.pointSizeF() * 0.85);
-        centralWidget()->setFont(compact);
+        centralWidget()->setFont(DisplaySettings::screenFont(font(), HINFO1::SmallerScreenDisplay));
         m_worksheet->setNarrow(true);
         resize(800, 600);
         if (screen)

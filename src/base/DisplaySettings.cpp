@@ -68,4 +68,12 @@ std::int32_t numberFromColour(const QColor& colour)
                                      (std::uint32_t(colour.blue()) << 16));
 }
 
+QFont screenFont(const QFont& normal, HINFO1::DisplayMode mode)
+{
+    QFont font = normal;
+    if (mode == HINFO1::SmallerScreenDisplay)
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
+}
+
 } // namespace DisplaySettings

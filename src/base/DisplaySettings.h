@@ -4,6 +4,7 @@
 #include "base/HINFO1.h"
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 namespace DisplaySettings {
@@ -28,6 +29,10 @@ struct Background
 Background readBackground();
 bool writeBackgroundColour(const QColor& colour);
 bool writeBackgroundSystemDefault();
+
+// The type of a work screen's controls: slightly smaller in the 800 x 600 window of Smaller
+// Screen Display, so that their captions stay whole.
+QFont screenFont(const QFont& normal, HINFO1::DisplayMode mode);
 
 // Colour numbers as stored: 0x00BBGGRR.
 QColor colourFromNumber(std::int32_t number);

@@ -1,5 +1,6 @@
 #include "readers/ReaderScreen.h"
 
+#include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
@@ -47,6 +48,7 @@ void ReaderScreen::buildShell(QWidget* body, const QString& exitCaption)
     layout->addWidget(m_tabs);
     layout->addWidget(body, 1);
     setCentralWidget(central);
+    central->setFont(DisplaySettings::screenFont(font(), HINFO1::DisplayMode(HINFO1::state().displayMode)));
 
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     m_optionsMenu->setObjectName(QStringLiteral("mOptions"));
