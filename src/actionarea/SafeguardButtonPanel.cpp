@@ -57,15 +57,13 @@ SafeguardButtonPanel::SafeguardButtonPanel(QWidget* parent) : QWidget(parent), m
             button->setObjectName(QStringLiteral("safeguardButton_%1_%2").arg(groupCode).arg(i));
             button->setToolTip(entry->fullTitle);
             button->setAccessibleName(SafeguardCatalog::displayText(entry->buttonCaption));
-            grid->addWidget(button, i / columns, i % columns);
-            connect(button, &QPushButton::clicked, this, [this, groupCode, i] { emit safeguardPressed(groupCode, i); });
-            buttons.append(button);
-        }
-        for (WrappingButton* button : buttons) {
             QSizePolicy policy = button->sizePolicy();
             policy.setHorizontalPolicy(QSizePolicy::Ignored); // the columns' widths decide
             button->setSizePolicy(policy);
             button->setRoomForBold(true);
+            grid->addWidget(button, i / columns, i % columns);
+            connect(button, &QPushButton::clicked, this, [this, groupCode, i] { emit safeguardPressed(groupCode, i); });
+            buttons.append(button);
         }
         for (int c = 0; c < columns; ++c)
             grid->setColumnStretch(c, 1);
@@ -81,9 +79,8 @@ void SafeguardButtonPanel::makeColumnsEven()
     // so narrow that the longest word of a caption is cut.
     for (int f = 0; f < m_rows.size(); ++f) {
         int widest = 0;
-        for (WrappingButton* button : m_rows.at(f)) {
+        for (const WrappingButton* button : m_rows.at(f))
             widest = qMax(widest, button->minimumSizeHint().width());
-        }
         auto* grid = static_cast<QGridLayout*>(m_frames.at(f)->layout());
         for (int c = 0; c < grid->columnCount(); ++c)
             grid->setColumnMinimumWidth(c, widest);

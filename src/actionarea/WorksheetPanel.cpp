@@ -10,9 +10,9 @@
 #include "worksheets/TemplateInsertion.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QEvent>
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -611,8 +611,10 @@ void WorksheetPanel::layoutEditor()
     int top = int(m_editorTop * height);
     if (m_header->isVisibleTo(this)) {
         // The headings, panes or status sit above the editor; never let the editor cover them.
-        top = qMax(top, m_header->heightForWidth(width) > 0 ? m_header->heightForWidth(width)
-                                                             : m_header->sizeHint().height());
+        // Headings that wrap need more height the narrower the window.
+        const int needed =
+            m_header->hasHeightForWidth() ? m_header->heightForWidth(width) : m_header->sizeHint().height();
+        top = qMax(top, needed);
         m_header->setGeometry(0, 0, width, top);
     }
     const int bottom = int((m_editorTop + m_editorHeight) * height);
