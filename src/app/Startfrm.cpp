@@ -293,10 +293,9 @@ void Startfrm::switchToSmallerScreen()
 
 void Startfrm::switchDisplayMode(short mode)
 {
-    const bool smaller = mode == HINFO1::SmallerScreenDisplay;
-    QAction* target = smaller ? m_smallerScreenAction : m_fullScreenAction;
-    if (target->isChecked())
+    if (HINFO1::state().displayMode == mode)
         return;
+    const bool smaller = mode == HINFO1::SmallerScreenDisplay;
     DisplaySettings::writeDisplayMode(smaller ? HINFO1::SmallerScreenDisplay : HINFO1::FullScreenDisplay);
     QCoreApplication::processEvents();
     loadScreen();

@@ -13,10 +13,8 @@
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
-#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>

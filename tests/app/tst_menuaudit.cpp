@@ -7,11 +7,11 @@
 #include "actionarea/WorksheetPanel.h"
 #include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
-#include "readers/ReaderScreen.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/UtilityActions.h"
+#include "readers/ReaderScreen.h"
 #include "richtext/RichTextBox.h"
 
 #include <QApplication>
