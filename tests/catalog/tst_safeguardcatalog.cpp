@@ -1,4 +1,4 @@
-// The safeguard catalog: its shape, numbering and lookups, and rows with unusual wording.
+// The safeguard catalog: its numbering and lookups, and rows with unusual wording.
 #include "catalog/SafeguardCatalog.h"
 
 #include <QtTest>
@@ -8,37 +8,11 @@ class TestSafeguardCatalog : public QObject
     Q_OBJECT
 
 private slots:
-    void groups_data();
-    void groups();
     void numbersAndRecordsHaveNoGaps();
     void lookupsRejectWhatIsNotThere();
     void entriesAsShown_data();
     void entriesAsShown();
 };
-
-void TestSafeguardCatalog::groups_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("section");
-    QTest::newRow("administrative") << 2 << "Administrative Safeguards" << 23 << "164.308";
-    QTest::newRow("physical") << 3 << "Physical Safeguards" << 10 << "164.310";
-    QTest::newRow("technical") << 4 << "Technical Safeguards" << 9 << "164.312";
-    QTest::newRow("organization") << 5 << "Organization Requirements" << 3 << "164.314";
-    QTest::newRow("policies") << 6 << "Policies and Proceedures..." << 2 << "164.316";
-}
-
-void TestSafeguardCatalog::groups()
-{
-    QFETCH(int, code);
-    const SafeguardGroup* group = SafeguardCatalog::group(code);
-    QVERIFY(group);
-    QCOMPARE(group->code, code);
-    QTEST(group->caption, "caption");
-    QTEST(group->section, "section");
-    QTEST(group->entryCount, "count");
-}
 
 // Entries are numbered 0-46 group after group; the number keys the status record (number + 1)
 // and the three document files.
