@@ -3,6 +3,7 @@
 // Prints the median of seven runs.
 //
 //   bench_backup [folder]
+#include "MedianTime.h"
 #include "backup/BackupRun.h"
 #include "backup/FolderMedium.h"
 #include "backup/RestoreRun.h"
@@ -10,7 +11,6 @@
 #include "backup/RunView.h"
 #include "base/DataFolder.h"
 #include "base/UserFiles.h"
-#include "MedianTime.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,18 +62,21 @@ int main(int argc, char* argv[])
     }
 
     const auto copy = [&] { QProcess::execute(QStringLiteral("cp"), sources + QStringList{copies}); };
-    const double cpMillis = medianMs(kRuns, [&] { emptyFolder(copies); }, copy);
+    const double cpMillis = medianMs(
+        kRuns, [&] { emptyFolder(copies); }, copy);
     // Backup and restore wait until their files are on the disk; cp alone does not.
-    const double cpSyncMillis = medianMs(kRuns, [&] { emptyFolder(copies); }, [&] {
-        copy();
-        QProcess::execute(QStringLiteral("sync"), {QStringLiteral("-f"), copies});
-    });
+    const double cpSyncMillis = medianMs(
+        kRuns, [&] { emptyFolder(copies); },
+        [&] {
+            copy();
+            QProcess::execute(QStringLiteral("sync"), {QStringLiteral("-f"), copies});
+        });
     SilentView view;
     FolderMedium folder(medium, [](const Prompt&) { return Messages::Answer::Cancel; });
-    const double backupMillis =
-        medianMs(kRuns, [&] { emptyFolder(medium); }, [&] { BackupRun(folder, view).makeBackup(folder.location()); });
-    const double restoreMillis =
-        medianMs(kRuns, [] {}, [&] { RestoreRun(folder, view).run(QDateTime::currentDateTime()); });
+    const double backupMillis = medianMs(
+        kRuns, [&] { emptyFolder(medium); }, [&] { BackupRun(folder, view).makeBackup(folder.location()); });
+    const double restoreMillis = medianMs(
+        kRuns, [] {}, [&] { RestoreRun(folder, view).run(QDateTime::currentDateTime()); });
     const bool whole = QDir(program).entryList(QDir::Files).size() == UserFiles::names().size();
 
     std::printf("169 files of 20 KB in %s\n", qPrintable(base));

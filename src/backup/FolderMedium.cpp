@@ -45,8 +45,7 @@ bool FolderMedium::write(const QString& name, const QByteArray& bytes)
     // Written in place: a copy counts only once it has been read back, and the set only once
     // the disk's index is written last, so a half-written copy is never taken for a whole one.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
         file.remove(); // no part of a copy is left to take the room the disk's index needs
         return false;
     }

@@ -123,7 +123,7 @@ QStringList TestSmallerScreen::cutCaptions(const QString& where) const
         if (!w->isVisible() || !(qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)))
             continue;
         const QString text = qobject_cast<const QLabel*>(w) ? qobject_cast<const QLabel*>(w)->text()
-                                                           : qobject_cast<const QAbstractButton*>(w)->text();
+                                                            : qobject_cast<const QAbstractButton*>(w)->text();
         if (!showsWholeCaption(w) && !w->toolTip().contains(withoutMnemonic(text)))
             cut << QStringLiteral("%1: \"%2\" (%3) in %4 x %5")
                        .arg(where, text, w->objectName())
@@ -198,8 +198,8 @@ void TestSmallerScreen::calendarStaysOverTheGridsCells()
     TimelinePanel* timeline = m_area->timeline();
     QTableView* view = timeline->gridView();
     const QRect cells = inWindow(view->viewport());
-    for (int column : {TimelineModel::kToDoDateColumn, TimelineModel::kActualDateColumn,
-                       TimelineModel::kReviewDateColumn}) {
+    for (int column :
+         {TimelineModel::kToDoDateColumn, TimelineModel::kActualDateColumn, TimelineModel::kReviewDateColumn}) {
         const QModelIndex index = view->model()->index(1, column);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
         const auto* calendar = timeline->findChild<QCalendarWidget*>(QStringLiteral("timelineCalendar"));

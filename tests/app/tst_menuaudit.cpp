@@ -133,8 +133,8 @@ QString TestMenuAudit::observable() const
     for (const QWidget* window : windows) {
         if (!window->isVisible())
             continue;
-        seen << window->windowTitle() + QStringLiteral(" at ") +
-                    QString::number(window->width()) + QLatin1Char('x') + QString::number(window->height());
+        seen << window->windowTitle() + QStringLiteral(" at ") + QString::number(window->width()) + QLatin1Char('x') +
+                    QString::number(window->height());
         const QList<QWidget*> parts = window->findChildren<QWidget*>();
         for (const QWidget* w : parts) {
             if (w->isVisible())
@@ -214,7 +214,7 @@ void TestMenuAudit::everyEnabledCommandDoesSomething()
             // Windows the last screens let go of are gone before new ones start.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             ProgramEnd::setTerminator([this] { m_done << QStringLiteral("ended"); }); // and not ending now
-            HINFO1::state() = HINFO1::State();                                       // no screen asked for
+            HINFO1::state() = HINFO1::State();                                        // no screen asked for
             screens = std::make_unique<Screens>();
             screens->start.show();
             screens->start.activate();

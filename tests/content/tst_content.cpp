@@ -2,6 +2,7 @@
 // is long enough to be of use, quotes the rule only as the rule stands, and has what its
 // screen needs (a template's heading and addressable decision, the rule reader's full text
 // and matrix, a help topic for every context).
+#include "RequiredTool.h"
 #include "catalog/SafeguardCatalog.h"
 #include "richtext/RtfReader.h"
 
@@ -228,8 +229,7 @@ void TestContent::everyHelpContextHasATopic()
 void TestContent::formsOpenAsTablesInAWordProcessor()
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        QSKIP("LibreOffice (soffice) is not installed: the word-processor check cannot run.");
+    REQUIRE_TOOL(!soffice.isEmpty(), "LibreOffice (soffice)");
     QTemporaryDir out;
     QStringList arguments{QStringLiteral("-env:UserInstallation=file://") + out.filePath(QStringLiteral("profile")),
                           QStringLiteral("--headless"),

@@ -1,6 +1,7 @@
 // The editing services in the Action Area, driven offscreen: correction as you type, the
 // document's spell check, the thesaurus, the font of the selection and the clipboard copy,
 // with the dialogs answered through their seams.
+#include "RequiredTool.h"
 #include "TestFolder.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
@@ -80,8 +81,7 @@ private:
 
 void TestEditingServices::initTestCase()
 {
-    if (SpellEngine::findDictionary().isEmpty())
-        QSKIP("the en_US dictionary (hunspell-en-us) is not installed");
+    REQUIRE_TOOL(!SpellEngine::findDictionary().isEmpty(), "The en_US dictionary (hunspell-en-us)");
     EditingDialogs::spellingAsker() = [this](const SpellQuestion& question, QWidget*) {
         m_asked << question.word;
         return m_answers.isEmpty() ? SpellAnswer{SpellAnswer::Cancel, QString()} : m_answers.takeFirst();
@@ -385,8 +385,7 @@ void TestEditingServices::dialogsAnswerFromTheKeyboard()
     QCOMPARE(spelling.answer().replacement, QStringLiteral("set"));
 
     const Thesaurus thesaurus;
-    if (!thesaurus.isAvailable())
-        QSKIP("the en_US thesaurus (mythes-en-us) is not installed");
+    REQUIRE_TOOL(thesaurus.isAvailable(), "The en_US thesaurus (mythes-en-us)");
     ThesaurusDialog dialog(QStringLiteral("Quick"), thesaurus);
     dialog.show();
     auto* meanings = dialog.findChild<QListWidget*>(QStringLiteral("meaningList"));

@@ -1,5 +1,6 @@
 // The spell engine without a window: the typing-error table as the engine receives it, the
 // read-back of the replacement list, corrections, misspellings and the personal word list.
+#include "RequiredTool.h"
 #include "TestFolder.h"
 #include "editing/AutoCorrectTable.h"
 #include "editing/GridSpellCheck.h"
@@ -35,8 +36,7 @@ private:
 void TestSpellEngine::initTestCase()
 {
     m_folder = std::make_unique<TestFolder>(false);
-    if (SpellEngine::findDictionary().isEmpty())
-        QSKIP("the en_US dictionary (hunspell-en-us) is not installed");
+    REQUIRE_TOOL(!SpellEngine::findDictionary().isEmpty(), "The en_US dictionary (hunspell-en-us)");
     m_engine = std::make_unique<SpellEngine>();
     AutoCorrectTable::loadInto(*m_engine);
 }

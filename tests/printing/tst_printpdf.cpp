@@ -1,4 +1,5 @@
 // Printing from the Action Area, read back from the PDF by poppler's tools.
+#include "RequiredTool.h"
 #include "TestFolder.h"
 #include "actionarea/ActionAreaActions.h"
 #include "actionarea/ActionAreaPrinting.h"
@@ -59,8 +60,7 @@ private:
 
 void TestPrintPdf::init()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("poppler-utils is not installed");
+    REQUIRE_TOOL(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(), "poppler-utils");
     m_folder = std::make_unique<TestFolder>();
     HINFO1::state() = HINFO1::State();
     Messages::setScripted(true);
@@ -114,7 +114,7 @@ void TestPrintPdf::reportsOfTheHighlightedGroupToPdf()
 void TestPrintPdf::timelineReportRepeatsItsHeading()
 {
     QTest::mouseClick(m_area->leftHandButton(1), Qt::LeftButton);
-    for (int r = 1; r <= 60; ++r)
+    for (int r = 1; r <= 120; ++r)
         m_area->timeline()->grid()->setText(r, TimelineModel::kItemColumn, QStringLiteral("Task number %1").arg(r));
     QTest::mouseClick(m_area->timeline()->button(TimelinePanel::PrintButton), Qt::LeftButton);
     QVERIFY(panel()->timelineOptionsFrame()->isVisible());
@@ -125,7 +125,7 @@ void TestPrintPdf::timelineReportRepeatsItsHeading()
     QVERIFY(pages >= 2);
     const QString text = runTool(QStringLiteral("pdftotext"), {m_folder->filePath("timeline.pdf"), "-"});
     QCOMPARE(int(text.count(QStringLiteral("Project Timeline/To Do List"))), pages);
-    QVERIFY(text.contains(QStringLiteral("Task number 60")));
+    QVERIFY(text.contains(QStringLiteral("Task number 120")));
 }
 
 void TestPrintPdf::emptyTimelineHasNothingToPrint()

@@ -3,6 +3,7 @@
 // LibreOffice writes every format again from what it understood, so nothing survives that it
 // did not read.
 #include "DocumentDigest.h"
+#include "RequiredTool.h"
 
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -23,8 +24,7 @@ private slots:
 void TestRtfLibreOffice::formattingSurvivesLibreOffice()
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
-        QSKIP("LibreOffice (soffice) is not installed: the interoperability check cannot run.");
+    REQUIRE_TOOL(!soffice.isEmpty(), "LibreOffice (soffice)");
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QTextDocument sample;
