@@ -3,6 +3,7 @@
 #include "actionarea/WorksheetDocument.h"
 #include "actionarea/WorksheetPanel.h"
 #include "base/Messages.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/TemplateInsertion.h"
 
@@ -14,7 +15,10 @@ void DisasterRecoveryPlan::enter()
     m_panel->openWorksheetDocument(kFileName);
     if (m_panel->editor()->text().trimmed().isEmpty()) {
         // The sample is shown, not yet the plan: nothing is written until the user saves.
-        document->changeAsProgram([this] { m_panel->editor()->loadFile(kSampleFile); });
+        document->changeAsProgram([this] {
+            DocumentFile::read(kSampleFile, m_panel->editor()->document());
+            m_panel->editor()->moveCursor(QTextCursor::Start);
+        });
         Messages::show(
             m_panel,
             QStringLiteral("In response to a request from a user, we have included a copy of a sample Disaster "

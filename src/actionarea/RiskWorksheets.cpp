@@ -6,6 +6,7 @@
 #include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/RiskWorksheetButtons.h"
 #include "worksheets/TemplateInsertion.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -45,11 +47,10 @@ void RiskWorksheets::enter()
 
 void RiskWorksheets::renewContentMarks()
 {
-    RichTextBox hidden;
     for (int n = 0; n < WorksheetTitles::kCount; ++n) {
-        hidden.clear();
-        const bool loaded = RichTextBox::isShown(hidden.loadFile(WorksheetTitles::documentFile(n)));
-        m_buttons->setHasContent(n, loaded && !hidden.text().trimmed().isEmpty());
+        QTextDocument worksheet;
+        const bool loaded = DocumentFile::isShown(DocumentFile::read(WorksheetTitles::documentFile(n), &worksheet));
+        m_buttons->setHasContent(n, loaded && !worksheet.toPlainText().trimmed().isEmpty());
     }
 }
 

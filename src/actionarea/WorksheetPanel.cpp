@@ -6,6 +6,7 @@
 #include "base/PickOnlyComboBox.h"
 #include "base/WrappingButton.h"
 #include "catalog/ReferenceTexts.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/TemplateInsertion.h"
 
@@ -427,7 +428,7 @@ void WorksheetPanel::openDocumentPane(WorksheetPane pane)
     else
         m_document->openFile(documentFile(pane));
     const bool sampleReadOnly = m_state.viewCode == SampleView && pane != WorksheetPane::PoliciesProcedures;
-    m_editor->setLocked(sampleReadOnly);
+    m_editor->setLocked(sampleReadOnly || m_document->isRefused());
     paneButton(pane)->setChecked(true);
     if (m_state.viewCode == SampleView && pane == WorksheetPane::PoliciesProcedures &&
         !m_state.samplePolicyNoticeShown) {
@@ -457,9 +458,10 @@ void WorksheetPanel::openReferencePane(WorksheetPane pane)
     const QString file = ReferenceTexts::referenceFile(number, pane);
     m_document->changeAsProgram([&] {
         m_editor->clear();
-        if (!file.isEmpty())
-            m_editor->loadFile(file);
-        else
+        if (!file.isEmpty()) {
+            DocumentFile::read(file, m_editor->document());
+            m_editor->moveCursor(QTextCursor::Start);
+        } else
             ReferenceTexts::buildDocument(m_editor->document(), number, pane);
     });
     m_exitButton->setFocus();

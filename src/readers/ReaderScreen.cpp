@@ -6,6 +6,7 @@
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 
 #include <QAbstractButton>
@@ -138,10 +139,11 @@ bool ReaderScreen::loadDocument(RichTextBox* box, const QString& file)
 {
     box->clear();
     QString error;
-    const RichTextBox::Source source = box->loadFile(file, &error);
-    if (RichTextBox::isShown(source))
+    const DocumentFile::Source source = DocumentFile::read(file, box->document(), &error);
+    box->moveCursor(QTextCursor::Start);
+    if (DocumentFile::isShown(source))
         return true;
-    const QString reason = source == RichTextBox::Source::Missing
+    const QString reason = source == DocumentFile::Source::Missing
                                ? QStringLiteral("The document \"%1\" could not be found.").arg(file)
                                : QStringLiteral("The document \"%1\" could not be read.").arg(file);
     Messages::show(this, reason + QStringLiteral("\rPlease install the program's documents again."),

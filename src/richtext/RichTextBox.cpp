@@ -1,13 +1,10 @@
-// RichTextBox: RTF in and out through our codec, everything else through QTextEdit.
+// RichTextBox: RTF in and out through our codec, everything else through QTextEdit. The box
+// never reads or writes a file: its owner hands it documents and takes them back.
 #include "richtext/RichTextBox.h"
 
-#include "base/AtomicFile.h"
-#include "base/CodePage.h"
-#include "base/DataFolder.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
-#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -16,16 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-QString resolvedPath(const QString& name)
-{
-    return QDir::isAbsolutePath(name) ? name : DataFolder::path(name);
-}
-
-QString resolvedWritePath(const QString& name)
-{
-    return QDir::isAbsolutePath(name) ? name : DataFolder::writePath(name);
-}
 
 // Paragraph and line separators read as "\n", as in the document's plain text.
 QString withNewlines(QString text)
@@ -45,41 +32,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::contentChanged);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::selectionMoved);
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::selectionMoved);
-}
-
-RichTextBox::Source RichTextBox::loadFile(const QString& name, QString* error)
-{
-    QByteArray bytes;
-    switch (readFileWithin(resolvedPath(name), FileLimits::kDocument, &bytes, error)) {
-    case ReadOutcome::Missing:
-        if (error)
-            *error = QStringLiteral("The document %1 does not exist yet.").arg(name);
-        return Source::Missing;
-    case ReadOutcome::Refused:
-        return Source::Refused;
-    case ReadOutcome::Read:
-        break;
-    }
-    bool damaged = false;
-    if (RtfReader::read(bytes, document(), nullptr, &damaged)) {
-        moveCursor(QTextCursor::Start);
-        return damaged ? Source::DamagedRtf : Source::Rtf;
-    }
-    // Notes written with another editor: shown as they are, in the program's code page.
-    QString text = CodePage::toUnicode(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    document()->setPlainText(text);
-    document()->setModified(false);
-    moveCursor(QTextCursor::Start);
-    return Source::PlainText;
-}
-
-bool RichTextBox::saveFile(const QString& name, QString* error)
-{
-    if (!writeFileAtomically(resolvedWritePath(name), documentRtf(), error))
-        return false;
-    document()->setModified(false);
-    return true;
 }
 
 QString RichTextBox::text() const

@@ -1,5 +1,6 @@
-// The rich-text control every document view uses: a QTextEdit that loads and saves RTF
-// and offers the selection, search, formatting and key events the screens rely on.
+// The rich-text control every document view uses: a QTextEdit that takes and gives RTF and
+// offers the selection, search, formatting and key events the screens rely on. Files are its
+// owner's business (DocumentFile reads and writes them).
 #pragma once
 
 #include <QTextEdit>
@@ -9,22 +10,6 @@ class RichTextBox : public QTextEdit
     Q_OBJECT
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
-
-    // What loadFile found in a file.
-    enum class Source
-    {
-        Rtf,
-        DamagedRtf, // cut off: what could be read is shown
-        PlainText,  // not RTF: shown as Windows-1252 text
-        Missing,
-        Refused // not a regular file, or too large: see *error
-    };
-    // name is a bare file name in the program folder or an absolute path. A missing or
-    // refused file leaves the previous content; every other file is shown.
-    Source loadFile(const QString& name, QString* error = nullptr);
-    static bool isShown(Source source) { return source <= Source::PlainText; }
-    // Writes the whole document as RTF, replacing the file atomically.
-    bool saveFile(const QString& name, QString* error = nullptr);
 
     // Plain text of the whole document, paragraphs separated by "\n".
     QString text() const;

@@ -1,7 +1,10 @@
 #include "worksheets/TemplateInsertion.h"
 
 #include "base/Messages.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
+
+#include <QTextDocument>
 
 namespace TemplateInsertion {
 
@@ -12,10 +15,10 @@ bool userHasDocument(const Request& request)
 {
     if (request.existingFile.isEmpty())
         return true;
-    RichTextBox scratch;
-    if (!RichTextBox::isShown(scratch.loadFile(request.existingFile)))
+    QTextDocument scratch;
+    if (!DocumentFile::isShown(DocumentFile::read(request.existingFile, &scratch)))
         return false;
-    return !request.onlyTextCounts || !scratch.text().trimmed().isEmpty();
+    return !request.onlyTextCounts || !scratch.toPlainText().trimmed().isEmpty();
 }
 
 } // namespace
@@ -26,7 +29,10 @@ bool insert(RichTextBox* editor, QWidget* owner, const Request& request)
         Messages::show(owner, request.question, request.title, Messages::Buttons::YesNoCancel,
                        Messages::Icon::Exclamation, Messages::Answer::No) != Messages::Answer::Yes)
         return false;
-    return RichTextBox::isShown(editor->loadFile(request.templateFile));
+    if (!DocumentFile::isShown(DocumentFile::read(request.templateFile, editor->document())))
+        return false;
+    editor->moveCursor(QTextCursor::Start);
+    return true;
 }
 
 } // namespace TemplateInsertion
