@@ -13,6 +13,7 @@
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -119,8 +120,12 @@ void Backup1::buildControls()
     layout->addLayout(buttons);
 
     connect(m_drivesList, QOverload<int>::of(&QComboBox::activated), this, &Backup1::chooseDrive);
-    connect(m_foldersList, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { chooseFolder(m_folders->filePath(index)); });
+    // The path follows the current folder however it became current: a click, the arrow keys, typing.
+    connect(m_foldersList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid())
+                    chooseFolder(m_folders->filePath(index));
+            });
     connect(m_startButton, &QPushButton::clicked, this, &Backup1::start);
     connect(m_exitButton, &QPushButton::clicked, this, &Backup1::reject);
 }

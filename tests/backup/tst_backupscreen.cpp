@@ -11,11 +11,13 @@
 #include "base/WorkScreenMenus.h"
 
 #include <QComboBox>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 
 using Messages::Answer;
@@ -35,6 +37,7 @@ private slots:
     void programFolderIsRefused_data();
     void programFolderIsRefused();
     void unreadableDriveFallsBackToHome();
+    void pathFollowsTheCurrentFolder();
     void backupOntoAFolder();
     void utilitiesMenuAsksTheDocumentFirst();
     void interruptedRestoreIsOfferedBack();
@@ -99,6 +102,22 @@ void TestBackupScreen::unreadableDriveFallsBackToHome()
     screen.chooseDrive(0);
     QCOMPARE(Messages::takeShown().at(0).text, "Device/Drive is Unavailable!");
     QCOMPARE(screen.path(), QDir::homePath() + "/");
+}
+
+void TestBackupScreen::pathFollowsTheCurrentFolder()
+{
+    TestFolder folder(false);
+    QTemporaryDir disk;
+    QDir(disk.path()).mkpath("first");
+    QDir(disk.path()).mkpath("second");
+    Backup1 screen;
+    screen.chooseFolder(disk.filePath("first"));
+    // The arrow keys move the tree's current index, as this does.
+    auto* tree = screen.findChild<QTreeView*>();
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    tree->setCurrentIndex(model->index(disk.filePath("second")));
+    QCOMPARE(screen.path(), disk.filePath("second") + "/");
+    QCOMPARE(screen.findChild<QLabel*>("pathLabel")->text(), screen.path());
 }
 
 void TestBackupScreen::backupOntoAFolder()
