@@ -508,6 +508,11 @@ int WorkArea1::helpContext() const
 
 void WorkArea1::handleEscape()
 {
+    // Esc in an open list (the Current Status list, a menu) closes that list and nothing else.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        return;
+    }
     if (m_riskWorksheets->isEditingTitles()) {
         m_riskWorksheets->closeTitleEditor();
         return;

@@ -1,6 +1,8 @@
 #include "base/Messages.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -69,6 +71,7 @@ Messages::Answer defaultFor(Messages::Buttons buttons)
     case Messages::Buttons::Ok:
         return Messages::Answer::Ok;
     case Messages::Buttons::YesNo:
+    case Messages::Buttons::YesNoByChoiceOnly:
         return Messages::Answer::Yes;
     case Messages::Buttons::YesNoCancel:
         return Messages::Answer::No;
@@ -77,6 +80,26 @@ Messages::Answer defaultFor(Messages::Buttons buttons)
     }
     return Messages::Answer::Ok;
 }
+
+// Keeps a box open against Esc and its close button. QMessageBox takes No as the escape
+// button of a Yes/No box and offers no way to have none.
+class EscapeRefusal : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            return true;
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -102,6 +125,10 @@ Answer show(QWidget* owner, const QString& text, const QString& title, Buttons b
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoByChoiceOnly:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.installEventFilter(new EscapeRefusal(&box));
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -12,6 +12,9 @@ enum class Buttons
 {
     Ok,
     YesNo,
+    // Yes and No where No throws work away: Esc and the window's close button do nothing, so
+    // only a click or Alt+N on No can discard.
+    YesNoByChoiceOnly,
     YesNoCancel,
     OkCancel
 };
