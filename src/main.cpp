@@ -6,12 +6,14 @@
 #include "app/ProgramSetup.h"
 #include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
+#include "app/WorkbookOpening.h"
 #include "backup/Backup1.h"
 #include "backup/RestoreSnapshot.h"
 #include "backup/UndoRestore.h"
-#include "base/DataFolder.h"
 #include "base/Messages.h"
 #include "base/UtilityActions.h"
+#include "base/WorkbookAccess.h"
+#include "base/WorkbookLock.h"
 
 #include <QApplication>
 #include <memory>
@@ -24,17 +26,21 @@ int main(int argc, char* argv[])
     CommandLine::answerWithoutWindow(argc, argv);
     QApplication app(argc, argv);
     // The workbook lives beside the executable (portable), or in the user's own data folder.
-    const DataFolder::Roots roots = DataFolder::chooseRoots(QCoreApplication::applicationDirPath());
-    if (!DataFolder::setRoots(roots)) {
-        Messages::show(nullptr,
-                       QStringLiteral("Tessaly cannot create or open its workbook folder:\r%1").arg(roots.writable),
-                       QStringLiteral("Tessaly"), Messages::Buttons::Ok, Messages::Icon::Stop);
+    std::unique_ptr<WorkbookLock> workbookLock;
+    if (!WorkbookOpening::open(&workbookLock))
         return 1;
-    }
     ProgramSetup::configure();
     using UtilityActions::Utility;
     UtilityActions::handlers() = {
         [](Utility utility, QWidget* screen) {
+            if (utility != Utility::Backup && WorkbookAccess::isReadOnly()) {
+                Messages::show(screen,
+                               QStringLiteral("The workbook cannot be restored from this copy of Tessaly. ") +
+                                   WorkbookAccess::readOnlyReason(),
+                               QStringLiteral("Workbook Read-Only"), Messages::Buttons::Ok,
+                               Messages::Icon::Exclamation);
+                return;
+            }
             if (utility == Utility::UndoRestore)
                 UndoRestore::run(screen);
             else
@@ -55,6 +61,7 @@ int main(int argc, char* argv[])
     });
     startScreen.show();
     startScreen.activate();
-    UndoRestore::offerAfterInterruption(&startScreen);
+    if (!WorkbookAccess::isReadOnly())
+        UndoRestore::offerAfterInterruption(&startScreen);
     return QApplication::exec();
 }

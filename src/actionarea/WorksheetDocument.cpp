@@ -2,6 +2,8 @@
 
 #include "base/DataFolder.h"
 #include "base/Messages.h"
+#include "base/WorkbookAccess.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 
 #include <QCoreApplication>
@@ -32,24 +34,39 @@ void WorksheetDocument::open(Kind kind, const QString& name)
 void WorksheetDocument::openFile(const QString& name)
 {
     open(Kind::File, name);
-    RichTextBox::Source source = RichTextBox::Source::Missing;
+    QString error;
+    const DocumentFile::Source source = showFile(name, &error);
+    if (source == DocumentFile::Source::Refused) {
+        // What was not read is never saved over: the pane says why and takes no typing.
+        m_kind = Kind::Refused;
+        changeAsProgram([&] {
+            m_editor->setPlainText(error + QStringLiteral("\n\nThis pane is read-only, so that nothing is saved over "
+                                                          "the file."));
+        });
+        m_editor->setLocked(true);
+        return;
+    }
+    if (source == DocumentFile::Source::PlainText || source == DocumentFile::Source::DamagedRtf) {
+        m_originalToKeep = true;
+        noteForeignFile(source == DocumentFile::Source::DamagedRtf);
+    }
+}
+
+DocumentFile::Source WorksheetDocument::showFile(const QString& name, QString* error)
+{
+    DocumentFile::Source source = DocumentFile::Source::Missing;
     changeAsProgram([&] {
         m_editor->clear();
-        source = m_editor->loadFile(name);
+        source = DocumentFile::read(name, m_editor->document(), error);
+        m_editor->moveCursor(QTextCursor::Start);
     });
-    if (source == RichTextBox::Source::PlainText || source == RichTextBox::Source::DamagedRtf) {
-        m_originalToKeep = true;
-        noteForeignFile(source == RichTextBox::Source::DamagedRtf);
-    }
+    return source;
 }
 
 void WorksheetDocument::openSample(const QString& name)
 {
     open(Kind::Sample, name);
-    changeAsProgram([&] {
-        m_editor->clear();
-        m_editor->loadFile(name);
-    });
+    showFile(name);
 }
 
 void WorksheetDocument::openReadOnly()
@@ -110,6 +127,10 @@ bool WorksheetDocument::save()
     case Kind::ReadOnly:
         setChanged(false);
         return true;
+    case Kind::Refused:
+        Messages::show(m_owner, QStringLiteral("%1 was not read, so Tessaly does not save over it.").arg(m_fileName),
+                       kSaveTitle, Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        return false;
     case Kind::Sample:
         Messages::show(m_owner, QStringLiteral("Unable to save changes to sample."), kSaveTitle, Messages::Buttons::Ok,
                        Messages::Icon::Question);
@@ -133,7 +154,8 @@ bool WorksheetDocument::finishSave(bool saved)
 bool WorksheetDocument::saveEditorFile()
 {
     QString error;
-    if ((!m_originalToKeep || keepOriginal(&error)) && m_editor->saveFile(m_fileName, &error)) {
+    if ((!m_originalToKeep || keepOriginal(&error)) && DocumentFile::write(m_fileName, *m_editor->document(), &error)) {
+        m_editor->document()->setModified(false);
         m_originalToKeep = false;
         return true;
     }
@@ -151,6 +173,8 @@ bool WorksheetDocument::keepOriginal(QString* error)
     const QString path = DataFolder::path(m_fileName);
     if (!QFileInfo::exists(path))
         return true;
+    if (WorkbookAccess::refusesWrite(path, error))
+        return false;
     // An earlier kept original is never replaced: the first free name takes the copy.
     const QString keptBase = DataFolder::writePath(m_fileName) + QStringLiteral(".orig");
     QString kept = keptBase;
@@ -190,7 +214,7 @@ bool WorksheetDocument::confirmLeave()
     }
     const Messages::Answer answer =
         Messages::show(m_owner, QStringLiteral("Save changes/entries before next action?"),
-                       QStringLiteral("Save Changes?"), Messages::Buttons::YesNo, Messages::Icon::Question);
+                       QStringLiteral("Save Changes?"), Messages::Buttons::YesNoByChoiceOnly, Messages::Icon::Question);
     if (answer == Messages::Answer::Yes) {
         if (!save())
             return false;

@@ -3,6 +3,8 @@
 // (another pane, entry, view or tab, closing) goes through first.
 #pragma once
 
+#include "richtext/DocumentFile.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -45,6 +47,9 @@ public:
     QString fileName() const { return m_fileName; }
     bool isChanged() const { return m_changed; }
     bool isSample() const { return m_kind == Kind::Sample; }
+    // The file could not be read (too large, not a regular file, unreadable): the pane shows
+    // why, read-only, and a save never replaces the file.
+    bool isRefused() const { return m_kind == Kind::Refused; }
     // The user changed a kept document (a cell of the timeline's grid).
     void markChanged();
 
@@ -65,11 +70,13 @@ private:
     {
         ReadOnly,
         File,
+        Refused,
         Sample,
         Kept
     };
 
     void open(Kind kind, const QString& name);
+    DocumentFile::Source showFile(const QString& name, QString* error = nullptr);
     void onEditorChanged();
     void setChanged(bool changed);
     void discardChanges();

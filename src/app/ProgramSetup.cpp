@@ -7,6 +7,8 @@
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/UserFiles.h"
+#include "base/WorkbookAccess.h"
+#include "editing/SpellEngine.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,7 +21,9 @@ void configure()
     // Desktops match the windows to the menu entry and show the emblem in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaly.Tessaly"));
     QApplication::setWindowIcon(QIcon(drawEmblem(256)));
-    UserFiles::removeStaleSaveFiles();
+    // A read-only run leaves them: they may be another copy's saves in progress.
+    if (!WorkbookAccess::isReadOnly())
+        UserFiles::removeStaleSaveFiles({SpellEngine::kPersonalListFile});
     setFileRefusalReporter([](const QString& message) {
         Messages::show(nullptr, message, QStringLiteral("File Not Used"), Messages::Buttons::Ok,
                        Messages::Icon::Exclamation);

@@ -1,5 +1,7 @@
 #include "base/AtomicFile.h"
 
+#include "base/WorkbookAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -46,11 +48,20 @@ namespace {
 // The checks of a read or a write, on one look at the file: QFileInfo keeps what it found.
 bool isRegularOrMissing(const QFileInfo& info, QString* error)
 {
-    // QFileInfo follows links: a link to a device or a folder is not a file.
-    if (info.isFile() || (!info.exists() && !info.isSymLink()))
+    // A link is never read or written through, wherever it points: a save through it would
+    // rewrite a file outside the workbook. The link and its target are left as they are.
+    if (info.isSymLink()) {
+        if (error) {
+            *error = QStringLiteral("%1 is a link to another file (%2), so Tessaly neither reads nor saves it. "
+                                    "Replace the link with the file itself to use it here.")
+                         .arg(info.fileName(), info.symLinkTarget());
+        }
+        return false;
+    }
+    if (info.isFile() || !info.exists())
         return true;
     if (error) {
-        *error = QStringLiteral("%1 is not an ordinary file (it is a folder, a device or a broken link), so "
+        *error = QStringLiteral("%1 is not an ordinary file (it is a folder or a device), so "
                                 "Tessaly does not use it.")
                      .arg(info.fileName());
     }
@@ -111,7 +122,7 @@ ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* byt
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
-    if (!isRegularOrMissing(path, error))
+    if (WorkbookAccess::refusesWrite(path, error) || !isRegularOrMissing(path, error))
         return false;
     QSaveFile file(path);
     return writeThroughSaveFile(file, bytes, error);
@@ -119,6 +130,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 
 bool writeNewFile(const QString& path, const QByteArray& bytes, QString* error)
 {
+    if (WorkbookAccess::refusesWrite(path, error))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)

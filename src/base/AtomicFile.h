@@ -24,12 +24,13 @@ enum class ReadOutcome
 };
 
 // Reads a whole file. A missing file is Missing, with bytes empty. A file that is not a
-// regular file (a folder, a device, or a link to one of them), that is larger than maxBytes
+// regular file (a folder, a device, or a link to anything at all), that is larger than maxBytes
 // or that cannot be read is Refused: bytes stay empty, *error says why, naming the file, and
 // the refusal reporter is told (once per file and reason in a run).
 ReadOutcome readFileWithin(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error = nullptr);
 
-// True when path is missing or a regular file: what a read or a write may go through.
+// True when path is missing or a regular file that is not a link: what a read or a write may
+// go through.
 bool isRegularOrMissing(const QString& path, QString* error = nullptr);
 
 // True when a read of path may go ahead: it is missing, or a regular file of at most

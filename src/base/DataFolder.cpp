@@ -1,8 +1,12 @@
 #include "base/DataFolder.h"
 
+#include "base/UserFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +41,12 @@ bool holdsShippedDocuments(const QString& dir)
     return !findIn(dir, kShippedMarker).isEmpty();
 }
 
+bool holdsUserFiles(const QString& dir)
+{
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return std::any_of(entries.cbegin(), entries.cend(), UserFiles::isUserFile);
+}
+
 } // namespace
 
 namespace DataFolder {
@@ -46,22 +56,29 @@ Roots chooseRoots(const QString& programDir, const QString& installedShippedDir,
     const bool holdsDocuments = holdsShippedDocuments(programDir);
     if (holdsDocuments && QFileInfo(programDir).isWritable())
         return {QDir(programDir).absolutePath(), QString()};
+    if (holdsDocuments && holdsUserFiles(programDir))
+        return {QDir(programDir).absolutePath(), QString(), true};
     const QString shipped = holdsDocuments ? programDir : installedShippedDir;
-    return {QDir(userDir).absolutePath(), QDir(shipped).absolutePath()};
+    return {userDir.isEmpty() ? QString() : QDir(userDir).absolutePath(), QDir(shipped).absolutePath()};
 }
 
 Roots chooseRoots(const QString& programDir)
 {
     const QString shipped = QDir(programDir).filePath(QStringLiteral(TESSALY_SHIPPED_FROM_BIN));
+    // Without HOME Qt would answer /.local/share, a folder at the root that is nobody's.
+    const bool located = !qEnvironmentVariableIsEmpty("XDG_DATA_HOME") || !qEnvironmentVariableIsEmpty("HOME");
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return chooseRoots(programDir, QDir::cleanPath(shipped), user + QStringLiteral("/Tessaly"));
+    return chooseRoots(programDir, QDir::cleanPath(shipped),
+                       located && !user.isEmpty() ? user + QStringLiteral("/Tessaly") : QString());
 }
 
 bool setRoots(const Roots& roots)
 {
+    if (roots.writable.isEmpty())
+        return false;
     current() = {QDir(roots.writable).absolutePath(),
-                 roots.shipped.isEmpty() ? QString() : QDir(roots.shipped).absolutePath()};
-    return QDir().mkpath(current().writable) && makeCurrent();
+                 roots.shipped.isEmpty() ? QString() : QDir(roots.shipped).absolutePath(), roots.readOnly};
+    return (roots.readOnly || QDir().mkpath(current().writable)) && makeCurrent();
 }
 
 bool setRoot(const QString& dir)

@@ -10,14 +10,21 @@ struct Roots
 {
     QString writable; // holds every User Created File; the current directory
     QString shipped;  // read-only shipped documents; empty when they lie in the writable root
+    // The workbook can only be read: a portable folder that holds the practice's files but
+    // cannot be written. Its files are shown and nothing is saved, rather than starting an
+    // empty second workbook elsewhere.
+    bool readOnly = false;
 };
 
 // The one rule. When programDir is writable and holds the shipped documents, it is the whole
-// DataFolder (portable mode). Otherwise the workbook lives in userDir and the shipped documents
-// are read from programDir when it holds them, else from installedShippedDir.
+// DataFolder (portable mode); when it holds them and User Created Files but cannot be written,
+// it is still the DataFolder, read-only. Otherwise the workbook lives in userDir and the
+// shipped documents are read from programDir when it holds them, else from
+// installedShippedDir. Without a userDir (no home folder) writable is empty: there is no
+// workbook folder.
 Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir);
 // The same rule for the running executable: <prefix>/share/tessaly beside <prefix>/bin, and the
-// user's $XDG_DATA_HOME/Tessaly.
+// user's $XDG_DATA_HOME/Tessaly (~/.local/share/Tessaly), none when neither is set.
 Roots chooseRoots(const QString& programDir);
 
 // Makes roots the DataFolder, creating the writable root when it is missing, and makes the

@@ -37,15 +37,18 @@ bool isUserFile(const QString& name)
     return lowerCase.contains(name.toLower());
 }
 
-int removeStaleSaveFiles()
+int removeStaleSaveFiles(const QStringList& alsoKept)
 {
+    const auto kept = [&alsoKept](const QString& name) {
+        return isUserFile(name) || alsoKept.contains(name, Qt::CaseInsensitive);
+    };
     static const QRegularExpression saveSuffix(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
     QDir folder(DataFolder::root());
     int removed = 0;
     const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
     for (const QString& entry : entries) {
         const QRegularExpressionMatch match = saveSuffix.match(entry);
-        if (match.hasMatch() && isUserFile(match.captured(1)) && folder.remove(entry))
+        if (match.hasMatch() && kept(match.captured(1)) && folder.remove(entry))
             ++removed;
     }
     return removed;

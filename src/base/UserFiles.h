@@ -19,8 +19,10 @@ constexpr int kSmallFileCount = 6;
 // True when name (any letter case) is one of names().
 bool isUserFile(const QString& name);
 
-// Removes what an interrupted save of a User Created File can leave behind: the name followed
-// by QSaveFile's "." and six characters. Nothing else is touched. Returns how many were removed.
-int removeStaleSaveFiles();
+// Removes what an interrupted save of a User Created File, or of one of alsoKept (the program's
+// own files that are not backed up, such as the spelling list), can leave behind: the name
+// followed by QSaveFile's "." and six characters. Nothing else is touched. Returns how many
+// were removed.
+int removeStaleSaveFiles(const QStringList& alsoKept = {});
 
 } // namespace UserFiles

@@ -254,6 +254,6 @@ bool SpellEngine::addToPersonalList(const QString& word, QString* error)
     if (m_personalWords.contains(trimmed))
         return true;
     m_personalWords.append(trimmed);
-    return writeFileAtomically(DataFolder::path(kPersonalListFile),
+    return writeFileAtomically(DataFolder::writePath(kPersonalListFile),
                                (m_personalWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), error);
 }

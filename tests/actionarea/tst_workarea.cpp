@@ -14,6 +14,7 @@
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/WorkScreenMenus.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
 #include "timeline/TimelineModel.h"
@@ -21,11 +22,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QRadioButton>
-#include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -76,8 +78,10 @@ private slots:
     void failedSaveKeepsEverything_data();
     void failedSaveKeepsEverything();
     void foreignDocumentIsShownAndKept();
+    void refusedDocumentIsNeverSavedOver();
     void statusChangesOnlyByPicking();
     void escapeAsksToExit();
+    void escapeAtTheSavePromptKeepsTheText();
     void sampleEntryCannotBeSaved();
     void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
@@ -172,7 +176,7 @@ void TestWorkArea::switchingPaneAsksToSaveAndYesWrites()
     const QList<Messages::Shown> shown = Messages::takeShown();
     QCOMPARE(texts(shown), QStringList{kSavePrompt});
     QCOMPARE(shown.at(0).title, QStringLiteral("Save Changes?"));
-    QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNo);
+    QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNoByChoiceOnly);
     QVERIFY(!changed());
     QCOMPARE(sheet()->currentPane(), WorksheetPane::CommentsNotes);
 
@@ -225,7 +229,7 @@ void TestWorkArea::newEntryShowsItsDocumentAtOnce()
     {
         RichTextBox writer;
         writer.setText(QStringLiteral("Comments of the second entry"));
-        QVERIFY(writer.saveFile(QStringLiteral("Comment1.Fil")));
+        QVERIFY(DocumentFile::write(QStringLiteral("Comment1.Fil"), *writer.document()));
     }
     pressLeft(2);
     click(WorksheetPane::CommentsNotes);
@@ -342,11 +346,11 @@ void TestWorkArea::failedSaveKeepsEverything_data()
 void TestWorkArea::failedSaveKeepsEverything()
 {
     QFETCH(QString, leaving);
-    // A folder where the document belongs: nothing can be written there.
-    QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
     pressLeft(2);
     click(WorksheetPane::ActionTaken);
     typeInto(editor(), QStringLiteral("precious words"));
+    // A folder takes the document's place while it is open: nothing can be written there.
+    QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
     Messages::queueAnswer(Messages::Answer::Yes);
     if (leaving == QLatin1String("save button"))
         QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
@@ -402,6 +406,22 @@ void TestWorkArea::foreignDocumentIsShownAndKept()
     QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).startsWith("{\\rtf1"));
 }
 
+void TestWorkArea::refusedDocumentIsNeverSavedOver()
+{
+    const qint64 size = qint64(51) * 1024 * 1024;
+    QFile huge(m_folder->filePath(QStringLiteral("Action0.Fil")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(size)); // sparse: no disk space used
+    huge.close();
+    pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    QVERIFY(editor()->isReadOnly());
+    QVERIFY(editor()->text().contains(QStringLiteral("Action0.Fil")));
+    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    QVERIFY(Messages::takeShown().last().text.contains(QStringLiteral("does not save over it")));
+    QCOMPARE(QFileInfo(huge.fileName()).size(), size);
+    QVERIFY(!QFileInfo::exists(huge.fileName() + QStringLiteral(".orig")));
+}
+
 void TestWorkArea::statusChangesOnlyByPicking()
 {
     pressLeft(2);
@@ -435,6 +455,35 @@ void TestWorkArea::escapeAsksToExit()
     QCOMPARE(m_ended, 0);
     QVERIFY(m_area->isVisible());
     QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
+
+    // Esc in the open Current Status list closes the list only.
+    pressLeft(2);
+    sheet()->statusList()->showPopup();
+    QVERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QVERIFY(!QApplication::activePopupWidget());
+    QVERIFY(Messages::takeShown().isEmpty());
+}
+
+void TestWorkArea::escapeAtTheSavePromptKeepsTheText()
+{
+    pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    typeInto(editor(), QStringLiteral("kept words"));
+    // A real box this time: Esc and its close button must leave it open.
+    Messages::setScripted(false);
+    bool stayed = false;
+    QTimer::singleShot(0, this, [&stayed] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        stayed = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    pressSafeguard(2, 1);
+    Messages::setScripted(true);
+    QVERIFY(stayed);
+    QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("kept words"));
 }
 
 void TestWorkArea::sampleEntryCannotBeSaved()

@@ -2,6 +2,7 @@
 #include "base/DataFolder.h"
 #include "base/RecordFile.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -12,6 +13,7 @@ class TestDataFolder : public QObject
     Q_OBJECT
 
 private slots:
+    void portableOnlyWhereTheDocumentsAreWritable_data();
     void portableOnlyWhereTheDocumentsAreWritable();
     void lookups_data();
     void lookups();
@@ -32,19 +34,90 @@ void TestDataFolder::createFiles(const QString& dir, const QStringList& names, c
     }
 }
 
+// A folder this test cannot write, root or not: a read-only bind mount for root, else the
+// folder's permissions. Undone when it goes.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString& dir) : m_dir(dir)
+    {
+        if (geteuid() == 0) {
+            m_mounted = QProcess::execute("mount", {"--bind", dir, dir}) == 0;
+            m_made = m_mounted && QProcess::execute("mount", {"-o", "remount,bind,ro", dir}) == 0;
+        } else {
+            m_made = QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            QProcess::execute("umount", {m_dir});
+        else
+            QFile::setPermissions(m_dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool isMade() const { return m_made && !QFileInfo(m_dir).isWritable(); }
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+    bool m_made = false;
+};
+
 // Installed prefixes, whose bin folder holds no documents, are covered by tst_installedstart.
+void TestDataFolder::portableOnlyWhereTheDocumentsAreWritable_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("userDir");
+    QTest::addColumn<QString>("expectedWritable");
+    QTest::addColumn<QString>("expectedShipped");
+    QTest::addColumn<bool>("readOnly");
+    const QStringList documents{"TESSALY.HLP"};
+    const QStringList workbook{"TESSALY.HLP", "stat1.fil"};
+    QTest::newRow("portable") << true << workbook << "user"
+                              << "program" << QString() << false;
+    QTest::newRow("read-only, documents only") << false << documents << "user"
+                                               << "user"
+                                               << "program" << false;
+    QTest::newRow("read-only, with a workbook") << false << workbook << "user"
+                                                << "program" << QString() << true;
+    QTest::newRow("read-only, no home folder") << false << documents << QString() << QString() << "program" << false;
+}
+
 void TestDataFolder::portableOnlyWhereTheDocumentsAreWritable()
 {
+    QFETCH(bool, writable);
+    QFETCH(QStringList, files);
+    QFETCH(QString, userDir);
+    QFETCH(QString, expectedWritable);
+    QFETCH(QString, expectedShipped);
+    QFETCH(bool, readOnly);
     m_base = std::make_unique<QTemporaryDir>();
-    createFiles(QStringLiteral("program"), {QStringLiteral("TESSALY.HLP")});
-    QCOMPARE(DataFolder::chooseRoots(at("program"), at("installed"), at("user")).writable, at("program"));
-    if (geteuid() == 0)
-        QSKIP("Every folder is writable for root.");
-    QFile::setPermissions(at("program"), QFile::ReadOwner | QFile::ExeOwner);
-    const DataFolder::Roots roots = DataFolder::chooseRoots(at("program"), at("installed"), at("user"));
-    QFile::setPermissions(at("program"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(roots.writable, at("user"));
-    QCOMPARE(roots.shipped, at("program"));
+    createFiles(QStringLiteral("program"), files);
+    std::unique_ptr<ReadOnlyFolder> locked;
+    if (!writable) {
+        locked = std::make_unique<ReadOnlyFolder>(at("program"));
+        QVERIFY2(locked->isMade(), "the program folder could not be made read-only");
+    }
+    DataFolder::Roots roots;
+    if (userDir.isEmpty()) {
+        // No home folder: the running program's own rule must not make one at the root.
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qunsetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
+        roots = DataFolder::chooseRoots(at("program"));
+        qputenv("HOME", home);
+        if (!dataHome.isEmpty())
+            qputenv("XDG_DATA_HOME", dataHome);
+    } else {
+        roots = DataFolder::chooseRoots(at("program"), at("installed"), at(userDir));
+    }
+    QCOMPARE(roots.writable, expectedWritable.isEmpty() ? QString() : at(expectedWritable));
+    QCOMPARE(roots.shipped, expectedShipped.isEmpty() ? QString() : at(expectedShipped));
+    QCOMPARE(roots.readOnly, readOnly);
+    if (roots.writable.isEmpty())
+        QVERIFY(!DataFolder::setRoots(roots));
 }
 
 void TestDataFolder::lookups_data()

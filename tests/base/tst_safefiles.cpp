@@ -8,12 +8,15 @@
 #include "base/QuotedFieldFile.h"
 #include "base/RecordFile.h"
 #include "base/UserFiles.h"
+#include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 #include <unistd.h>
 
@@ -140,7 +143,7 @@ void TestSafeFiles::aFullDiskCostsNoByte()
     QString error;
     RichTextBox editor;
     editor.setText(QStringLiteral("A much longer account of what was done, ").repeated(20));
-    QVERIFY(!editor.saveFile(QStringLiteral("Action0.Fil"), &error));
+    QVERIFY(!DocumentFile::write(QStringLiteral("Action0.Fil"), *editor.document(), &error));
     QVERIFY(!error.isEmpty());
     StatusStore store;
     QVERIFY(!store.pick(1, QStringLiteral("Completed"), &error));
@@ -165,6 +168,7 @@ void TestSafeFiles::onlyRegularFilesAreUsed_data()
         QTest::addRow("%s to a device", name) << QString::fromLatin1(name) << QStringLiteral("/dev/zero");
         QTest::addRow("%s to a folder", name) << QString::fromLatin1(name) << QStringLiteral("/tmp");
         QTest::addRow("%s broken link", name) << QString::fromLatin1(name) << QStringLiteral("/nonexistent/x");
+        QTest::addRow("%s to a file outside", name) << QString::fromLatin1(name) << QString();
     }
 }
 
@@ -174,6 +178,14 @@ void TestSafeFiles::onlyRegularFilesAreUsed()
     QFETCH(QString, target);
     TestFolder folder(false);
     const QString path = folder.filePath(name);
+    // An empty target stands for an ordinary file outside the workbook, which must stay as it is.
+    QTemporaryDir outside;
+    const QByteArray outsideBytes("outside the workbook");
+    if (target.isEmpty()) {
+        target = outside.filePath(QStringLiteral("elsewhere.rtf"));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(outsideBytes) == outsideBytes.size());
+    }
     QVERIFY(QFile::link(target, path));
     QStringList reported;
     setFileRefusalReporter([&reported](const QString& message) { reported << message; });
@@ -186,11 +198,19 @@ void TestSafeFiles::onlyRegularFilesAreUsed()
     QCOMPARE(RecordFile(name, 20).readText(1), QString());
     QStringList fields;
     QVERIFY(!QuotedFieldFile::read(name, &fields));
-    RichTextBox editor;
-    QCOMPARE(editor.loadFile(name), RichTextBox::Source::Refused);
+    QTextDocument document;
+    QCOMPARE(DocumentFile::read(name, &document), DocumentFile::Source::Refused);
+    QVERIFY(!DocumentFile::write(name, document));
     // Writing through the link would replace what it points to: it is refused instead.
     QVERIFY(!writeFileAtomically(path, "new", &error));
     QVERIFY(QFileInfo(path).isSymLink());
+    QVERIFY(!RecordFile(name, 20).writeText(1, QStringLiteral("new")));
+    QVERIFY(!QuotedFieldFile::write(name, {QStringLiteral("new")}));
+    if (QFileInfo(target).isFile()) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), outsideBytes);
+    }
     setFileRefusalReporter(nullptr);
     QCOMPARE(reported.size(), 1); // once per file and reason, however often it is read
     QVERIFY(reported.at(0).contains(name));
@@ -212,9 +232,9 @@ void TestSafeFiles::oversizedFilesAreRefusedAtOnce()
     QVERIFY(!store.pick(1, QStringLiteral("Pending")));
     QStringList fields;
     QVERIFY(!QuotedFieldFile::read(QStringLiteral("TODOActv.FIL"), &fields));
-    RichTextBox editor;
+    QTextDocument document;
     QString error;
-    QCOMPARE(editor.loadFile(QStringLiteral("Action1.Fil"), &error), RichTextBox::Source::Refused);
+    QCOMPARE(DocumentFile::read(QStringLiteral("Action1.Fil"), &document, &error), DocumentFile::Source::Refused);
     QVERIFY(error.contains(QStringLiteral("Action1.Fil")));
     QVERIFY2(timer.elapsed() < 2000, "refusing a large file must not read it");
 }
@@ -233,12 +253,12 @@ void TestSafeFiles::taggedValuesStayInsideShortRecords()
 void TestSafeFiles::staleSaveFilesAreRemoved()
 {
     TestFolder folder(false);
-    const QStringList stale{"Stat1.Fil.AbC123", "todoactv.fil.x1y2z3", "Action46.Fil.QQQQQQ"};
+    const QStringList stale{"Stat1.Fil.AbC123", "todoactv.fil.x1y2z3", "Action46.Fil.QQQQQQ", "UserWords.Dic.k3Lm9Z"};
     const QStringList kept{"Stat1.Fil",       "Notes.txt.abcdef",    "Stat1.Fil.orig",
                            "Stat1.Fil.abc12", "Action47.Fil.abcdef", "Misc5.Hlp.abcdef"};
     for (const QString& name : stale + kept)
         folder.write(name, "x");
-    QCOMPARE(UserFiles::removeStaleSaveFiles(), 3);
+    QCOMPARE(UserFiles::removeStaleSaveFiles({QStringLiteral("UserWords.Dic")}), 4);
     QStringList expected = kept;
     expected.sort();
     QCOMPARE(filesIn(folder.path()), expected);
