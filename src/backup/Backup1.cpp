@@ -253,6 +253,8 @@ void Backup1::start()
 
 Messages::Answer Backup1::ask(const Prompt& prompt)
 {
+    if (prompt.defaultAnswer)
+        return Messages::show(this, prompt.text, prompt.title, prompt.buttons, prompt.icon, *prompt.defaultAnswer);
     return Messages::show(this, prompt.text, prompt.title, prompt.buttons, prompt.icon);
 }
 

@@ -233,9 +233,31 @@ BackupRun::Phase BackupRun::changeDisk(int item)
 
 bool BackupRun::closeDisk(DiskIndex index)
 {
-    // The index goes last, once every file it vouches for is on the disk.
-    if (m_medium.flush() && m_sums.writeTo(m_medium) && index.writeTo(m_medium) && m_medium.flush())
+    // The index goes last, once every file it vouches for is on the disk, checked against the
+    // list: a medium pulled out part way leaves an empty folder that takes later files happily.
+    if (!m_medium.flush())
+        return failDisk(index);
+    const QStringList lost = m_sums.failuresOn(m_medium);
+    if (!lost.isEmpty()) {
+        m_medium.remove(DiskIndex::kFileName);
+        m_view.ask({QStringLiteral("Backup disk #%1 no longer holds every file copied to it (%2 of %3 are missing or "
+                                   "changed, among them %4). It may have been removed during the backup.\rThis disk "
+                                   "cannot be used to restore your files. Please start the backup again.")
+                        .arg(index.number(DiskIndex::DiskNumberRecord))
+                        .arg(lost.size())
+                        .arg(m_sums.size())
+                        .arg(lost.first()),
+                    kBackupDisk, Buttons::Ok, Icon::Exclamation});
+        return false;
+    }
+    if (m_sums.writeTo(m_medium) && index.writeTo(m_medium) && m_medium.flush() &&
+        DiskIndex::readFrom(m_medium).isMarked())
         return true;
+    return failDisk(index);
+}
+
+bool BackupRun::failDisk(const DiskIndex& index)
+{
     // Room for both was kept free, so the medium itself is failing.
     m_medium.remove(DiskIndex::kFileName);
     m_view.ask({QStringLiteral("The index of backup disk #%1 could not be written, so this disk cannot be used to "

@@ -39,6 +39,7 @@ private:
     Phase numberedFilePhase();
     Phase changeDisk(int item);
     bool closeDisk(DiskIndex index);
+    bool failDisk(const DiskIndex& index);
 
     // Copies a file and reads it back; true only when the medium holds exactly these bytes.
     bool copyVerified(const QString& name, const QByteArray& bytes);

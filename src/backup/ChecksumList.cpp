@@ -70,6 +70,17 @@ ChecksumList::Check ChecksumList::check(const QString& name, const QByteArray& c
     return found->hexHash == hexHash(contents) ? Check::Matches : Check::Differs;
 }
 
+QStringList ChecksumList::failuresOn(const Medium& medium) const
+{
+    QStringList failures;
+    for (const Entry& entry : m_sums) {
+        QByteArray bytes;
+        if (!medium.read(entry.name, &bytes) || hexHash(bytes) != entry.hexHash)
+            failures << entry.name;
+    }
+    return failures;
+}
+
 QByteArray ChecksumList::text() const
 {
     QByteArray text;

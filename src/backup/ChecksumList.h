@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 class Medium;
 
@@ -31,7 +32,12 @@ public:
         m_textSize = 0;
     }
     bool isEmpty() const { return m_sums.isEmpty(); }
+    int size() const { return int(m_sums.size()); }
+    bool lists(const QString& name) const { return m_sums.contains(name.toLower()); }
     Check check(const QString& name, const QByteArray& contents) const;
+    // The listed files that the medium lacks or holds other bytes of, as listed: what a disk
+    // lost since it was written (a medium pulled out, a damaged file).
+    QStringList failuresOn(const Medium& medium) const;
 
     QByteArray text() const;
     // How long text() becomes once a file of that name is added.

@@ -7,14 +7,24 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // A question the user answers with one of the buttons.
 struct Prompt
 {
+    Prompt() = default;
+    Prompt(QString text, QString title, Messages::Buttons buttons = Messages::Buttons::Ok,
+           Messages::Icon icon = Messages::Icon::Information, std::optional<Messages::Answer> defaultAnswer = {})
+        : text(std::move(text)), title(std::move(title)), buttons(buttons), icon(icon), defaultAnswer(defaultAnswer)
+    {
+    }
+
     QString text; // CR line breaks
     QString title;
     Messages::Buttons buttons = Messages::Buttons::Ok;
     Messages::Icon icon = Messages::Icon::Information;
+    // The answer Enter gives; without one, the message layer's default for the buttons.
+    std::optional<Messages::Answer> defaultAnswer;
 };
 
 class Medium

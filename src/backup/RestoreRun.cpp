@@ -42,6 +42,10 @@ RestoreRun::Outcome RestoreRun::run(const QDateTime& now)
                           QStringLiteral("Delete Files"), Buttons::YesNoCancel, Icon::Question};
     if (m_view.ask(question) != Answer::Yes)
         return Outcome::NotStarted;
+    // Nothing is set aside before the user has seen what the disk lacks.
+    m_sums = ChecksumList::readFrom(m_medium);
+    if (!mayUseDisk())
+        return Outcome::NotStarted;
     m_view.setBusy(true);
     m_view.disableStart();
     m_view.setStatus(QStringLiteral("Restoring User Created Files"));
@@ -69,7 +73,6 @@ void RestoreRun::copyAll()
     m_view.setStatusVisible(true);
     m_view.setProgressVisible(true);
     m_view.processEvents();
-    m_sums = ChecksumList::readFrom(m_medium);
     const QList<BackupSet::Item> small = BackupSet::smallFiles();
     for (int n = 0; n < small.size(); ++n) {
         restoreFile(small.at(n).mediumName, small.at(n).dataName);
@@ -91,11 +94,30 @@ void RestoreRun::copyAll()
     m_view.disableStart();
 }
 
+bool RestoreRun::mayUseDisk()
+{
+    // A set made elsewhere, without a list, is taken as it is.
+    const QStringList failures = m_sums.failuresOn(m_medium);
+    if (failures.isEmpty())
+        return true;
+    const Prompt question{
+        QStringLiteral("These files of backup disk #%1 are missing or damaged, and would not be restored:\r%2\r\r"
+                       "Restore the other files from this disk?")
+            .arg(m_expectedDisk)
+            .arg(failures.join(QStringLiteral(", "))),
+        kRestoreFunction, Buttons::YesNo, Icon::Exclamation, Answer::No};
+    return m_view.ask(question) == Answer::Yes;
+}
+
 void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
 {
     QByteArray bytes;
-    if (!m_medium.read(mediumName, &bytes))
-        return; // the user never made this file
+    if (!m_medium.read(mediumName, &bytes)) {
+        // Not made by the user, unless the disk's list names it: then the disk lost it.
+        if (m_sums.lists(mediumName))
+            m_damaged << mediumName;
+        return;
+    }
     // A set written without checksums is taken as it is.
     if (m_sums.check(mediumName, bytes) == ChecksumList::Check::Differs) {
         m_damaged << mediumName;
@@ -109,16 +131,20 @@ void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
 
 void RestoreRun::changeDisk()
 {
-    m_medium.askForDisk(insertDiskPrompt(m_index.number(DiskIndex::NextDiskRecord)));
     ++m_expectedDisk;
+    Prompt prompt = insertDiskPrompt(m_index.number(DiskIndex::NextDiskRecord));
     for (;;) {
+        m_medium.askForDisk(prompt);
         m_view.processEvents();
         m_index = DiskIndex::readFrom(m_medium);
-        if (m_index.isMarked() && m_index.number(DiskIndex::DiskNumberRecord) == m_expectedDisk)
-            break;
-        m_medium.askForDisk(insertDiskPrompt(m_expectedDisk));
+        if (m_index.isMarked() && m_index.number(DiskIndex::DiskNumberRecord) == m_expectedDisk) {
+            m_sums = ChecksumList::readFrom(m_medium);
+            // A disk that lost files: the user may go on with it or put in another.
+            if (mayUseDisk())
+                return;
+        }
+        prompt = insertDiskPrompt(m_expectedDisk);
     }
-    m_sums = ChecksumList::readFrom(m_medium);
 }
 
 void RestoreRun::reportProblems()

@@ -32,6 +32,9 @@ public:
     QStringList unwrittenFiles() const { return m_unwritten; }
 
 private:
+    // Checks the disk in the drive against its list; when files are missing or damaged, names
+    // them and asks whether to go on (No as default). True to go on.
+    bool mayUseDisk();
     void copyAll();
     void restoreFile(const QString& mediumName, const QString& dataName);
     void changeDisk();

@@ -29,6 +29,9 @@ public:
     Disk blankDisk; // what a disk put in at a prompt starts as
     int current = 0;
     bool corruptReadBack = false;
+    // After this many backup files are written the disk is pulled out: what it held is gone,
+    // and later writes land in the empty folder left behind. -1: never.
+    int pullOutAfter = -1;
     QList<Step> steps;
     QStringList prompts;
 
@@ -43,6 +46,8 @@ public:
             return false;
         if (used(false) - d.files.value(name.toLower()).size() + bytes.size() > d.capacity)
             return false;
+        if (backupFile && pullOutAfter >= 0 && pullOutAfter-- == 0)
+            d.files.clear();
         d.files.insert(name.toLower(), bytes);
         return true;
     }

@@ -85,6 +85,9 @@ private slots:
     void restoreRefusesOtherThanDiskOne_data();
     void restoreRefusesOtherThanDiskOne();
     void damagedFileIsNamedAndRestoreCanBeUndone();
+    void mediumPulledOutFailsTheBackup();
+    void lostFilesAreNamedBeforeAnythingIsDeleted_data();
+    void lostFilesAreNamedBeforeAnythingIsDeleted();
     void roundTripOverThreeMedia();
 };
 
@@ -246,9 +249,12 @@ void TestBackupRestore::damagedFileIsNamedAndRestoreCanBeUndone()
     BackupRun(medium, view).makeBackup(medium.location());
     medium.disk().files["action4.hb1"][3] = '!';
     folder.write("Action4.Fil", "written after the backup");
-    view.answers = {Answer::Yes};
+    view.answers = {Answer::Yes, Answer::Yes};
+    view.asked.clear();
     RestoreRun restore(medium, view);
     restore.run(QDateTime(QDate(2026, 12, 6), QTime(14, 5)));
+    QVERIFY(view.asked.at(1).text.contains("Action4.hb1"));
+    QCOMPARE(view.asked.at(1).defaultAnswer, Answer::No);
     QCOMPARE(restore.damagedFiles(), QStringList{"Action4.hb1"});
     QVERIFY(view.asked.last().text.contains("Action4.hb1"));
     QVERIFY(!DataFolder::exists("Action4.Fil"));
@@ -262,6 +268,50 @@ void TestBackupRestore::damagedFileIsNamedAndRestoreCanBeUndone()
     QCOMPARE(userFilesNow(), expected);
     QCOMPARE(folder.read("Misc1.Hlp.bak"), QByteArray("not a user file"));
     QVERIFY(!RestoreSnapshot::exists());
+}
+
+void TestBackupRestore::mediumPulledOutFailsTheBackup()
+{
+    TestFolder folder(false);
+    makeUserFiles(folder);
+    MemoryMedium medium;
+    medium.pullOutAfter = 40;
+    RecordingView view;
+    QCOMPARE(BackupRun(medium, view).makeBackup(medium.location()), BackupRun::Outcome::Failed);
+    QCOMPARE(view.status, QStringLiteral("Backup Failed"));
+    QVERIFY(view.asked.last().text.contains("removed during the backup"));
+    QVERIFY(!medium.disk().files.contains("diskinfo.bk1"));
+}
+
+void TestBackupRestore::lostFilesAreNamedBeforeAnythingIsDeleted_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("stop") << Answer::No;
+    QTest::newRow("go on") << Answer::Yes;
+}
+
+void TestBackupRestore::lostFilesAreNamedBeforeAnythingIsDeleted()
+{
+    QFETCH(Answer, answer);
+    TestFolder folder(false);
+    const Files before = makeUserFiles(folder);
+    MemoryMedium medium;
+    RecordingView view;
+    BackupRun(medium, view).makeBackup(medium.location());
+    medium.disk().files.remove("stat1.hb1");
+    medium.disk().files.remove("policy7.hb1");
+    view.answers = {Answer::Yes, answer};
+    view.asked.clear();
+    RestoreRun restore(medium, view);
+    restore.run(QDateTime(QDate(2026, 12, 6), QTime(14, 5)));
+    QVERIFY(view.asked.at(1).text.contains("Stat1.hb1") && view.asked.at(1).text.contains("Policy7.hb1"));
+    if (answer == Answer::No) {
+        QCOMPARE(userFilesNow(), before);
+        QVERIFY(!RestoreSnapshot::exists());
+    } else {
+        QCOMPARE(restore.damagedFiles(), QStringList({"Stat1.hb1", "Policy7.hb1"}));
+        QVERIFY(RestoreSnapshot::exists());
+    }
 }
 
 void TestBackupRestore::roundTripOverThreeMedia()
