@@ -145,6 +145,7 @@ void WorkArea1::connectTimeline()
         if (m_state.viewCode == TimelineView)
             m_worksheet->document()->markChanged();
     });
+    connect(m_timeline, &TimelinePanel::saveRequested, this, [this] { m_worksheet->document()->save(); });
     connect(m_timeline, &TimelinePanel::exitRequested, this, [this] { pressLeftHandButton(StandardsOverviewView); });
     connect(m_timeline, &TimelinePanel::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { m_optionsMenu->popup(globalPos); });
@@ -154,7 +155,7 @@ void WorkArea1::connectTimeline()
     m_timeline->gridBackgroundMenu()->setPlainColour(m_worksheet->editor()->palette().color(QPalette::Base));
     setViewEntry(TimelineView, [this] {
         m_worksheet->document()->openKept(
-            {[this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->setChanged(false); }});
+            {[this] { return m_timeline->saveTimeline(); }, [this] { m_timeline->markSaved(); }});
         m_timeline->loadTimeline();
     });
 }

@@ -136,7 +136,8 @@ bool WorksheetDocument::save()
                        Messages::Icon::Question);
         return false;
     case Kind::Kept:
-        return finishSave(!m_keeper.save || m_keeper.save());
+        // The view's own document is written only when it holds changes.
+        return finishSave(!m_changed || !m_keeper.save || m_keeper.save());
     case Kind::File:
         break;
     }

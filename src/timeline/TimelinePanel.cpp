@@ -250,7 +250,6 @@ void TimelinePanel::loadTimeline()
     m_calendar->hide();
     setSaveEnabled(false);
     QCoreApplication::processEvents();
-    m_changed = false;
 }
 
 void TimelinePanel::setPrintAvailable(bool available)
@@ -265,36 +264,25 @@ void TimelinePanel::setSpellCheckAvailable(bool available)
 
 bool TimelinePanel::saveTimeline()
 {
-    return writeTimeline(true);
-}
-
-bool TimelinePanel::writeTimeline(bool fromSaveCommand)
-{
-    if (m_changed) {
-        HINFO1::busyOn();
-        QString error;
-        const bool saved = TimelineFiles::saveGridRows(*m_grid, &error);
-        HINFO1::busyOff();
-        if (!saved) {
-            Messages::show(this,
-                           QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
-                                          "in the grid; please try to save them again.")
-                               .arg(TimelineFiles::kGridFileName, error),
-                           QStringLiteral("Save To Do List"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
-            return false;
-        }
-        m_changed = false;
+    HINFO1::busyOn();
+    QString error;
+    const bool saved = TimelineFiles::saveGridRows(*m_grid, &error);
+    HINFO1::busyOff();
+    if (!saved) {
+        Messages::show(this,
+                       QStringLiteral("The To Do list could not be saved to %1.\r%2\r\rYour entries are still "
+                                      "in the grid; please try to save them again.")
+                           .arg(TimelineFiles::kGridFileName, error),
+                       QStringLiteral("Save To Do List"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+        return false;
     }
-    if (fromSaveCommand)
-        setSaveEnabled(false);
+    markSaved();
     return true;
 }
 
-void TimelinePanel::setChanged(bool changed)
+void TimelinePanel::markSaved()
 {
-    m_changed = changed;
-    if (changed)
-        setSaveEnabled(true);
+    setSaveEnabled(false);
 }
 
 void TimelinePanel::refreshOnActivate()
@@ -512,7 +500,7 @@ void TimelinePanel::pressButton(Button which)
         emit printRequested();
         break;
     case SaveButton:
-        writeTimeline(false);
+        emit saveRequested();
         break;
     case ClearGridButton:
         clearGrid();
@@ -526,11 +514,6 @@ void TimelinePanel::buttonFocused()
 {
     if (m_highlighted)
         setItemBoxHighlight(false);
-    if (m_changed && !m_buttons[ClearGridButton]->isEnabled()) {
-        m_buttons[ClearGridButton]->setEnabled(true);
-        m_clearGridAction->setEnabled(true);
-        setSaveEnabled(true);
-    }
     if (m_selectedRow == kAfterInsertOrDelete) {
         m_selectedRow = 0;
         m_rowSelection = false;
@@ -789,7 +772,6 @@ bool TimelinePanel::eventFilter(QObject* watched, QEvent* event)
 
 void TimelinePanel::markChanged()
 {
-    m_changed = true;
     setSaveEnabled(true);
     m_buttons[ClearGridButton]->setEnabled(true);
     m_clearGridAction->setEnabled(true);

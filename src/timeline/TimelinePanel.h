@@ -39,13 +39,11 @@ public:
 
     // Reads TODONAME.FIL and TODOActv.FIL into the list and the grid; the timeline is unchanged afterwards.
     void loadTimeline();
-    // The Action Area's save command: writes TODOActv.FIL when the timeline has changed and
-    // disables "&Save". A failed write is reported and the timeline stays changed.
+    // Writes TODOActv.FIL and disables "&Save"; the document owner calls it when the timeline
+    // holds changes. A failed write is reported, and "&Save" stays enabled.
     bool saveTimeline();
-    // Whether the user changed the timeline since it was loaded or saved.
-    bool isChanged() const { return m_changed; }
-    // The host clears the mark when the user declines to save; it never emits changed().
-    void setChanged(bool changed);
+    // The owner saved or dropped the changes: "&Save" waits for the next change.
+    void markSaved();
     // Column widths from the grid's width and today's date in the label; run whenever
     // the Action Area becomes the active window.
     void refreshOnActivate();
@@ -85,8 +83,11 @@ public:
     QPushButton* button(Button which) const { return m_buttons[which]; }
 
 signals:
-    // The user changed the timeline: its document now holds changes to save.
+    // The user changed the timeline: its document now holds changes to save. Whether it is
+    // changed is the document owner's to know, not the panel's.
     void changed();
+    // "&Save" was pressed: the owner saves (through saveTimeline()).
+    void saveRequested();
     // "&Save" was enabled or disabled; the host mirrors it on its "&Save" menu item.
     void saveEnabledChanged(bool enabled);
     void exitRequested();
@@ -121,7 +122,6 @@ private:
     void addToGrid();
     void deleteRow();
     void removeRedHighlight(int row);
-    bool writeTimeline(bool fromSaveCommand);
 
     // Item box and known-items list.
     void itemBoxFocusedIn();
@@ -159,7 +159,6 @@ private:
     QAction* m_clearGridAction = nullptr;
     QAction* m_insertRowAction = nullptr;
 
-    bool m_changed = false;
     int m_currentRow = 1;
     int m_currentColumn = 1;
     int m_selectedRow = 0; // 0: none chosen yet; kAfterInsertOrDelete after an insert or delete

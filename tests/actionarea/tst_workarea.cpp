@@ -551,6 +551,18 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
     QVERIFY(!changed());
 
+    // The timeline's own Save clears the one changed mark: leaving then asks nothing.
+    pressLeft(1);
+    m_folder->write(QStringLiteral("TODOActv.FIL"), original);
+    Messages::queueAnswer(Messages::Answer::Yes);
+    m_area->actions().clearGrid->trigger();
+    QVERIFY(changed());
+    QTest::mouseClick(m_area->timeline()->button(TimelinePanel::SaveButton), Qt::LeftButton);
+    QVERIFY(!changed());
+    Messages::takeShown();
+    pressLeft(0);
+    QVERIFY(Messages::takeShown().isEmpty());
+
     // A grid that cannot be saved keeps the view, and the entries in it.
     pressLeft(1);
     m_area->timeline()->grid()->setData(m_area->timeline()->grid()->index(1, 1), QStringLiteral("Keep me"));

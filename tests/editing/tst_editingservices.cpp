@@ -366,7 +366,7 @@ void TestEditingServices::timelineItemsAreChecked()
     QVERIFY(spell->isEnabled());
     QTest::mouseClick(spell, Qt::LeftButton);
     QCOMPARE(timeline->grid()->text(1, TimelineModel::kItemColumn), QStringLiteral("Review test logs"));
-    QVERIFY(timeline->isChanged());
+    QVERIFY(m_area->worksheet()->document()->isChanged());
     QVERIFY(timeline->itemNames().contains(QStringLiteral("Review test logs")));
     QCOMPARE(Messages::takeShown().last().text,
              QStringLiteral("Spell Check has been canceled or has reached the end of your entries"));
