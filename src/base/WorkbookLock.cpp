@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QSysInfo>
 
+#include <pwd.h>
+#include <unistd.h>
+
 const QString WorkbookLock::kLockName = QStringLiteral("Tessaly.lck");
 const QString WorkbookLock::kHolderName = QStringLiteral("Tessaly.lck.holder");
 
@@ -20,6 +23,8 @@ QString loginName()
         if (!name.isEmpty())
             return name;
     }
+    if (const passwd* account = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(account->pw_name);
     return QStringLiteral("another user");
 }
 
