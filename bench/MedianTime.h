@@ -22,5 +22,6 @@ template <typename P, typename F> double medianMs(int runs, P&& prepare, F&& wor
 
 template <typename F> double medianMs(int runs, F&& work)
 {
-    return medianMs(runs, [] {}, work);
+    return medianMs(
+        runs, [] {}, work);
 }

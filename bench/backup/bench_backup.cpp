@@ -9,8 +9,8 @@
 #include "backup/RestoreRun.h"
 #include "backup/RestoreSnapshot.h"
 #include "backup/RunView.h"
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
-#include "base/UserFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

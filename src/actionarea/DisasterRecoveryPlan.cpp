@@ -5,6 +5,7 @@
 #include "base/Messages.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
+#include "worksheets/RecoveryPlanFiles.h"
 #include "worksheets/TemplateInsertion.h"
 
 DisasterRecoveryPlan::DisasterRecoveryPlan(WorksheetPanel* panel) : QObject(panel), m_panel(panel) {}
@@ -12,11 +13,11 @@ DisasterRecoveryPlan::DisasterRecoveryPlan(WorksheetPanel* panel) : QObject(pane
 void DisasterRecoveryPlan::enter()
 {
     WorksheetDocument* document = m_panel->document();
-    m_panel->openWorksheetDocument(kFileName);
+    m_panel->openWorksheetDocument(RecoveryPlanFiles::kPlan);
     if (m_panel->editor()->text().trimmed().isEmpty()) {
         // The sample is shown, not yet the plan: nothing is written until the user saves.
         document->changeAsProgram([this] {
-            DocumentFile::read(kSampleFile, m_panel->editor()->document());
+            DocumentFile::read(RecoveryPlanFiles::kSample, m_panel->editor()->document());
             m_panel->editor()->moveCursor(QTextCursor::Start);
         });
         Messages::show(
@@ -37,8 +38,8 @@ void DisasterRecoveryPlan::enter()
 void DisasterRecoveryPlan::insertTemplate()
 {
     TemplateInsertion::Request request;
-    request.templateFile = kSampleFile;
-    request.existingFile = kFileName;
+    request.templateFile = RecoveryPlanFiles::kSample;
+    request.existingFile = RecoveryPlanFiles::kPlan;
     request.onlyTextCounts = true;
     request.question = QStringLiteral("The program has detected an existing Disaster Recovery Plan.\r\rIf you insert "
                                       "template and save file the existing file will be overwritten!\r\rInsert new "

@@ -10,9 +10,6 @@ class DisasterRecoveryPlan : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString kFileName = QStringLiteral("DRPln1.Fil");
-    static inline const QString kSampleFile = QStringLiteral("Misc60.Hlp");
-
     explicit DisasterRecoveryPlan(WorksheetPanel* panel);
 
     // The view is entered: the plan, or the sample with its message while there is no plan.

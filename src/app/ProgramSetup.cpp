@@ -3,10 +3,10 @@
 #include "app/About1.h"
 #include "app/Emblem.h"
 #include "app/HelpWindow.h"
+#include "backup/UserFiles.h"
 #include "base/AtomicFile.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
-#include "base/UserFiles.h"
 #include "base/WorkbookAccess.h"
 #include "editing/SpellEngine.h"
 

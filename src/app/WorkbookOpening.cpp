@@ -1,5 +1,6 @@
 #include "app/WorkbookOpening.h"
 
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
 #include "base/Messages.h"
 #include "base/WorkbookAccess.h"
@@ -28,7 +29,8 @@ void openReadOnly(const QString& title, const QString& situation, const QString&
 
 bool open(std::unique_ptr<WorkbookLock>* lock)
 {
-    const DataFolder::Roots roots = DataFolder::chooseRoots(QCoreApplication::applicationDirPath());
+    const DataFolder::Roots roots =
+        DataFolder::chooseRoots(QCoreApplication::applicationDirPath(), UserFiles::isUserFile);
     if (roots.writable.isEmpty()) {
         Messages::show(nullptr,
                        QStringLiteral("Tessaly cannot find a folder for its workbook: its own folder %1 cannot be "

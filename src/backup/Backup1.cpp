@@ -7,6 +7,7 @@
 #include "backup/RestoreRun.h"
 #include "base/Clock.h"
 #include "base/HINFO1.h"
+#include "base/Messages.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -5,6 +5,7 @@
 #include "backup/RunView.h"
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
+#include "base/DisplaySettings.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ bool BackupRun::probe()
     // The colour file is the probe's cargo when there is one; a fresh installation has none yet.
     static const QString kProbe = QStringLiteral("Test1.hb1");
     QByteArray cargo;
-    if (!readSource(QStringLiteral("HINV3.Fil"), &cargo))
+    if (!readSource(DisplaySettings::kColourFile, &cargo))
         cargo = QByteArray(10, '\0');
     const bool written = copyVerified(kProbe, cargo);
     m_medium.remove(kProbe);

@@ -1,6 +1,6 @@
 #include "backup/BackupSet.h"
 
-#include "base/UserFiles.h"
+#include "backup/UserFiles.h"
 
 #include <QFileInfo>
 

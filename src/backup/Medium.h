@@ -2,7 +2,7 @@
 // share or, in tests, a stand-in. Every copy of the backup and the restore goes through here.
 #pragma once
 
-#include "base/Messages.h"
+#include "base/MessageKinds.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "backup/RestoreSnapshot.h"
 
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
-#include "base/UserFiles.h"
 
 #include <QDir>
 #include <QFile>

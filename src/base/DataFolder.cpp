@@ -1,7 +1,5 @@
 #include "base/DataFolder.h"
 
-#include "base/UserFiles.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -41,35 +39,36 @@ bool holdsShippedDocuments(const QString& dir)
     return !findIn(dir, kShippedMarker).isEmpty();
 }
 
-bool holdsUserFiles(const QString& dir)
+bool holdsUserFiles(const QString& dir, DataFolder::UserFileTest isUserFile)
 {
     const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    return std::any_of(entries.cbegin(), entries.cend(), UserFiles::isUserFile);
+    return std::any_of(entries.cbegin(), entries.cend(), isUserFile);
 }
 
 } // namespace
 
 namespace DataFolder {
 
-Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir)
+Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir,
+                  UserFileTest isUserFile)
 {
     const bool holdsDocuments = holdsShippedDocuments(programDir);
     if (holdsDocuments && QFileInfo(programDir).isWritable())
         return {QDir(programDir).absolutePath(), QString()};
-    if (holdsDocuments && holdsUserFiles(programDir))
+    if (holdsDocuments && holdsUserFiles(programDir, isUserFile))
         return {QDir(programDir).absolutePath(), QString(), true};
     const QString shipped = holdsDocuments ? programDir : installedShippedDir;
     return {userDir.isEmpty() ? QString() : QDir(userDir).absolutePath(), QDir(shipped).absolutePath()};
 }
 
-Roots chooseRoots(const QString& programDir)
+Roots chooseRoots(const QString& programDir, UserFileTest isUserFile)
 {
     const QString shipped = QDir(programDir).filePath(QStringLiteral(TESSALY_SHIPPED_FROM_BIN));
     // Without HOME Qt would answer /.local/share, a folder at the root that is nobody's.
     const bool located = !qEnvironmentVariableIsEmpty("XDG_DATA_HOME") || !qEnvironmentVariableIsEmpty("HOME");
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return chooseRoots(programDir, QDir::cleanPath(shipped),
-                       located && !user.isEmpty() ? user + QStringLiteral("/Tessaly") : QString());
+                       located && !user.isEmpty() ? user + QStringLiteral("/Tessaly") : QString(), isUserFile);
 }
 
 bool setRoots(const Roots& roots)

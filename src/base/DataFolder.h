@@ -22,10 +22,13 @@ struct Roots
 // shipped documents are read from programDir when it holds them, else from
 // installedShippedDir. Without a userDir (no home folder) writable is empty: there is no
 // workbook folder.
-Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir);
+// isUserFile tells a User Created File by its name.
+using UserFileTest = bool (*)(const QString& name);
+Roots chooseRoots(const QString& programDir, const QString& installedShippedDir, const QString& userDir,
+                  UserFileTest isUserFile);
 // The same rule for the running executable: <prefix>/share/tessaly beside <prefix>/bin, and the
 // user's $XDG_DATA_HOME/Tessaly (~/.local/share/Tessaly), none when neither is set.
-Roots chooseRoots(const QString& programDir);
+Roots chooseRoots(const QString& programDir, UserFileTest isUserFile);
 
 // Makes roots the DataFolder, creating the writable root when it is missing, and makes the
 // writable root the current directory. Returns false when the writable root cannot be used.

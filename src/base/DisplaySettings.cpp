@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::int32_t kDefaultBlue = 16711680;
 
+} // namespace
+
 RecordFile gridFile()
 {
     return RecordFile(kGridFile, 20);
@@ -17,8 +19,6 @@ RecordFile colourFile()
 {
     return RecordFile(kColourFile, 10);
 }
-
-} // namespace
 
 HINFO1::DisplayMode readDisplayMode()
 {

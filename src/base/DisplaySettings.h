@@ -1,7 +1,10 @@
-// The stored display mode (GColor3.Fil record 35) and background colour (HINV3.Fil record 3).
+// The program's two settings files, GColor3.Fil (20-byte records: the grids' background in
+// record 2, the guide lines in 11, the display mode in 35) and HINV3.Fil (10-byte records: the
+// background colour in record 3), and the settings this folder reads and writes in them.
 #pragma once
 
 #include "base/HINFO1.h"
+#include "base/RecordFile.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,6 +16,8 @@ constexpr int kDisplayModeRecord = 35;
 constexpr int kBackgroundRecord = 3;
 inline const QString kGridFile = QStringLiteral("GColor3.Fil");
 inline const QString kColourFile = QStringLiteral("HINV3.Fil");
+RecordFile gridFile();
+RecordFile colourFile();
 
 // Smaller Screen Display when the trimmed text of record 35 begins with "Yes";
 // anything else, a missing file included, means Full Screen Display.

@@ -1,37 +1,14 @@
 // Every message box the program shows goes through here, so tests can answer them.
 #pragma once
 
+#include "base/MessageKinds.h"
+
 #include <QList>
 #include <QString>
 
 class QWidget;
 
 namespace Messages {
-
-enum class Buttons
-{
-    Ok,
-    YesNo,
-    // Yes and No where No throws work away: Esc and the window's close button do nothing, so
-    // only a click or Alt+N on No can discard.
-    YesNoByChoiceOnly,
-    YesNoCancel,
-    OkCancel
-};
-enum class Icon
-{
-    Information,
-    Question,
-    Exclamation,
-    Stop
-};
-enum class Answer
-{
-    Ok,
-    Yes,
-    No,
-    Cancel
-};
 
 struct Shown
 {

@@ -1,17 +1,15 @@
 #include "printing/GuideLineChoice.h"
 
-#include "base/RecordFile.h"
-#include "timeline/GridBackground.h"
+#include "base/DisplaySettings.h"
 
 int GuideLineChoice::load()
 {
-    const QString text =
-        RecordFile(GridBackground::kSettingsFileName, GridBackground::kRecordLength).readText(kRecord).trimmed();
+    const QString text = DisplaySettings::gridFile().readText(kRecord).trimmed();
     return text == QLatin1String("1") ? 1 : 0;
 }
 
 bool GuideLineChoice::store(int choice, QString* error)
 {
-    return RecordFile(GridBackground::kSettingsFileName, GridBackground::kRecordLength)
-        .writeText(kRecord, choice == 1 ? QStringLiteral("1") : QStringLiteral("0"), error);
+    return DisplaySettings::gridFile().writeText(kRecord, choice == 1 ? QStringLiteral("1") : QStringLiteral("0"),
+                                                 error);
 }

@@ -1,16 +1,15 @@
 #include "timeline/GridBackground.h"
 
 #include "base/DataFolder.h"
+#include "base/DisplaySettings.h"
 #include "base/NumberText.h"
 #include "base/RecordFile.h"
 
 namespace GridBackground {
 
-const QString kSettingsFileName = QStringLiteral("GColor3.Fil");
-
 int readChoice()
 {
-    const QString text = RecordFile(kSettingsFileName, kRecordLength).readText(kChoiceRecord).trimmed();
+    const QString text = DisplaySettings::gridFile().readText(kChoiceRecord).trimmed();
     bool ok = false;
     const int choice = text.toInt(&ok);
     return ok && choice >= 0 && choice < kChoices ? choice : 0;
@@ -18,7 +17,7 @@ int readChoice()
 
 bool writeChoice(int choice, QString* error)
 {
-    return RecordFile(kSettingsFileName, kRecordLength).writeText(kChoiceRecord, numberText(choice), error);
+    return DisplaySettings::gridFile().writeText(kChoiceRecord, numberText(choice), error);
 }
 
 QString backgroundName(int choice)

@@ -8,9 +8,7 @@
 namespace GridBackground {
 
 constexpr int kChoices = 9; // 0 and 1 to 8
-constexpr int kRecordLength = 20;
 constexpr int kChoiceRecord = 2;
-extern const QString kSettingsFileName; // "GColor3.Fil"
 
 // The stored choice; a missing file, record, empty or unreadable text gives 0.
 int readChoice();

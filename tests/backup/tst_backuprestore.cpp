@@ -6,8 +6,8 @@
 #include "backup/BackupRun.h"
 #include "backup/RestoreRun.h"
 #include "backup/RestoreSnapshot.h"
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
-#include "base/UserFiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>

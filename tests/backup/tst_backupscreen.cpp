@@ -7,6 +7,7 @@
 #include "backup/RestoreSnapshot.h"
 #include "backup/UndoRestore.h"
 #include "base/HINFO1.h"
+#include "base/Messages.h"
 #include "base/UtilityActions.h"
 #include "base/WorkScreenMenus.h"
 

@@ -1,4 +1,5 @@
 // The DataFolder's two roots: which folders the rule picks, where names are read and written.
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
 #include "base/RecordFile.h"
 
@@ -106,12 +107,12 @@ void TestDataFolder::portableOnlyWhereTheDocumentsAreWritable()
         const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
         qunsetenv("HOME");
         qunsetenv("XDG_DATA_HOME");
-        roots = DataFolder::chooseRoots(at("program"));
+        roots = DataFolder::chooseRoots(at("program"), UserFiles::isUserFile);
         qputenv("HOME", home);
         if (!dataHome.isEmpty())
             qputenv("XDG_DATA_HOME", dataHome);
     } else {
-        roots = DataFolder::chooseRoots(at("program"), at("installed"), at(userDir));
+        roots = DataFolder::chooseRoots(at("program"), at("installed"), at(userDir), UserFiles::isUserFile);
     }
     QCOMPARE(roots.writable, expectedWritable.isEmpty() ? QString() : at(expectedWritable));
     QCOMPARE(roots.shipped, expectedShipped.isEmpty() ? QString() : at(expectedShipped));

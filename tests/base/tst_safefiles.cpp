@@ -3,11 +3,11 @@
 #include "TestFolder.h"
 
 #include "actionarea/StatusStore.h"
+#include "backup/UserFiles.h"
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
 #include "base/QuotedFieldFile.h"
 #include "base/RecordFile.h"
-#include "base/UserFiles.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 

@@ -2,6 +2,7 @@
 // folder is made under ~/.local/share, a status pick is written there, and the prefix is untouched.
 #include "actionarea/WorkArea1.h"
 #include "actionarea/WorksheetPanel.h"
+#include "backup/UserFiles.h"
 #include "base/DataFolder.h"
 #include "base/Messages.h"
 
@@ -42,7 +43,7 @@ void TestInstalledStart::firstStatusPickGoesToTheWorkbookFolder()
     qputenv("HOME", home.path().toLocal8Bit());
     qunsetenv("XDG_DATA_HOME");
     const QStringList before = filesUnderPrefix();
-    const DataFolder::Roots roots = DataFolder::chooseRoots(kPrefix + QStringLiteral("/bin"));
+    const DataFolder::Roots roots = DataFolder::chooseRoots(kPrefix + QStringLiteral("/bin"), UserFiles::isUserFile);
     QCOMPARE(roots.shipped, kPrefix + QStringLiteral("/share/tessaly"));
     QVERIFY(DataFolder::setRoots(roots));
 

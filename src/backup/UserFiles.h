@@ -1,5 +1,6 @@
 // The User Created Files: every file in the program folder that holds the practice's own
-// work. Backup copies them, restore brings them back, start-up tidies after them.
+// work, named as their owners name them. Backup copies them, restore brings them back,
+// start-up tidies after them. A new kind of user file is added here, from its owner's name.
 #pragma once
 
 #include <QStringList>

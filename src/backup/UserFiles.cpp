@@ -1,6 +1,13 @@
-#include "base/UserFiles.h"
+#include "backup/UserFiles.h"
 
+#include "actionarea/StatusStore.h"
 #include "base/DataFolder.h"
+#include "base/DisplaySettings.h"
+#include "catalog/SafeguardCatalog.h"
+#include "timeline/ItemNameList.h"
+#include "timeline/TimelineFiles.h"
+#include "worksheets/RecoveryPlanFiles.h"
+#include "worksheets/WorksheetTitles.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -10,17 +17,19 @@ namespace UserFiles {
 
 QStringList names()
 {
-    // Built once: backup, restore and start-up all ask for it, some of them per file.
+    // Built once, from the names their owners give them: backup, restore and start-up all
+    // ask for it, some of them per file.
     static const QStringList all = [] {
-        QStringList list{QStringLiteral("TODONAME.FIL"), QStringLiteral("GColor3.Fil"), QStringLiteral("TODOActv.FIL"),
-                         QStringLiteral("HINV3.Fil"),    QStringLiteral("Stat1.Fil"),   QStringLiteral("RAList.Fil")};
-        for (const char* prefix : {"Action", "Comment", "Policy"}) {
-            for (int n = 0; n <= 46; ++n)
-                list << QStringLiteral("%1%2.Fil").arg(QLatin1String(prefix)).arg(n);
+        QStringList list{ItemNameList::kFileName,      DisplaySettings::kGridFile, TimelineFiles::kGridFileName,
+                         DisplaySettings::kColourFile, StatusStore::kFileName,     WorksheetTitles::kFileName};
+        for (WorksheetPane pane :
+             {WorksheetPane::ActionTaken, WorksheetPane::CommentsNotes, WorksheetPane::PoliciesProcedures}) {
+            for (int n = 0; n < SafeguardCatalog::kEntryCount; ++n)
+                list << SafeguardCatalog::documentFileName(n, pane);
         }
-        for (int n = 0; n <= 20; ++n)
-            list << QStringLiteral("Wksht%1.Fil").arg(n);
-        list << QStringLiteral("DRPln1.Fil");
+        for (int n = 0; n < WorksheetTitles::kCount; ++n)
+            list << WorksheetTitles::documentFile(n);
+        list << RecoveryPlanFiles::kPlan;
         return list;
     }();
     return all;
