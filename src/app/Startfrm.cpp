@@ -183,14 +183,19 @@ void Startfrm::loadScreen()
     m_loading = false;
 }
 
+bool Startfrm::screenIsTooSmall(const QSize& area)
+{
+    return area.width() * HINFO1::kTwipsPerPixel < kMinScreenWidthTwips ||
+           area.height() * HINFO1::kTwipsPerPixel < kMinScreenHeightTwips;
+}
+
 void Startfrm::applyWindowSize()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    if (area.width() * HINFO1::kTwipsPerPixel < kMinScreenWidthTwips ||
-        area.height() * HINFO1::kTwipsPerPixel < kMinScreenHeightTwips) {
+    if (screenIsTooSmall(area.size())) {
         Messages::show(this,
                        QStringLiteral("Monitor Resolution Settings (Screen Area) and Program Size requirements are at "
                                       "least 800 by 600 or Higher.\rIf you do not set your screen resolution to this "

@@ -28,6 +28,8 @@ public:
     // "&Click Here to Begin Program": asks for the Action Area, which the program supplies.
     void beginProgram();
     QMenu* optionsMenu() const { return m_optionsMenu; }
+    // Whether a screen of this many pixels is narrower or lower than the program needs.
+    static bool screenIsTooSmall(const QSize& area);
     QColor backgroundColour() const;
 
 signals:

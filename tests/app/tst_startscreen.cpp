@@ -27,6 +27,8 @@ private slots:
     void pauseTwoSecondsAcrossTheMinute_data();
     void pauseTwoSecondsAcrossTheMinute();
     void optionsExitAndBegin();
+    void screenTooSmall_data();
+    void screenTooSmall();
 
 private:
     QByteArray displayRecord() const { return m_folder->read(QStringLiteral("GColor3.Fil")).mid(680, 5); }
@@ -175,6 +177,24 @@ void TestStartScreen::optionsExitAndBegin()
     screen.findChild<QAction*>(QStringLiteral("mOExit"))->trigger();
     QCOMPARE(m_ended, 1);
     QVERIFY(Messages::takeShown().isEmpty());
+}
+
+// Either dimension alone below 9945 by 7590 twips (663 by 506 pixels) is too small.
+void TestStartScreen::screenTooSmall_data()
+{
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<bool>("tooSmall");
+    QTest::newRow("800 by 600") << QSize(800, 600) << false;
+    QTest::newRow("just enough") << QSize(663, 506) << false;
+    QTest::newRow("narrow only") << QSize(662, 1200) << true;
+    QTest::newRow("low only") << QSize(1920, 505) << true;
+    QTest::newRow("both") << QSize(640, 480) << true;
+}
+
+void TestStartScreen::screenTooSmall()
+{
+    QFETCH(QSize, area);
+    QTEST(Startfrm::screenIsTooSmall(area), "tooSmall");
 }
 
 QTEST_MAIN(TestStartScreen)

@@ -135,6 +135,8 @@ void TestEditingServices::typingCorrects_data()
                          << "The ";
     QTest::newRow("two words") << "their are. "
                                << "there are. ";
+    QTest::newRow("inside a word") << "tehran "
+                                   << "tehran ";
 }
 
 void TestEditingServices::typingCorrects()

@@ -178,18 +178,29 @@ void TestPrintPdf::pageSetupToLandscapeRebuilds()
     QTest::mouseClick(m_area->worksheet()->printButton(), Qt::LeftButton);
     QCOMPARE(m_area->printing()->mode(), ActionAreaPrinting::Mode::ReferenceTexts);
     QVERIFY(panel()->optionBox(0)->isChecked());
-    PrintDialogSeams::pageSetup() = [](QPageLayout& layout, QWidget*) {
+    // The dialog is offered the margins in points and hands its choice back the same way.
+    const double leftBefore = m_area->printing()->settings().marginLeft;
+    QMarginsF offered;
+    PrintDialogSeams::pageSetup() = [&offered](QPageLayout& layout, QWidget*) {
+        offered = layout.margins(QPageLayout::Point);
         layout.setOrientation(QPageLayout::Landscape);
         layout.setMargins(QMarginsF(36, 18, 36, 9)); // points
         return true;
     };
     QTest::mouseClick(panel()->button(PrintPanel::PageSetupButton), Qt::LeftButton);
     PrintDialogSeams::pageSetup() = nullptr;
+    QCOMPARE(offered.left(), leftBefore / 20);
     QCOMPARE(panel()->orientationBox()->text(), QStringLiteral(" Landscape"));
     QCOMPARE(m_area->printing()->settings().marginLeft, 720.0);
     QCOMPARE(m_area->printing()->settings().marginBottom, 180.0);
     QCOMPARE(panel()->printer().marginTop(), 360.0);
     QVERIFY(panel()->printer().pageWidth() > panel()->printer().pageHeight());
+
+    // The next document printout starts from the document margins again.
+    QTest::mouseClick(panel()->button(PrintPanel::CancelButton), Qt::LeftButton);
+    QTest::mouseClick(m_area->worksheet()->printButton(), Qt::LeftButton);
+    QCOMPARE(m_area->printing()->settings().marginLeft, leftBefore);
+    QCOMPARE(m_area->printing()->settings().marginBottom, 100.0);
 }
 
 QTEST_MAIN(TestPrintPdf)

@@ -70,12 +70,15 @@ void TestTimelineModel::sortKeepsTheHeadingRow_data()
         << 1 << Qt::AscendingOrder
         << QStringList{"7:Train staff:Mon - Jan 5, 04", "40:audit logs:", "300:Backup plan:", "12:   :"}
         << QStringList{"audit logs:", "Backup plan:", "Train staff:Mon - Jan 5, 04"};
-    QTest::newRow("by date, in calendar order")
-        << 2 << Qt::AscendingOrder
-        << QStringList{"5:second:Tue - Jan 6, 04", "9:first:Wed - Dec 31, 03", "12:third:Mon - Feb 2, 04",
-                       "20::Wed - Mar 3, 04",      "30:undated:soon",          "40:no date:"}
-        << QStringList{"first:Wed - Dec 31, 03", "second:Tue - Jan 6, 04", "third:Mon - Feb 2, 04", "undated:soon",
-                       "no date:"};
+    for (const int dateColumn :
+         {TimelineModel::kToDoDateColumn, TimelineModel::kActualDateColumn, TimelineModel::kReviewDateColumn}) {
+        QTest::addRow("by date in column %d, in calendar order", dateColumn)
+            << dateColumn << Qt::AscendingOrder
+            << QStringList{"5:second:Tue - Jan 6, 04", "9:first:Wed - Dec 31, 03", "12:third:Mon - Feb 2, 04",
+                           "20::Wed - Mar 3, 04",      "30:undated:soon",          "40:no date:"}
+            << QStringList{"first:Wed - Dec 31, 03", "second:Tue - Jan 6, 04", "third:Mon - Feb 2, 04", "undated:soon",
+                           "no date:"};
+    }
     QTest::newRow("by date, descending, empty last")
         << 2 << Qt::DescendingOrder << QStringList{"1:a:Mon - Jan 5, 04", "2:b:", "3:c:Fri - Jan 7, 05"}
         << QStringList{"c:Fri - Jan 7, 05", "a:Mon - Jan 5, 04", "b:"};
@@ -91,11 +94,13 @@ void TestTimelineModel::sortKeepsTheHeadingRow()
     QFETCH(int, column);
     QFETCH(Qt::SortOrder, order);
     QFETCH(QStringList, rows);
+    // The date goes into the sorted column, or the to-do date when sorting by item.
+    const int dateColumn = column == TimelineModel::kItemColumn ? TimelineModel::kToDoDateColumn : column;
     TimelineModel grid;
     for (const QString& row : rows) {
         const QStringList parts = row.split(QLatin1Char(':'));
-        grid.setText(parts[0].toInt(), 1, parts[1]);
-        grid.setText(parts[0].toInt(), 2, parts[2]);
+        grid.setText(parts[0].toInt(), TimelineModel::kItemColumn, parts[1]);
+        grid.setText(parts[0].toInt(), dateColumn, parts[2]);
     }
     grid.sort(column, order);
     grid.sortCleanup(column, order);
@@ -103,8 +108,8 @@ void TestTimelineModel::sortKeepsTheHeadingRow()
     QCOMPARE(grid.text(0, 1), QString("To Do Item"));
     QStringList sorted;
     for (int r = 1; r <= 500; ++r) {
-        if (!grid.text(r, 1).isEmpty() || !grid.text(r, 2).isEmpty())
-            sorted += grid.text(r, 1) + QLatin1Char(':') + grid.text(r, 2);
+        if (!grid.text(r, TimelineModel::kItemColumn).isEmpty() || !grid.text(r, dateColumn).isEmpty())
+            sorted += grid.text(r, TimelineModel::kItemColumn) + QLatin1Char(':') + grid.text(r, dateColumn);
     }
     QTEST(sorted, "sorted");
 }
@@ -153,6 +158,8 @@ void TestTimelineModel::dateTexts_data()
     QTest::newRow("monday") << "Mon - Jan 5, 04" << QDate(2004, 1, 5) << true;
     QTest::newRow("two-digit day") << "Wed - Dec 31, 25" << QDate(2025, 12, 31) << true;
     QTest::newRow("last century") << "Sun - Jul 4, 99" << QDate(1999, 7, 4) << true;
+    QTest::newRow("29 is this century") << "Jan 1, 29" << QDate(2029, 1, 1) << false;
+    QTest::newRow("30 is the last") << "Jan 1, 30" << QDate(1930, 1, 1) << false;
     QTest::newRow("short date") << "1/5/2004" << QDate(2004, 1, 5) << false;
     QTest::newRow("after dash") << "Thu - 3/4/2010" << QDate(2010, 3, 4) << false;
     QTest::newRow("full year") << "Mon - Jan 5, 2004" << QDate(2004, 1, 5) << false;
