@@ -1,6 +1,6 @@
 // The Risk Analysis worksheets, the Disaster Recovery Plan, the sample entry and Insert
 // Template, driven offscreen through the Action Area.
-#include "TestFolder.h"
+#include "ActionAreaFixture.h"
 
 #include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
@@ -32,7 +32,7 @@ QStringList titles(const QList<Messages::Shown>& shown)
 
 } // namespace
 
-class TestPlanViews : public QObject
+class TestPlanViews : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -58,34 +58,23 @@ private:
         QTest::keyClicks(editor(), text);
     }
     void save() { QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton); }
-
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<WorkArea1> m_area;
 };
 
 void TestPlanViews::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
+    prepareWorkbook();
     open();
 }
 
 void TestPlanViews::open()
 {
-    m_area = std::make_unique<WorkArea1>();
-    m_area->show();
-    // Becoming the active window runs the screen's activation.
-    m_area->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    openActionArea();
     Messages::takeShown();
 }
 
 void TestPlanViews::cleanup()
 {
-    m_area.reset();
-    Messages::setScripted(false);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 void TestPlanViews::worksheetTitlesAndMarks()

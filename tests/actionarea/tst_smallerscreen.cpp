@@ -1,6 +1,6 @@
 // The Action Area in the 800 x 600 window of Smaller Screen Display, offscreen: every caption
 // shows whole, the panes' frames keep their places and the calendar stays over the grid.
-#include "TestFolder.h"
+#include "ActionAreaFixture.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
@@ -72,7 +72,7 @@ QRect inWindow(const QWidget* w)
 
 } // namespace
 
-class TestSmallerScreen : public QObject
+class TestSmallerScreen : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -86,30 +86,19 @@ private slots:
 private:
     // The captions of the labels and buttons shown now that are cut, named with their view.
     QStringList cutCaptions(const QString& where) const;
-
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<WorkArea1> m_area;
 };
 
 void TestSmallerScreen::init()
 {
-    m_folder = std::make_unique<TestFolder>();
+    prepareWorkbook();
     m_folder->write(QStringLiteral("TODOActv.FIL"), "\"Risk analysis\"\r\n");
-    Messages::setScripted(true);
-    HINFO1::state() = HINFO1::State();
     HINFO1::state().displayMode = HINFO1::SmallerScreenDisplay;
-    m_area = std::make_unique<WorkArea1>();
-    m_area->show();
-    m_area->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    openActionArea();
 }
 
 void TestSmallerScreen::cleanup()
 {
-    m_area.reset();
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(false);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 QStringList TestSmallerScreen::cutCaptions(const QString& where) const

@@ -1,5 +1,5 @@
 // The Action Area driven offscreen: navigation, statuses, panes, the save prompt and saving.
-#include "TestFolder.h"
+#include "ActionAreaFixture.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
@@ -57,7 +57,7 @@ void typeInto(RichTextBox* editor, const QString& text, bool bold = false)
 
 } // namespace
 
-class TestWorkArea : public QObject
+class TestWorkArea : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -91,46 +91,30 @@ private slots:
     void f1OpensHelpForTheView();
 
 private:
-    void openActionArea();
+    void reopen(); // and check it opens at the overview
     WorksheetPanel* sheet() const { return m_area->worksheet(); }
     RichTextBox* editor() const { return sheet()->editor(); }
     bool changed() const { return sheet()->document()->isChanged(); }
     void click(WorksheetPane pane) { QTest::mouseClick(sheet()->paneButton(pane), Qt::LeftButton); }
     void pressLeft(int v) { QTest::mouseClick(m_area->leftHandButton(v), Qt::LeftButton); }
     void pressSafeguard(int g, int i) { QTest::mouseClick(m_area->safeguardPanel()->button(g, i), Qt::LeftButton); }
-
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<WorkArea1> m_area;
-    int m_ended = 0;
 };
 
 void TestWorkArea::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
-    Messages::takeShown();
-    m_ended = 0;
-    ProgramEnd::setTerminator([this] { ++m_ended; });
-    openActionArea();
+    prepareWorkbook();
+    reopen();
 }
 
-void TestWorkArea::openActionArea()
+void TestWorkArea::reopen()
 {
-    m_area = std::make_unique<WorkArea1>();
-    m_area->show();
-    // Becoming the active window runs the screen's activation.
-    m_area->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    openActionArea();
     QCOMPARE(m_area->state().viewCode, 0);
 }
 
 void TestWorkArea::cleanup()
 {
-    m_area.reset();
-    Messages::setScripted(false);
-    ProgramEnd::setTerminator(nullptr);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 void TestWorkArea::opensAtTheStandardsOverview()
@@ -313,7 +297,7 @@ void TestWorkArea::statusPicksAreStored()
 
     // A fresh Action Area reads it back.
     m_area.reset();
-    openActionArea();
+    reopen();
     pressLeft(2);
     QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
     pressSafeguard(2, 1);

@@ -1,8 +1,8 @@
 // The editing services in the Action Area, driven offscreen: correction as you type, the
 // document's spell check, the thesaurus, the font of the selection and the clipboard copy,
 // with the dialogs answered through their seams.
+#include "ActionAreaFixture.h"
 #include "RequiredTool.h"
-#include "TestFolder.h"
 
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
@@ -45,7 +45,7 @@ QTextCharFormat formatAt(RichTextBox* editor, int position)
 
 } // namespace
 
-class TestEditingServices : public QObject
+class TestEditingServices : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -73,8 +73,6 @@ private:
     RichTextBox* editor() const { return m_area->worksheet()->editor(); }
     void openPasswordManagement();
 
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<WorkArea1> m_area;
     QList<SpellAnswer> m_answers;
     QStringList m_asked;
 };
@@ -90,25 +88,15 @@ void TestEditingServices::initTestCase()
 
 void TestEditingServices::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
-    Messages::takeShown();
-    ProgramEnd::setTerminator([] {});
+    prepareWorkbook();
     m_answers.clear();
     m_asked.clear();
-    m_area = std::make_unique<WorkArea1>();
-    m_area->show();
-    m_area->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    openActionArea();
 }
 
 void TestEditingServices::cleanup()
 {
-    m_area.reset();
-    Messages::setScripted(false);
-    ProgramEnd::setTerminator(nullptr);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 void TestEditingServices::openPasswordManagement()

@@ -1,6 +1,6 @@
 // Printing from the Action Area, read back from the PDF by poppler's tools.
+#include "ActionAreaFixture.h"
 #include "RequiredTool.h"
-#include "TestFolder.h"
 #include "actionarea/ActionAreaActions.h"
 #include "actionarea/ActionAreaPrinting.h"
 #include "actionarea/WorkArea1.h"
@@ -37,7 +37,7 @@ QString runTool(const QString& program, const QStringList& arguments)
 
 } // namespace
 
-class TestPrintPdf : public QObject
+class TestPrintPdf : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -53,31 +53,18 @@ private slots:
 private:
     QString savePdf(const QString& name);
     PrintPanel* panel() const { return m_area->printing()->panel(); }
-
-    std::unique_ptr<TestFolder> m_folder;
-    std::unique_ptr<WorkArea1> m_area;
 };
 
 void TestPrintPdf::init()
 {
     REQUIRE_TOOL(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(), "poppler-utils");
-    m_folder = std::make_unique<TestFolder>();
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
-    Messages::takeShown();
-    ProgramEnd::setTerminator([] {});
-    m_area = std::make_unique<WorkArea1>();
-    m_area->show();
-    m_area->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
+    prepareWorkbook();
+    openActionArea();
 }
 
 void TestPrintPdf::cleanup()
 {
-    m_area.reset();
-    Messages::setScripted(false);
-    ProgramEnd::setTerminator(nullptr);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 QString TestPrintPdf::savePdf(const QString& name)
