@@ -53,7 +53,6 @@ public:
     WorksheetPanel* worksheet() const { return m_worksheet; }
     TimelinePanel* timeline() const { return m_timeline; }
     StandardsOverviewPanel* overview() const { return m_overview; }
-    RiskWorksheets* riskWorksheets() const { return m_riskWorksheets; }
     ActionAreaPrinting* printing() const { return m_printing; }
     StatusStore& statuses() { return m_statuses; }
     QMenu* optionsMenu() const { return m_optionsMenu; }

@@ -46,7 +46,6 @@ public:
 
     QString fileName() const { return m_fileName; }
     bool isChanged() const { return m_changed; }
-    bool isSample() const { return m_kind == Kind::Sample; }
     // The file could not be read (too large, not a regular file, unreadable): the pane shows
     // why, read-only, and a save never replaces the file.
     bool isRefused() const { return m_kind == Kind::Refused; }

@@ -80,7 +80,6 @@ public:
     QRadioButton* paneButton(WorksheetPane pane) const { return m_panes[int(pane)]; }
     QComboBox* statusList() const { return m_statusList; }
     QLabel* statusLabel() const { return m_statusLabel; }
-    QPushButton* complianceButton() const { return m_complianceButton; }
     QPushButton* exitButton() const { return m_exitButton; }
     QPushButton* saveButton() const { return m_saveButton; }
     QPushButton* printButton() const { return m_printButton; }

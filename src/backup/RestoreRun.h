@@ -29,7 +29,6 @@ public:
 
     // Files of the set that failed their checksum, and files that could not be written.
     QStringList damagedFiles() const { return m_damaged; }
-    QStringList unwrittenFiles() const { return m_unwritten; }
 
 private:
     // Checks the disk in the drive against its list; when files are missing or damaged, names

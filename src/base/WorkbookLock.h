@@ -34,7 +34,6 @@ public:
     // Takes the workbook for this run. False when another copy holds it (holder() says who) or
     // the folder cannot hold a lock.
     bool acquire();
-    bool isHeld() const { return m_lock.isLocked(); }
     // Who holds the workbook, as far as it can be told.
     Holder holder() const;
     // The holder's sentence for the user: "USER on HOST since TIME".

@@ -36,7 +36,6 @@ public:
 
     // Checks rows 1 to 500 and answers the closing message to show.
     QString run();
-    int misspellingCount() const { return m_misspellings; }
 
     // One pair of the replacement list spread over one item: every whole-word occurrence of
     // key (in upper case) is replaced, in lower case or, where the word found began with a

@@ -81,7 +81,6 @@ public:
     // Adds word to the personal list and saves the list. False (the word is still known
     // for this session) when the file could not be written; *error says why.
     bool addToPersonalList(const QString& word, QString* error = nullptr);
-    QStringList personalWords() const { return m_personalWords; }
 
     // Changes made by the check running now.
     int changeCount() const { return m_changeCount; }

@@ -71,7 +71,6 @@ public:
     QRadioButton* guideLineOption(int index) const { return m_guideLineOptions[index]; }
     QGroupBox* printRangeFrame() const { return m_printRangeFrame; }
     QGroupBox* timelineOptionsFrame() const { return m_timelineOptionsFrame; }
-    QLineEdit* fontNameBox() const { return m_fontNameBox; }
     QLineEdit* fontSizeBox() const { return m_fontSizeBox; }
     QLineEdit* orientationBox() const { return m_orientationBox; }
     QLabel* sampleLabel() const { return m_sampleLabel; }

@@ -35,7 +35,6 @@ public:
     void startDoc();
     // Closes the document; what was drawn stays as its pages.
     void endDoc();
-    bool isDocOpen() const { return m_open; }
 
     // Outputs a paragraph at the current position and moves the position below it. Text
     // that starts with "{\rtf" is read as RTF and keeps its formatting, wrapped between the
@@ -58,7 +57,6 @@ public:
     void setMarginTop(double twips) { m_marginTop = twips; }
     void setMarginBottom(double twips) { m_marginBottom = twips; }
 
-    double currentX() const { return m_x; }
     double currentY() const { return m_y; }
     void setCurrentX(double twips) { m_x = twips; }
     void setCurrentY(double twips) { m_y = twips; }
@@ -78,12 +76,10 @@ public:
     void setFontItalic(bool on) { m_font.setItalic(on); }
     void setFontUnderline(bool on) { m_font.setUnderline(on); }
     void setFontStrikethru(bool on) { m_font.setStrikeOut(on); }
-    bool fontBold() const { return m_font.bold(); }
     // The font as drawn: its pixel size is in twips.
     QFont font() const { return m_font; }
     void setTextColor(const QColor& colour) { m_textColour = colour; }
     void setLineColor(const QColor& colour) { m_lineColour = colour; }
-    QColor textColor() const { return m_textColour; }
 
     int orientation() const;
     void setOrientation(int orientation);

@@ -26,7 +26,6 @@ public:
     int helpContext() const override { return 3066; }
     RichTextBox* document() const { return m_document; }
     QPushButton* topicButton(int k) const { return m_topics.at(k); }
-    QPushButton* riskButton(int j) const { return m_riskButtons.at(j); }
     QGroupBox* riskFrame() const { return m_riskFrame; }
     QPushButton* nistButton() const { return m_nist; }
     QLabel* countdown() const { return m_countdown; }

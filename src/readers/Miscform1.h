@@ -29,7 +29,6 @@ public:
     RichTextBox* document() const { return m_document; }
     QPushButton* topicButton(int k) const { return m_topics.at(k); }
     QLabel* linkLabel(int n) const { return m_links.at(n); }
-    QPushButton* copyButton() const { return m_copyButton; }
     QPushButton* printButton() const { return m_printButton; }
     QAction* copyItem() const { return m_copyItem; }
     ReaderPrinting* printing() const { return m_printing; }

@@ -135,7 +135,6 @@ void PrivRule::selectSection(int n)
     m_cover->show();
     m_cover->raise();
     QCoreApplication::processEvents();
-    m_section = n;
     m_search->entry()->clear();
     m_search->setStart(1);
     loadDocument(m_document, SecurityRuleSections::all().at(n).document);

@@ -21,7 +21,6 @@ public:
     explicit PrivRule(QWidget* home);
 
     void selectSection(int n);
-    int selectedSection() const { return m_section; }
     void toggleSearch();
     void fontDisplay();
     void copyToClipboard();
@@ -55,5 +54,4 @@ private:
     QAction* m_fontItem = nullptr;
     QAction* m_printItem = nullptr;
     QAction* m_searchItem = nullptr;
-    int m_section = -1;
 };

@@ -28,7 +28,6 @@ public:
     void setClosable(bool closable);
 
     QLineEdit* entry() const { return m_entry; }
-    QPushButton* searchButton() const { return m_search; }
 
 private:
     RichTextBox* m_document;

@@ -276,13 +276,6 @@ void RichTextBox::setLocked(bool locked)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void RichTextBox::setBackgroundColor(const QColor& color)
-{
-    QPalette colors = palette();
-    colors.setColor(QPalette::Base, color);
-    setPalette(colors);
-}
-
 void RichTextBox::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);

@@ -59,8 +59,6 @@ public:
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
-    void setBackgroundColor(const QColor& color);
-
 signals:
     void contentChanged();
     void gotFocus();

@@ -21,7 +21,6 @@ public:
     void addGrid(QAbstractItemView* grid);
     // The colour of the plain background (choice 0): the Action Area editor's background.
     void setPlainColour(const QColor& colour);
-    QColor plainColour() const { return m_plainColour; }
 
     // Reads the stored choice and shows it, without writing anything (the Action Area's load).
     void loadChoice();

@@ -200,15 +200,6 @@ QColor TimelineModel::cellColour(int row, int column) const
     return validCell(row, column) ? m_rows.at(row).colour[column] : QColor();
 }
 
-void TimelineModel::setCellColour(int row, int column, const QColor& colour)
-{
-    if (!validCell(row, column))
-        return;
-    m_rows[row].colour[column] = colour;
-    const QModelIndex cell = index(row, column);
-    emit dataChanged(cell, cell, {Qt::BackgroundRole});
-}
-
 void TimelineModel::setRowColour(int row, const QColor& colour)
 {
     if (row < 1 || row >= m_rows.size())

@@ -44,7 +44,6 @@ public:
     int firstEmptyItemRow(bool ignoreTrailingBlanks = false) const;
 
     QColor cellColour(int row, int column) const;
-    void setCellColour(int row, int column, const QColor& colour);
     // Paints columns 1 to 5 of an item row; an invalid colour leaves the grid's own background.
     void setRowColour(int row, const QColor& colour);
 
