@@ -10,6 +10,7 @@
 #include "base/ButtonLook.h"
 #include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
+#include "base/Help.h"
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"

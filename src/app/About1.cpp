@@ -3,7 +3,7 @@
 #include "app/Emblem.h"
 #include "base/DataFolder.h"
 #include "base/HINFO1.h"
-#include "base/ProgramEnd.h"
+#include "base/WebLinks.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -5,8 +5,8 @@
 #include "app/HelpWindow.h"
 #include "backup/UserFiles.h"
 #include "base/AtomicFile.h"
+#include "base/Help.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 #include "base/WorkbookAccess.h"
 #include "editing/SpellEngine.h"
 

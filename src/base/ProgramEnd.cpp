@@ -3,8 +3,6 @@
 #include "base/HINFO1.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -16,26 +14,6 @@ std::function<void()>& terminator()
     static std::function<void()> fn;
     return fn;
 }
-
-std::function<void(int)>& viewer()
-{
-    static std::function<void(int)> fn;
-    return fn;
-}
-
-std::function<bool(const QString&)>& opener()
-{
-    static std::function<bool(const QString&)> fn;
-    return fn;
-}
-
-std::function<void(QWidget*)>& aboutBox()
-{
-    static std::function<void(QWidget*)> fn;
-    return fn;
-}
-
-int g_lastContext = 0;
 
 } // namespace
 
@@ -68,56 +46,3 @@ void setTerminator(std::function<void()> fn)
 }
 
 } // namespace ProgramEnd
-
-namespace Help {
-
-void openContents()
-{
-    openContext(0);
-}
-
-void openContext(int context)
-{
-    g_lastContext = context;
-    if (viewer())
-        viewer()(context);
-}
-
-int lastContext()
-{
-    return g_lastContext;
-}
-
-void setViewer(std::function<void(int)> fn)
-{
-    viewer() = std::move(fn);
-}
-
-void openAbout(QWidget* owner)
-{
-    if (aboutBox())
-        aboutBox()(owner);
-}
-
-void setAboutBox(std::function<void(QWidget*)> fn)
-{
-    aboutBox() = std::move(fn);
-}
-
-} // namespace Help
-
-namespace WebLinks {
-
-bool openWebPage(const QString& address)
-{
-    if (opener())
-        return opener()(address);
-    return QDesktopServices::openUrl(QUrl(address));
-}
-
-void setOpener(std::function<bool(const QString&)> fn)
-{
-    opener() = std::move(fn);
-}
-
-} // namespace WebLinks

@@ -2,9 +2,10 @@
 
 #include "base/ButtonLook.h"
 #include "base/HINFO1.h"
+#include "base/Help.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 #include "base/UtilityActions.h"
+#include "base/WebLinks.h"
 
 #include <QHBoxLayout>
 #include <QMenu>

@@ -4,7 +4,7 @@
 #include "base/Clock.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
+#include "base/WebLinks.h"
 #include "readers/ReaderTables.h"
 #include "readers/SearchPanel.h"
 #include "readers/WebAddresses.h"

@@ -2,7 +2,7 @@
 
 #include "base/ButtonLook.h"
 #include "base/HINFO1.h"
-#include "base/ProgramEnd.h"
+#include "base/WebLinks.h"
 #include "editing/DocumentCommands.h"
 #include "printing/PrintPanel.h"
 #include "readers/PressedLinkLabel.h"

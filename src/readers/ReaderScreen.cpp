@@ -2,6 +2,7 @@
 
 #include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
+#include "base/Help.h"
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"

@@ -8,9 +8,11 @@
 #include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
 #include "base/HINFO1.h"
+#include "base/Help.h"
 #include "base/Messages.h"
 #include "base/ProgramEnd.h"
 #include "base/UtilityActions.h"
+#include "base/WebLinks.h"
 #include "readers/ReaderScreen.h"
 #include "richtext/RichTextBox.h"
 

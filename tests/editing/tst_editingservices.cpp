@@ -10,7 +10,6 @@
 #include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 #include "editing/EditingDialogs.h"
 #include "editing/RtfClipboard.h"
 #include "editing/SpellEngine.h"

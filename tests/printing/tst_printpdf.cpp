@@ -7,7 +7,6 @@
 #include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 #include "printing/PrintDialogSeams.h"
 #include "printing/PrintPanel.h"
 #include "richtext/RichTextBox.h"
