@@ -57,7 +57,6 @@ const AutoCorrectTable::Entry kEntries[AutoCorrectTable::kFilled] = {
     {"doller", "dollar"},
     {"drnik", "drink"},
     {"efel", "feel"},
-    {"ehr", "her"},
     {"enought", "enough"},
     {"equippment", "equipment"},
     {"esle", "else"},

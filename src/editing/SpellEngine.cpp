@@ -50,6 +50,7 @@ bool hasLower(const QString& s)
 
 const QString SpellEngine::kDictionaryPackage = QStringLiteral("hunspell-en-us");
 const QString SpellEngine::kPersonalListFile = QStringLiteral("UserWords.Dic");
+const QString SpellEngine::kFieldWordsResource = QStringLiteral(":/spelling/health-terms.txt");
 
 QString SpellEngine::findDictionary()
 {
@@ -78,6 +79,7 @@ SpellEngine::SpellEngine(const QString& dictionaryBase)
             m_utf8 = QByteArray(m_dictionary->get_dict_encoding().c_str()).toUpper().replace('-', "") == "UTF8";
         }
     }
+    loadFieldWords();
     loadPersonalList();
 }
 
@@ -224,6 +226,21 @@ bool SpellEngine::endsWord(QChar c)
 void SpellEngine::ignoreAll(const QString& word)
 {
     m_ignored.insert(word);
+}
+
+void SpellEngine::loadFieldWords()
+{
+    if (!m_dictionary)
+        return;
+    QFile list(kFieldWordsResource);
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QStringList lines = QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty() && !word.startsWith(QLatin1Char('#')))
+            m_dictionary->add(encoded(word).toStdString());
+    }
 }
 
 void SpellEngine::loadPersonalList()

@@ -1,4 +1,4 @@
-// The spell-check engine: a Hunspell dictionary, the replacement list of typing errors and
+// The spell-check engine: a Hunspell dictionary with the field's own words, the replacement list of typing errors and
 // change-all answers, words ignored for the session and the user's personal word list.
 #pragma once
 
@@ -20,6 +20,8 @@ public:
     static const QString kDictionaryPackage;
     // The user's own words, one a line, kept in the program folder.
     static const QString kPersonalListFile;
+    // Health-care, health-IT and security terms the program ships, known like the dictionary's.
+    static const QString kFieldWordsResource;
 
     // The path of the en_US dictionary without its extension (both .aff and .dic exist), found
     // on DICPATH first and then in the system's data folders; empty when there is none.
@@ -96,6 +98,7 @@ private:
         QString word;
         QString replacement;
     };
+    void loadFieldWords();
     void loadPersonalList();
     std::optional<Finding> replacementAt(const QString& text, int start, int end) const;
     bool dictionaryKnows(const QString& word) const;

@@ -122,6 +122,8 @@ void TestEditingServices::typingCorrects_data()
                          << "The ";
     QTest::newRow("two words") << "their are. "
                                << "there are. ";
+    QTest::newRow("a word of the field") << "EHR "
+                                         << "EHR ";
     QTest::newRow("inside a word") << "tehran "
                                    << "tehran ";
 }

@@ -43,14 +43,14 @@ void TestSpellEngine::initTestCase()
 
 void TestSpellEngine::tableReachesTheEngineInOrder()
 {
-    QCOMPARE(m_engine->replacementCount(), 243);
+    QCOMPARE(m_engine->replacementCount(), AutoCorrectTable::kFilled);
     QCOMPARE(m_engine->replacementWord(0), QStringLiteral("ABBOUT"));
     QCOMPARE(m_engine->replacementWord(16), QStringLiteral("ALOT"));
     QCOMPARE(m_engine->replacementText(16), QStringLiteral("a lot"));
-    QCOMPARE(m_engine->replacementWord(242), QStringLiteral("YUOR"));
-    QCOMPARE(m_engine->replacementText(242), QStringLiteral("your"));
+    QCOMPARE(m_engine->replacementWord(AutoCorrectTable::kFilled - 1), QStringLiteral("YUOR"));
+    QCOMPARE(m_engine->replacementText(AutoCorrectTable::kFilled - 1), QStringLiteral("your"));
     int reccomend = 0, blanks = 0;
-    for (int i = 0; i < 243; ++i) {
+    for (int i = 0; i < AutoCorrectTable::kFilled; ++i) {
         QCOMPARE(m_engine->replacementWord(i), m_engine->replacementWord(i).toUpper());
         reccomend += m_engine->replacementWord(i) == QLatin1String("RECCOMEND");
         blanks += m_engine->replacementWord(i).contains(QLatin1Char(' '));
@@ -69,8 +69,8 @@ void TestSpellEngine::readBackStopsAtTheEndMarker()
     int index = 0;
     while (engine.replacementWord(index).trimmed() != QLatin1String("THEEND1"))
         ++index;
-    QCOMPARE(index, 244);
-    QCOMPARE(engine.replacementWord(243), QStringLiteral("TEH"));
+    QCOMPARE(index, AutoCorrectTable::kFilled + 1);
+    QCOMPARE(engine.replacementWord(AutoCorrectTable::kFilled), QStringLiteral("TEH"));
     QCOMPARE(engine.replacementWord(index + 2), QString());
 }
 
@@ -166,7 +166,7 @@ void TestSpellEngine::checkReplacesListWordsAndAsksTheRest()
     QCOMPARE(run.correctedText(), QStringLiteral("The words. There are words and zqx."));
     QCOMPARE(asked, QStringList({QStringLiteral("wrods|The wrods."), QStringLiteral("zqx|There are words and zqx.")}));
     QCOMPARE(engine.changeCount(), 4);
-    QCOMPARE(engine.replacementWord(243), QStringLiteral("WRODS"));
+    QCOMPARE(engine.replacementWord(AutoCorrectTable::kFilled), QStringLiteral("WRODS"));
 }
 
 void TestSpellEngine::spreadPair_data()

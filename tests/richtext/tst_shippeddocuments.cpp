@@ -1,5 +1,9 @@
 // The content pipeline: Markdown becomes RTF through tessaly_mkdoc, and every shipped
-// document in the built program folder reads back with our reader.
+// document in the built program folder reads back with our reader, with none of the
+// field's own words taken for a misspelling.
+#include "RequiredTool.h"
+
+#include "editing/SpellEngine.h"
 #include "richtext/RtfReader.h"
 
 #include <QDir>
@@ -22,6 +26,18 @@ private slots:
 };
 
 namespace {
+
+QSet<QString> fieldWords()
+{
+    QSet<QString> words;
+    QFile list(QStringLiteral(TESSALY_TEST_DATA "/../../content/spelling/health-terms.txt"));
+    if (list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (const QString& line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n')))
+            if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+                words.insert(line);
+    }
+    return words;
+}
 
 QTextCharFormat formatOf(QTextDocument& document, const QString& text)
 {
@@ -106,6 +122,16 @@ void TestShippedDocuments::everyShippedDocumentReads()
     QString error;
     QVERIFY2(RtfReader::read(rtf, &document, &error), qPrintable(error));
     QVERIFY(!document.toPlainText().trimmed().isEmpty());
+
+    REQUIRE_TOOL(!SpellEngine::findDictionary().isEmpty(), "The en_US dictionary (hunspell-en-us)");
+    static const SpellEngine engine;
+    static const QSet<QString> field = fieldWords();
+    QVERIFY(field.contains(QStringLiteral("ePHI")));
+    QStringList flagged;
+    for (const SpellEngine::Misspelling& m : engine.findMisspellings(document.toPlainText()))
+        if (field.contains(m.word) || field.contains(m.word.toLower()))
+            flagged << m.word;
+    QVERIFY2(flagged.isEmpty(), qPrintable(flagged.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestShippedDocuments)
