@@ -30,6 +30,10 @@ ActionAreaActions ActionAreaActions::build(QMenu* options, QMenu* gridBackground
     a.fontSelect = addItem(options, QStringLiteral("&Font Select"), QStringLiteral("mOFont"));
     a.spellCheck = addItem(options, QStringLiteral("&Spell Check"), QStringLiteral("mOSpell"));
     a.thesaurus = addItem(options, QStringLiteral("&Thesaurus"), QStringLiteral("mOThes"));
+    // The desktop's own keys beside the menu's letters (Alt+S is "&Security Rule" as well).
+    a.print->setShortcut(QKeySequence::Print);
+    a.save->setShortcut(QKeySequence::Save);
+    a.spellCheck->setShortcut(Qt::Key_F7);
     a.deleteItem = deleteItem;
     a.clearGrid = clearGrid;
     a.insertRow = insertRow;

@@ -30,6 +30,7 @@ Miscform1::Miscform1(QWidget* home) : ReaderScreen(HINFO1::MiscellaneousScreen, 
     // The menu item keeps the caption it has always had.
     m_copyItem = optionsMenu()->addAction(QStringLiteral("&Copy to Clickboard"), this, &Miscform1::copyToClipboard);
     m_printItem = optionsMenu()->addAction(QStringLiteral("&Print"), this, &Miscform1::printFromMenu);
+    m_printItem->setShortcut(QKeySequence::Print);
     buildSharedMenus(QStringLiteral("&Utilities"), QStringLiteral("&Miscellaneous"));
     m_printing = new ReaderPrinting(centralWidget(), m_document);
     installOptionsPopup();

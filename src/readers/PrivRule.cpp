@@ -110,6 +110,7 @@ void PrivRule::buildMenus()
     m_copyItem = options->addAction(QStringLiteral("&Copy to Clipboard"), this, &PrivRule::copyToClipboard);
     m_fontItem = options->addAction(QStringLiteral("&Font Display"), this, &PrivRule::fontDisplay);
     m_printItem = options->addAction(QStringLiteral("&Print"), this, &PrivRule::print);
+    m_printItem->setShortcut(QKeySequence::Print);
     m_searchItem = options->addAction(QStringLiteral("&Search"), this, &PrivRule::toggleSearch);
     buildSharedMenus(QStringLiteral("Utilities"), QStringLiteral("&Security Rule"));
 }
@@ -120,6 +121,7 @@ void PrivRule::enableCommands(bool on)
         b->setEnabled(on);
     for (QAction* a : {m_copyItem, m_fontItem, m_printItem, m_searchItem})
         a->setEnabled(on);
+    m_search->setEnabled(on);
 }
 
 void PrivRule::selectSection(int n)

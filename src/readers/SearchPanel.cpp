@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 SearchPanel::SearchPanel(RichTextBox* document, QWidget* parent)
     : QGroupBox(QStringLiteral("Enter Word(s) for Search"), parent), m_document(document), m_entry(new QLineEdit(this)),
@@ -22,6 +23,20 @@ SearchPanel::SearchPanel(RichTextBox* document, QWidget* parent)
     connect(m_entry, &QLineEdit::returnPressed, this, &SearchPanel::searchNext);
     connect(m_search, &QPushButton::clicked, this, &SearchPanel::searchNext);
     connect(m_close, &QPushButton::clicked, this, &SearchPanel::close);
+    // The desktop's find keys, wherever the focus is on the reader: Ctrl+F opens the entry box
+    // and F3 finds the next match. Both rest while the reader's search is disabled.
+    new QShortcut(QKeySequence::Find, parent, [this] {
+        if (isEnabled())
+            open();
+    });
+    new QShortcut(QKeySequence::FindNext, parent, [this] {
+        if (!isEnabled())
+            return;
+        if (m_entry->text().isEmpty())
+            open();
+        else
+            searchNext();
+    });
 }
 
 void SearchPanel::setClosable(bool closable)
@@ -39,6 +54,14 @@ void SearchPanel::toggle()
     show();
     raise();
     m_entry->setFocus();
+}
+
+void SearchPanel::open()
+{
+    show();
+    raise();
+    m_entry->setFocus();
+    m_entry->selectAll();
 }
 
 void SearchPanel::close()

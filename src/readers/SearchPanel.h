@@ -18,6 +18,8 @@ public:
 
     // Shows the panel with an empty entry box, or hides it when it is showing.
     void toggle();
+    // Shows the panel with its entry box focused and its text selected.
+    void open();
     void close();
     // Finds the next match and selects it, or reports the end of the document and starts over.
     void searchNext();

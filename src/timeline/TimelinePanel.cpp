@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -176,6 +177,11 @@ void TimelinePanel::connectControls()
 {
     for (int b = 0; b < ButtonCount; ++b)
         connect(m_buttons[b], &QPushButton::clicked, this, [this, b] { pressButton(Button(b)); });
+    // Ctrl+S saves like the "&Save" button, while the panel is showing and the button enabled.
+    new QShortcut(QKeySequence::Save, this, [this] {
+        if (m_buttons[SaveButton]->isEnabled())
+            pressButton(SaveButton);
+    });
     connect(m_spellButton, &QPushButton::clicked, this, [this] {
         m_calendar->hide();
         emit spellCheckRequested();

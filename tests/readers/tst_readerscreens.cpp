@@ -144,13 +144,22 @@ void TestReaderScreens::searchWalksTheMatchesThenStartsOver()
 {
     PrivRule rule(nullptr);
     rule.show();
+    rule.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rule));
+    // Ctrl+F waits for a section; then it opens the search, and F3 finds as Return does.
+    QTest::keyClick(rule.document(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(!rule.searchPanel()->isVisible());
     rule.selectSection(9);
-    rule.toggleSearch();
+    QTest::keyClick(rule.document(), Qt::Key_F, Qt::ControlModifier);
     QVERIFY(rule.searchPanel()->isVisible());
+    QVERIFY(rule.searchPanel()->entry()->hasFocus());
     rule.searchPanel()->entry()->setText(QStringLiteral("workforce"));
     QList<int> starts;
     for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(rule.searchPanel()->entry(), Qt::Key_Return);
+        if (i == 0)
+            QTest::keyClick(rule.searchPanel()->entry(), Qt::Key_F3);
+        else
+            QTest::keyClick(rule.searchPanel()->entry(), Qt::Key_Return);
         starts << (rule.document()->selLength() ? rule.document()->selStart() : -1);
     }
     QCOMPARE(starts, (QList<int>{4, 22, -1, 4}));
