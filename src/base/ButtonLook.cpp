@@ -14,10 +14,12 @@ const char* const kBevelProperty = "bevelWidth";
 void setChosenColour(QAbstractButton* button, bool chosen)
 {
     // Only the active and inactive looks change: a disabled button keeps its greyed text.
+    // Push buttons draw their caption in ButtonText, option buttons theirs in WindowText.
     QPalette palette = button->palette();
     const QColor colour = chosen ? QColor::fromRgb(kChosenRgb) : QColor(Qt::black);
-    palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText})
+            palette.setColor(group, role, colour);
     button->setPalette(palette);
 }
 

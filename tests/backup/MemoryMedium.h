@@ -13,6 +13,7 @@ struct Disk
     QMap<QString, QByteArray> files; // keyed by lower-case name, as a FAT disk matches names
     qint64 backupBytesAllowed = -1;  // -1: no limit
     qint64 capacity = 1 << 30;
+    qint64 block = 1; // the unit space is allotted in
 };
 
 class MemoryMedium : public Medium
@@ -72,7 +73,7 @@ public:
         return names;
     }
     qint64 freeSpace() const override { return disks.at(current).capacity - used(false); }
-    qint64 blockSize() const override { return 1; }
+    qint64 blockSize() const override { return disks.at(current).block; }
     Messages::Answer askForDisk(const Prompt& prompt) override
     {
         prompts << prompt.text;

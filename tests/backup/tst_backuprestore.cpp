@@ -8,6 +8,7 @@
 #include "backup/RestoreSnapshot.h"
 #include "backup/UserFiles.h"
 #include "base/DataFolder.h"
+#include "base/DisplaySettings.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -81,6 +82,8 @@ private slots:
     void cancelAtDiskPrompt_data();
     void cancelAtDiskPrompt();
     void unreadableCopiesStopTheBackup();
+    void probe_data();
+    void probe();
     void twoDiskRestoreAcceptsOnlyTheNextDisk();
     void restoreRefusesOtherThanDiskOne_data();
     void restoreRefusesOtherThanDiskOne();
@@ -194,6 +197,41 @@ void TestBackupRestore::unreadableCopiesStopTheBackup()
     QVERIFY(medium.files(".hb1").isEmpty());
 }
 
+// The first check copies the colour file to the disk: without that file the run stops at
+// "Disk Error" (the program ships an empty one); a disk with room for the copy but not for
+// the set asks for another disk.
+void TestBackupRestore::probe_data()
+{
+    QTest::addColumn<QByteArray>("colourFile"); // null: none
+    QTest::addColumn<qint64>("capacity");
+    QTest::addColumn<bool>("diskError");
+    QTest::addColumn<int>("diskPrompts");
+    QTest::newRow("no colour file") << QByteArray() << (qint64(1) << 30) << true << 0;
+    QTest::newRow("the shipped empty one") << QByteArray("") << (qint64(1) << 30) << false << 0;
+    QTest::newRow("two blocks free") << QByteArray(30, '\0') << qint64(8192) << false << 1;
+}
+
+void TestBackupRestore::probe()
+{
+    QFETCH(QByteArray, colourFile);
+    QFETCH(qint64, capacity);
+    TestFolder folder(false);
+    makeUserFiles(folder);
+    if (colourFile.isNull())
+        QVERIFY(QFile::remove(DataFolder::path(DisplaySettings::kColourFile)));
+    else
+        folder.write(DisplaySettings::kColourFile, colourFile);
+    MemoryMedium medium;
+    medium.disk().capacity = capacity;
+    medium.disk().block = 4096;
+    RecordingView view;
+    BackupRun(medium, view).makeBackup(medium.location());
+    const bool diskError = std::any_of(view.asked.cbegin(), view.asked.cend(),
+                                       [](const Prompt& p) { return p.title == QLatin1String("Disk Error"); });
+    QTEST(diskError, "diskError");
+    QTEST(int(medium.prompts.size()), "diskPrompts");
+}
+
 void TestBackupRestore::twoDiskRestoreAcceptsOnlyTheNextDisk()
 {
     TestFolder folder(false);
@@ -242,7 +280,7 @@ void TestBackupRestore::restoreRefusesOtherThanDiskOne()
 void TestBackupRestore::damagedFileIsNamedAndRestoreCanBeUndone()
 {
     TestFolder folder(false);
-    const Files before = makeUserFiles(folder, [](int n) { return n % 3 ? 80 : 0; });
+    const Files before = makeUserFiles(folder, [](int n) { return n < UserFiles::kSmallFileCount || n % 3 ? 80 : 0; });
     folder.write("Misc1.Hlp.bak", "not a user file");
     MemoryMedium medium;
     RecordingView view;

@@ -126,6 +126,7 @@ void TestBackupScreen::backupOntoAFolder()
     FakeClock clock(QDateTime(QDate(2026, 12, 6), QTime(14, 5)));
     TestFolder folder(false);
     folder.write("Stat1.Fil", "statuses");
+    folder.write("HINV3.Fil", QByteArray(30, '\0')); // the first check copies it
     QTemporaryDir disk;
     HINFO1::state().backupRestoreMode = 0;
     Backup1 screen;
@@ -133,7 +134,8 @@ void TestBackupScreen::backupOntoAFolder()
     Messages::queueAnswer(Answer::Yes);
     screen.start();
     QCOMPARE(Messages::takeShown().at(0).text.section('\r', 1, 1), "located in Path: " + disk.path() + "/");
-    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList({"DiskInfo.bk1", "Stat1.hb1", "Sums.bk1"}));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
+             QStringList({"DiskInfo.bk1", "HINV3.hb1", "Stat1.hb1", "Sums.bk1"}));
     folder.write("Reference.txt", "a file made the ordinary way");
     QCOMPARE(QFileInfo(disk.filePath("Stat1.hb1")).permissions(),
              QFileInfo(folder.filePath("Reference.txt")).permissions());
