@@ -15,9 +15,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -35,6 +37,19 @@ QString& lastPdfFolder()
     return folder;
 }
 
+// The paper the desktop expects: the default printer's, else the locale's (A4 where measures
+// are metric, Letter elsewhere and where the locale says nothing). Print and Save as PDF both
+// start from it, and Page Setup changes it for both.
+QPageSize defaultPaper()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        return printer.defaultPageSize();
+    const QLocale locale = QLocale::system();
+    const bool metric = locale.language() != QLocale::C && locale.measurementSystem() == QLocale::MetricSystem;
+    return QPageSize(metric ? QPageSize::A4 : QPageSize::Letter);
+}
+
 } // namespace
 
 PrintPanel::PrintPanel(bool withPrinterFont, QWidget* parent)
@@ -43,6 +58,7 @@ PrintPanel::PrintPanel(bool withPrinterFont, QWidget* parent)
     setObjectName(QStringLiteral("printPanel"));
     setAutoFillBackground(true);
     m_previewPrinter->setFullPage(true);
+    m_printer.setPageLayout(QPageLayout(defaultPaper(), QPageLayout::Portrait, QMarginsF()));
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildControls(withPrinterFont));
@@ -265,12 +281,15 @@ void PrintPanel::copyCurrentPage()
 void PrintPanel::printDocument()
 {
     QPrinter target(QPrinter::HighResolution);
-    target.setPageLayout(
-        QPageLayout(m_printer.pageLayout().pageSize(), m_printer.pageLayout().orientation(), QMarginsF()));
+    const QPageLayout paper(m_printer.pageLayout().pageSize(), m_printer.pageLayout().orientation(), QMarginsF());
+    target.setPageLayout(paper);
     target.setFullPage(true);
     target.setDocName(m_documentName);
     if (!PrintDialogSeams::printDialog()(target, this))
         return;
+    // The pages are laid out for the paper of Page Setup: a printer's dialog that switched
+    // to its own default paper does not change that.
+    target.setPageLayout(paper);
     if (!m_printer.playTo(target))
         Messages::show(this, QStringLiteral("The document could not be sent to the printer."), QStringLiteral("Print"),
                        Messages::Buttons::Ok, Messages::Icon::Exclamation);
