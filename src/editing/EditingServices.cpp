@@ -69,6 +69,10 @@ void EditingServices::checkDocument()
     Messages::show(m_owner, QStringLiteral("Spell Check has been canceled or has reached the end of your document"),
                    QStringLiteral("Spell Check"), Messages::Buttons::Ok, Messages::Icon::Information);
     m_editor->setSelStart(1);
+    // Words the user ignored for good or added to the word list lose their marks.
+    if (m_underliner)
+        m_underliner->refreshAll();
+    m_editor->setFocus();
 }
 
 void EditingServices::checkGrid(GridSpellCheck::Grid grid)

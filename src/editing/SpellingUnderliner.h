@@ -18,6 +18,8 @@ public:
     // Brings the marks up to date with the changes made so far (they follow on their own
     // once the event loop runs).
     void updatePending();
+    // Marks the whole text again, as after the engine learnt or was told to ignore words.
+    void refreshAll();
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -25,7 +27,6 @@ protected:
 private:
     void contentsChanged(int position, int removed, int added);
     void underline(int from, int to);
-    void refreshAll();
 
     const SpellEngine& m_engine;
     QTextEdit* m_editor;

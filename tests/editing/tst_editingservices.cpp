@@ -204,15 +204,16 @@ void TestEditingServices::documentCheck_data()
     QTest::addColumn<QList<SpellAnswer>>("answers");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<int>("underlined"); // words still marked afterwards
     using A = SpellAnswer;
     QTest::newRow("change all") << "tset one, Tset two. tset" << QList<A>{{A::ChangeAll, "test"}}
-                                << "test one, Test two. test" << QStringList{"tset"};
+                                << "test one, Test two. test" << QStringList{"tset"} << 0;
     QTest::newRow("list words without a question")
         << "teh tset adn zqx" << QList<A>{{A::Change, "test"}, {A::Ignore, ""}} << "the test and zqx"
-        << QStringList{"tset", "zqx"};
+        << QStringList{"tset", "zqx"} << 1;
     QTest::newRow("ignore all") << "zqx zqx zqxx" << QList<A>{{A::IgnoreAll, ""}, {A::Ignore, ""}} << "zqx zqx zqxx"
-                                << QStringList{"zqx", "zqxx"};
-    QTest::newRow("cancel") << "tset zqx" << QList<A>{{A::Cancel, ""}} << "tset zqx" << QStringList{"tset"};
+                                << QStringList{"zqx", "zqxx"} << 1;
+    QTest::newRow("cancel") << "tset zqx" << QList<A>{{A::Cancel, ""}} << "tset zqx" << QStringList{"tset"} << 2;
 }
 
 void TestEditingServices::documentCheck()
@@ -233,6 +234,10 @@ void TestEditingServices::documentCheck()
     QCOMPARE(shown.at(0).text, kSpellCheckEnd);
     QCOMPARE(shown.at(0).title, QStringLiteral("Spell Check"));
     QCOMPARE(shown.at(0).icon, Messages::Icon::Information);
+    // Words answered Ignore All are no longer marked, and the user is back in the text.
+    QFETCH(int, underlined);
+    QTRY_COMPARE(editor()->extraSelections().size(), underlined);
+    QVERIFY(editor()->hasFocus());
 }
 
 void TestEditingServices::correctionKeepsTheFormatting()
