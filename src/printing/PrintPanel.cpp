@@ -10,6 +10,9 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +25,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -321,6 +325,7 @@ void PrintPanel::toggleEnlarge()
         m_preview->setGeometry(kEnlargedInset, m_normalGeometry.top(), width() - 2 * kEnlargedInset,
                                m_normalGeometry.height());
         m_preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        showTopOfCurrentPage();
     } else {
         m_enlargeButton->setText(QStringLiteral("Enlarge"));
         m_preview->setGeometry(m_normalGeometry);
@@ -330,6 +335,25 @@ void PrintPanel::toggleEnlarge()
     }
     m_preview->raise();
     m_enlargeButton->raise();
+}
+
+void PrintPanel::showTopOfCurrentPage()
+{
+    // Zoomed to the width, the preview keeps its scroll position, which lands in the middle of
+    // a page or between pages: scroll so that the current page starts at the top.
+    auto* view = m_preview->findChild<QGraphicsView*>();
+    if (!view || !view->scene())
+        return;
+    QList<QGraphicsItem*> pages;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (!item->parentItem())
+            pages << item;
+    std::sort(pages.begin(), pages.end(), [](QGraphicsItem* a, QGraphicsItem* b) { return a->y() < b->y(); });
+    const int page = m_preview->currentPage() - 1;
+    if (page < 0 || page >= pages.size())
+        return;
+    const QPoint top = view->mapFromScene(pages.at(page)->sceneBoundingRect().topLeft());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + top.y());
 }
 
 void PrintPanel::placePreview()

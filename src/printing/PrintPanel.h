@@ -97,6 +97,7 @@ private:
     void copyCurrentPage();
     void printDocument();
     void placePreview();
+    void showTopOfCurrentPage();
 
     ReportPrinter m_printer;
     PrintSettings* m_settings = nullptr;

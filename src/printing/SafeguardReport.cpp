@@ -49,21 +49,33 @@ void SafeguardReport::build(const Boxes& boxes)
     m_tables.clear();
 
     const bool all = boxes[AllSafeguards];
-    if (all || boxes[Administrative])
-        drawTable(SafeguardReportTables::administrative(), true);
-    if (all || boxes[Physical])
-        drawTable(SafeguardReportTables::physical(), false);
-    if (all || boxes[Technical])
-        drawTable(SafeguardReportTables::technical(), false);
+    const SafeguardReportTable* const tables[] = {
+        all || boxes[Administrative] ? &SafeguardReportTables::administrative() : nullptr,
+        all || boxes[Physical] ? &SafeguardReportTables::physical() : nullptr,
+        all || boxes[Technical] ? &SafeguardReportTables::technical() : nullptr};
+    const int lastTable = tables[2] ? 2 : tables[1] ? 1 : tables[0] ? 0 : -1;
+    if (lastTable < 0) {
+        m_printer.endDoc();
+        m_printer.clear();
+        return;
+    }
+    // The legend goes on the page of the last part: that part needs the legend's room as well.
+    const double legendRoom = legendHeight();
+    for (int t = 0; t <= lastTable; ++t) {
+        if (!tables[t])
+            continue;
+        m_roomAfter = !all && t == lastTable ? legendRoom : 0;
+        drawTable(*tables[t], t == 0);
+    }
     if (all) {
+        m_roomAfter = 0;
         drawBoxedHeading(SafeguardReportTables::kOrganizationalHeading);
+        m_roomAfter = legendRoom;
         drawBoxedHeading(SafeguardReportTables::kPoliciesHeading);
     }
-    if (all || boxes[Administrative] || boxes[Physical] || boxes[Technical])
-        drawLegend();
+    m_roomAfter = 0;
+    drawLegend();
     m_printer.endDoc();
-    if (!all && !boxes[Administrative] && !boxes[Physical] && !boxes[Technical])
-        m_printer.clear();
 }
 
 void SafeguardReport::drawTable(const SafeguardReportTable& table, bool first)
@@ -177,6 +189,14 @@ void SafeguardReport::drawBoxedHeading(const QString& heading)
     m_previousBottom = bottom;
 }
 
+double SafeguardReport::legendHeight()
+{
+    m_printer.setFontSize(8);
+    const double height = 100 + m_printer.lineHeight();
+    m_printer.setFontSize(kBaseSize);
+    return height;
+}
+
 void SafeguardReport::drawLegend()
 {
     m_printer.setFontSize(8);
@@ -201,6 +221,7 @@ void SafeguardReport::rule(double y)
 
 bool SafeguardReport::breakPageFor(double y, double height)
 {
+    height += m_roomAfter;
     if (y + height <= m_printer.pageHeight() - m_printer.marginBottom() || y <= m_printer.marginTop())
         return false;
     m_printer.newPage();

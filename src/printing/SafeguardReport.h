@@ -48,6 +48,7 @@ private:
     void drawTable(const SafeguardReportTable& table, bool first);
     void drawColumn(const QStringList& cells, double top, double x, bool centred);
     void drawBoxedHeading(const QString& heading);
+    double legendHeight();
     void drawLegend();
     void outputCentred(const QString& text, double centre);
     void rule(double y);
@@ -59,5 +60,6 @@ private:
     const QStringList& m_statuses;
     QColor m_printerColour;
     double m_previousBottom = 0;
+    double m_roomAfter = 0; // kept free below the part being drawn, for what must follow it
     QVector<TablePlacement> m_tables;
 };

@@ -15,12 +15,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -146,6 +149,14 @@ void TestPrintPdf::enlargeAndNormalRestoreThePreview()
     QTest::mouseClick(panel()->enlargeButton(), Qt::LeftButton);
     QCOMPARE(panel()->enlargeButton()->text(), QStringLiteral("Normal"));
     QVERIFY(panel()->preview()->width() > normal.width());
+    // Enlarged, the preview shows the top of its page.
+    auto* view = panel()->preview()->findChild<QGraphicsView*>();
+    QVERIFY(view && view->verticalScrollBar()->maximum() > 0);
+    QRectF page;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (!item->parentItem() && (page.isNull() || item->y() < page.y()))
+            page = item->sceneBoundingRect();
+    QCOMPARE(view->mapFromScene(page.topLeft()).y(), 0);
     QTest::mouseClick(panel()->enlargeButton(), Qt::LeftButton);
     QCOMPARE(panel()->enlargeButton()->text(), QStringLiteral("Enlarge"));
     QCOMPARE(panel()->preview()->geometry(), normal);
