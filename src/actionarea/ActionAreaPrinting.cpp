@@ -85,6 +85,18 @@ ActionAreaPrinting::ActionAreaPrinting(QWidget* host, const ActionAreaState& sta
             buildTimeline();
     });
     connect(m_panel, &PrintPanel::guideLinesChosen, this, &ActionAreaPrinting::guideLinesChosen);
+    // The timeline printout is the grid as it is: a change while the printout shows (the menu's
+    // "Clear Grid", say) makes it again, so that Print never sends rows the grid no longer has.
+    const auto gridChanged = [this] {
+        if (m_mode == Mode::Timeline && m_panel->isVisible())
+            buildTimeline();
+    };
+    TimelineModel* grid = m_timeline->grid();
+    connect(grid, &QAbstractItemModel::modelReset, this, gridChanged);
+    connect(grid, &QAbstractItemModel::dataChanged, this, gridChanged);
+    connect(grid, &QAbstractItemModel::rowsInserted, this, gridChanged);
+    connect(grid, &QAbstractItemModel::rowsRemoved, this, gridChanged);
+    connect(grid, &QAbstractItemModel::layoutChanged, this, gridChanged);
 }
 
 void ActionAreaPrinting::load()

@@ -130,11 +130,15 @@ void TimelineReport::closePageFrame()
     if (!m_options.gridLines)
         return;
     const double W = m_printer.pageWidth();
-    // The frame's sides run from the rule over the title; the column lines from the title block.
+    // The lines run down to the page's lower limit however few rows the page holds, and a
+    // rule there closes the frame. The frame's sides start at the rule over the title, the
+    // column lines under the title block.
+    const double bottom = qMax(lowerLimit(), m_lastRowBottom);
     for (double x : {kMargin, W - kMargin})
-        m_printer.drawLine(x, m_frameTop, x, m_lastRowBottom);
+        m_printer.drawLine(x, m_frameTop, x, bottom);
     for (double divisor : kGridLineDivisors)
-        m_printer.drawLine(W / divisor, m_columnsTop, W / divisor, m_lastRowBottom);
+        m_printer.drawLine(W / divisor, m_columnsTop, W / divisor, bottom);
+    m_printer.drawLine(kMargin, bottom, W - kMargin, bottom);
 }
 
 void TimelineReport::outputCentred(const QString& text, double centre)

@@ -178,9 +178,14 @@ void TestReportLayout::timelineRow500Only()
 {
     ReportPrinter printer;
     PrintSettings settings;
-    TimelineReport(printer, settings, {}).build(timelineRows({500}));
+    TimelineReport(printer, settings, {false, true, {}}).build(timelineRows({500}));
     QCOMPARE(printer.pageCount(), 1);
     QVERIFY(textOp(printer, QStringLiteral("Item 500").leftJustified(45)));
+    // The grid's vertical lines run down to the lower limit, well below the one row.
+    double lowest = 0;
+    for (const PrintOperation& line : ops(printer, 0, PrintOperation::Line))
+        lowest = qMax(lowest, qMax(line.at.y(), line.to.y()));
+    QVERIFY2(lowest > printer.pageHeight() - 1000, qPrintable(QString::number(lowest)));
     QVERIFY(!TimelineReport::hasEntries(TimelineReport::Rows(500)));
 }
 
