@@ -278,7 +278,11 @@ void WorksheetPanel::showSample()
 {
     m_document->clearEditor();
     deselectAllPanes();
-    setHeadings(*SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber));
+    // The sample names the standard as the rule does; the catalog's rows for its group say
+    // "Testing" where the rule says "Training".
+    SafeguardEntry sample = *SafeguardCatalog::entry(ReferenceTexts::kSampleEntryNumber);
+    sample.standard = QStringLiteral("Security Awareness and Training");
+    setHeadings(sample);
     setStatusText(StatusStore::kSampleStatus);
     waitForPane();
 }

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -228,8 +229,9 @@ void TestPlanViews::sampleNoticesComeOncePerLoad()
         }
         open();
     }
-    // The sample's template is the one of Password Management.
+    // The sample names its standard as the rule does; its template is Password Management's.
     pressLeft(9);
+    QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Standard: Security Awareness and Training"));
     QTest::mouseClick(sheet()->paneButton(WorksheetPane::PoliciesProcedures), Qt::LeftButton);
     Messages::takeShown();
     Messages::queueAnswer(Messages::Answer::Yes);
