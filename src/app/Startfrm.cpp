@@ -342,6 +342,10 @@ void Startfrm::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_loading)
         activate();
+    // Maximizing or restoring the window switches the display mode, also when the restored
+    // window happens to keep its size and so sees no resize.
+    if (event->type() == QEvent::WindowStateChange && !m_loading && isVisible())
+        keepDisplayModeInStepWithWindow();
 }
 
 void Startfrm::resizeEvent(QResizeEvent* event)
