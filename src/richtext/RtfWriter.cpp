@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,7 +25,9 @@
 namespace {
 
 constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
-constexpr int kTextWidthTwips = 9360;  // 6.5 inches: a letter page with one-inch margins
+constexpr int kTextWidthTwips = 9360; // 6.5 inches: a letter page with one-inch margins
+// What separates words in a cell's text: white space and the cell's paragraph ends.
+const QRegularExpression kWordGaps(QStringLiteral("[\\s\\x{2029}]+"));
 constexpr int kIndentWidthPixels = 40; // QTextDocument's default indent step
 
 // Font sizes of the relative size steps (-2 .. +4) Qt's HTML and Markdown importers use.
@@ -276,17 +279,34 @@ void Writer::writeTable(QTextTable* table)
 
     std::vector<int> right(columns);
     int fixed = 0;
-    int variable = 0;
     for (int c = 0; c < columns; ++c) {
         const QTextLength length = c < constraints.size() ? constraints[c] : QTextLength();
         if (length.type() == QTextLength::FixedLength)
             fixed += twips(length.rawValue());
         else if (length.type() == QTextLength::PercentageLength)
             fixed += static_cast<int>(kTextWidthTwips * length.rawValue() / 100.0);
-        else
-            ++variable;
     }
-    const int share = variable > 0 ? std::max(360, (kTextWidthTwips - fixed) / variable) : 0;
+    // Columns without a width of their own share what is left in proportion to the longest
+    // word each holds (four letters at the least), so that a heading such as "Vulnerability"
+    // is not broken inside the word where the table has room for it.
+    std::vector<int> longestWord(columns, 4);
+    int totalWeight = 0;
+    for (int c = 0; c < columns; ++c) {
+        for (int r = 0; r < rows; ++r) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            if (cell.column() != c || cell.columnSpan() != 1)
+                continue;
+            QTextCursor text = cell.firstCursorPosition();
+            text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            const QStringList words = text.selectedText().split(kWordGaps, Qt::SkipEmptyParts);
+            for (const QString& word : words)
+                longestWord[c] = std::max(longestWord[c], static_cast<int>(word.size()) + 1);
+        }
+        const QTextLength length = c < constraints.size() ? constraints[c] : QTextLength();
+        if (length.type() == QTextLength::VariableLength)
+            totalWeight += longestWord[c];
+    }
+    const int left = kTextWidthTwips - fixed;
     int edge = 0;
     for (int c = 0; c < columns; ++c) {
         const QTextLength length = c < constraints.size() ? constraints[c] : QTextLength();
@@ -295,7 +315,7 @@ void Writer::writeTable(QTextTable* table)
         else if (length.type() == QTextLength::PercentageLength)
             edge += std::max(1, static_cast<int>(kTextWidthTwips * length.rawValue() / 100.0));
         else
-            edge += share;
+            edge += std::max(360, left * longestWord[c] / totalWeight);
         right[c] = edge;
     }
 

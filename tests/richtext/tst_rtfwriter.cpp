@@ -166,6 +166,9 @@ void TestRtfWriter::tablesRoundTrip()
     QVERIFY(rtf.contains("\\trowd\\trgaph108\\trleft0"));
     QVERIFY(rtf.contains("\\cellx1500") && rtf.contains("\\cellx3750"));
     QCOMPARE(rtf.count("\\row"), 4);
+    // Columns without a width share the text width by their longest word: "right" against
+    // an empty cell's four letters, each counted with the space after it.
+    QVERIFY(rtf.contains("\\cellx3744") && rtf.contains("\\cellx9360"));
     QTextDocument back;
     QVERIFY(RtfReader::read(rtf, &back));
     QTextCursor inBack(&back);
