@@ -5,6 +5,8 @@
 #include "editing/RtfClipboard.h"
 #include "richtext/RichTextBox.h"
 
+#include <QTextCursor>
+
 namespace DocumentCommands {
 
 void chooseSelectionFont(RichTextBox* box, QWidget* owner)
@@ -13,13 +15,10 @@ void chooseSelectionFont(RichTextBox* box, QWidget* owner)
     const int length = box->selLength();
     EditingDialogs::FontChoice initial;
     if (length != 0) {
-        initial.font = QFont(box->selFontName());
-        if (box->selFontSize() > 0)
-            initial.font.setPointSizeF(box->selFontSize());
-        initial.font.setBold(box->selBold());
-        initial.font.setItalic(box->selItalic());
-        initial.font.setUnderline(box->selUnderline());
-        initial.font.setStrikeOut(box->selStrikeThru());
+        // The dialog starts from the font of the selection's first character.
+        QTextCursor first(box->document());
+        first.setPosition(box->textCursor().selectionStart() + 1);
+        initial.font = first.charFormat().font();
     } else {
         initial.font = box->defaultFont();
     }

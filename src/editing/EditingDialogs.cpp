@@ -3,6 +3,7 @@
 #include "editing/SpellingDialog.h"
 #include "editing/ThesaurusDialog.h"
 
+#include <QColorDialog>
 #include <QFontDialog>
 
 namespace EditingDialogs {
@@ -25,15 +26,20 @@ ThesaurusChooser& thesaurusChooser()
 
 FontChooser& fontChooser()
 {
-    static FontChooser chooser = [](const FontChoice& initial, QWidget* parent) -> std::optional<FontChoice> {
-        bool chosen = false;
-        const QFont font = QFontDialog::getFont(&chosen, initial.font, parent, QStringLiteral("Font"));
-        if (!chosen)
-            return std::nullopt;
-        // The toolkit's font dialog has no colour: the text keeps the colour it has.
-        return FontChoice{font, initial.colour};
+    static FontChooser chooser = [](const FontChoice& initial, QWidget* parent) {
+        return askFontAndColour(initial, QStringLiteral("Font"), parent);
     };
     return chooser;
+}
+
+std::optional<FontChoice> askFontAndColour(const FontChoice& initial, const QString& title, QWidget* parent)
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial.font, parent, title);
+    if (!chosen)
+        return std::nullopt;
+    const QColor colour = QColorDialog::getColor(initial.colour, parent, title + QStringLiteral(" Colour"));
+    return FontChoice{font, colour.isValid() ? colour : initial.colour};
 }
 
 } // namespace EditingDialogs

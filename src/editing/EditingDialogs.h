@@ -31,4 +31,8 @@ struct FontChoice
 using FontChooser = std::function<std::optional<FontChoice>(const FontChoice& initial, QWidget* parent)>;
 FontChooser& fontChooser();
 
+// The toolkit's font dialog and then its colour dialog, as one choice titled title and
+// title + " Colour": cancelling the font cancels both, cancelling the colour keeps the colour.
+std::optional<FontChoice> askFontAndColour(const FontChoice& initial, const QString& title, QWidget* parent);
+
 } // namespace EditingDialogs

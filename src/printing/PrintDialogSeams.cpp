@@ -1,8 +1,8 @@
 #include "printing/PrintDialogSeams.h"
 
-#include <QColorDialog>
+#include "editing/EditingDialogs.h"
+
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,13 +13,10 @@ FontChooser& fontChooser()
 {
     static FontChooser chooser = [](const QFont& initial, const QColor& colour,
                                     QWidget* parent) -> std::optional<std::pair<QFont, QColor>> {
-        bool accepted = false;
-        const QFont font = QFontDialog::getFont(&accepted, initial, parent, QStringLiteral("Printer Font"));
-        if (!accepted)
+        const auto choice = EditingDialogs::askFontAndColour({initial, colour}, QStringLiteral("Printer Font"), parent);
+        if (!choice)
             return std::nullopt;
-        // Qt's font dialog has no colour: the colour is picked next; cancelling it keeps the colour.
-        const QColor picked = QColorDialog::getColor(colour, parent, QStringLiteral("Printer Font Colour"));
-        return std::make_pair(font, picked.isValid() ? picked : colour);
+        return std::make_pair(choice->font, choice->colour);
     };
     return chooser;
 }

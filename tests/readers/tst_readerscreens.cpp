@@ -177,9 +177,11 @@ void TestReaderScreens::searchWalksTheMatchesThenStartsOver()
 void TestReaderScreens::fontDisplayNeedsASelection()
 {
     int asked = 0;
+    QFont offered;
     const EditingDialogs::FontChooser dialog = EditingDialogs::fontChooser();
-    EditingDialogs::fontChooser() = [&asked](const EditingDialogs::FontChoice& initial, QWidget*) {
+    EditingDialogs::fontChooser() = [&](const EditingDialogs::FontChoice& initial, QWidget*) {
         ++asked;
+        offered = initial.font;
         EditingDialogs::FontChoice bold = initial;
         bold.font.setBold(true);
         return std::optional<EditingDialogs::FontChoice>(bold);
@@ -191,8 +193,11 @@ void TestReaderScreens::fontDisplayNeedsASelection()
     QCOMPARE(Messages::takeShown().value(0).text, QStringLiteral("Please select text to change."));
     rule.document()->setSelStart(4);
     rule.document()->setSelLength(9);
+    const QString selectedFamily = rule.document()->selFontName();
     rule.fontDisplay();
     QCOMPARE(asked, 1);
+    // The dialog starts from the selection's own font.
+    QCOMPARE(offered.family(), selectedFamily);
     QVERIFY(rule.document()->selBold());
     QCOMPARE(rule.document()->selLength(), 9);
     EditingDialogs::fontChooser() = dialog;
