@@ -26,6 +26,7 @@ ActionAreaActions ActionAreaActions::build(QMenu* options, QMenu* gridBackground
     a.gridBackground->setObjectName(QStringLiteral("mOGrid"));
     a.print = addItem(options, QStringLiteral("&Print"), QStringLiteral("mOPrint"));
     a.save = addItem(options, QStringLiteral("&Save"), QStringLiteral("mOSave"));
+    a.history = addItem(options, QStringLiteral("Histor&y..."), QStringLiteral("mOHistory"));
     a.copyToClipboard = addItem(options, QStringLiteral("&Copy to Clipboard"), QStringLiteral("mOCopy"));
     a.fontSelect = addItem(options, QStringLiteral("&Font Select"), QStringLiteral("mOFont"));
     a.spellCheck = addItem(options, QStringLiteral("&Spell Check"), QStringLiteral("mOSpell"));
@@ -64,6 +65,7 @@ void ActionAreaActions::setForView(int v)
     // In the worksheet views "&Print" waits for an open pane.
     print->setEnabled(grids);
     save->setVisible(!grids);
+    history->setVisible(!grids);
     changeTitleSeparator->setVisible(v == RiskAnalysisView);
     changeWorksheetTitle->setVisible(v == RiskAnalysisView);
 }

@@ -19,6 +19,7 @@ struct ActionAreaActions
     QAction* insertRow = nullptr;
     QAction* print = nullptr;
     QAction* save = nullptr;
+    QAction* history = nullptr; // the open document's earlier versions
     QAction* changeTitleSeparator = nullptr;
     QAction* changeWorksheetTitle = nullptr;
     QAction* informationAdvisor = nullptr;

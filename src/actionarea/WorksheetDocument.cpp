@@ -29,6 +29,7 @@ void WorksheetDocument::open(Kind kind, const QString& name)
     m_keeper = Keeper();
     m_originalToKeep = false;
     setChanged(false);
+    emit opened();
 }
 
 void WorksheetDocument::openFile(const QString& name)
@@ -119,6 +120,19 @@ void WorksheetDocument::discardChanges()
     if (m_kind == Kind::Kept && m_keeper.discard)
         m_keeper.discard();
     setChanged(false);
+}
+
+bool WorksheetDocument::bringBack(const QByteArray& bytes)
+{
+    if (m_kind != Kind::File)
+        return false;
+    changeAsProgram([&] {
+        m_editor->clear();
+        DocumentFile::show(bytes, m_editor->document());
+        m_editor->moveCursor(QTextCursor::Start);
+    });
+    setChanged(true);
+    return save();
 }
 
 bool WorksheetDocument::save()

@@ -49,6 +49,11 @@ public:
     // The file could not be read (too large, not a regular file, unreadable): the pane shows
     // why, read-only, and a save never replaces the file.
     bool isRefused() const { return m_kind == Kind::Refused; }
+    // A document the user writes into a file keeps its earlier versions.
+    bool hasHistory() const { return m_kind == Kind::File; }
+    // Makes an earlier version (its file's bytes) the current text and saves it; the text it
+    // replaces is kept in the history like any other. False when the save failed.
+    bool bringBack(const QByteArray& bytes);
     // The user changed a kept document (a cell of the timeline's grid).
     void markChanged();
 
@@ -61,6 +66,8 @@ public:
 
 signals:
     void changedChanged(bool changed);
+    // Another document, or none, is now in the editor.
+    void opened();
     // Everything was written: the place for what follows a save.
     void saved();
 

@@ -1,5 +1,6 @@
 #include "actionarea/WorksheetPanel.h"
 
+#include "actionarea/HistoryDialog.h"
 #include "actionarea/StatusStore.h"
 #include "actionarea/WorksheetDocument.h"
 #include "base/Messages.h"
@@ -72,8 +73,8 @@ WorksheetPanel::WorksheetPanel(ActionAreaState& state, StatusStore& statuses, Ac
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_editorArea, 1);
     auto* column = new QVBoxLayout();
-    for (QPushButton* b :
-         {m_printButton, m_saveButton, m_exitButton, m_fontButton, m_thesaurusButton, m_spellButton, m_templateButton})
+    for (QPushButton* b : {m_printButton, m_saveButton, m_exitButton, m_fontButton, m_thesaurusButton, m_spellButton,
+                           m_templateButton, m_historyButton})
         column->addWidget(b);
     column->addWidget(m_textLocation);
     column->addStretch();
@@ -161,6 +162,8 @@ void WorksheetPanel::buildButtons()
     m_spellButton = makeButton(QStringLiteral("Spell &Check"), QStringLiteral("spellCheckButton"), this);
     m_templateButton = makeButton(QStringLiteral("&Insert Template"), QStringLiteral("insertTemplateButton"), this);
     m_templateButton->setEnabled(false);
+    m_historyButton = makeButton(QStringLiteral("Histor&y"), QStringLiteral("historyButton"), this);
+    m_historyButton->setEnabled(false);
 
     m_textLocation = new QGroupBox(QStringLiteral("Text Location"), this);
     m_textLocation->setObjectName(QStringLiteral("textLocationFrame"));
@@ -179,6 +182,7 @@ void WorksheetPanel::buildButtons()
     }
 
     connect(m_saveButton, &QPushButton::clicked, m_document, &WorksheetDocument::save);
+    connect(m_historyButton, &QPushButton::clicked, this, &WorksheetPanel::showHistory);
     connect(m_exitButton, &QPushButton::clicked, this, &WorksheetPanel::exitPressed);
     const std::pair<QPushButton*, Service> serviceButtons[] = {{m_printButton, PrintService},
                                                                {m_fontButton, FontSelectService},
@@ -199,6 +203,13 @@ void WorksheetPanel::connectMenuActions()
     // Nothing is open yet: the tools wait for a pane.
     disableEditingTools();
     connect(m_actions.save, &QAction::triggered, m_document, &WorksheetDocument::save);
+    connect(m_actions.history, &QAction::triggered, this, &WorksheetPanel::showHistory);
+    // The history is there for documents kept in a file of their own.
+    connect(m_document, &WorksheetDocument::opened, this, [this] {
+        m_historyButton->setEnabled(m_document->hasHistory());
+        m_actions.history->setEnabled(m_document->hasHistory());
+    });
+    m_actions.history->setEnabled(false);
     const std::pair<QAction*, Service> serviceItems[] = {{m_actions.print, PrintService},
                                                          {m_actions.fontSelect, FontSelectService},
                                                          {m_actions.thesaurus, ThesaurusService},
@@ -538,6 +549,25 @@ void WorksheetPanel::setTemplateButtonEnabled(bool enabled)
 {
     m_templateButton->setEnabled(enabled && m_services[InsertTemplateService]);
     m_templateButton->setProperty("templateAllowed", enabled);
+}
+
+void WorksheetPanel::showHistory()
+{
+    if (!m_document->hasHistory())
+        return;
+    // The versions are those of the saved file: unsaved changes are saved or let go first,
+    // and the editor then shows the file as it is.
+    if (m_document->isChanged()) {
+        if (!m_document->confirmLeave())
+            return;
+        m_document->openFile(m_document->fileName());
+    }
+    const QString name = m_currentPane ? QString::fromLatin1(kPaneCaptions[int(*m_currentPane)])
+                                                 .replace(QStringLiteral("&&"), QStringLiteral("&")) +
+                                             QStringLiteral(" (") + m_document->fileName() + QLatin1Char(')')
+                                       : m_document->fileName();
+    if (const std::optional<QByteArray> chosen = HistoryDialog::chooser()(m_document->fileName(), name, window()))
+        m_document->bringBack(*chosen);
 }
 
 void WorksheetPanel::disableEditingTools()

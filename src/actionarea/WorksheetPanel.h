@@ -84,6 +84,7 @@ public:
     QPushButton* saveButton() const { return m_saveButton; }
     QPushButton* printButton() const { return m_printButton; }
     QPushButton* templateButton() const { return m_templateButton; }
+    QPushButton* historyButton() const { return m_historyButton; }
     QPushButton* fontButton() const { return m_fontButton; }
     QPushButton* thesaurusButton() const { return m_thesaurusButton; }
     QPushButton* spellButton() const { return m_spellButton; }
@@ -122,6 +123,7 @@ private:
     void setEditToolsEnabled(bool enabled);
     void enableService(QPushButton* button, QAction* action, Service service, bool enabled);
     void reflectAlignment();
+    void showHistory();
     void layoutEditor();
     QString documentFile(WorksheetPane pane) const;
 
@@ -153,6 +155,7 @@ private:
     QPushButton* m_thesaurusButton = nullptr;
     QPushButton* m_spellButton = nullptr;
     QPushButton* m_templateButton = nullptr;
+    QPushButton* m_historyButton = nullptr;
     QGroupBox* m_textLocation = nullptr;
     QRadioButton* m_alignButtons[3] = {};
     double m_editorTop = 0.195;

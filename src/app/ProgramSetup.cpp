@@ -5,6 +5,8 @@
 #include "app/HelpWindow.h"
 #include "backup/UserFiles.h"
 #include "base/AtomicFile.h"
+#include "base/DisplaySettings.h"
+#include "base/DocumentHistory.h"
 #include "base/Help.h"
 #include "base/Messages.h"
 #include "base/WorkbookAccess.h"
@@ -24,6 +26,11 @@ void configure()
     // A read-only run leaves them: they may be another copy's saves in progress.
     if (!WorkbookAccess::isReadOnly())
         UserFiles::removeStaleSaveFiles({SpellEngine::kPersonalListFile});
+    // Every user document keeps its earlier versions; the display settings do not.
+    DocumentHistory::setTracked([](const QString& name) {
+        return UserFiles::isUserFile(name) && name.compare(DisplaySettings::kGridFile, Qt::CaseInsensitive) != 0 &&
+               name.compare(DisplaySettings::kColourFile, Qt::CaseInsensitive) != 0;
+    });
     setFileRefusalReporter([](const QString& message) {
         Messages::show(nullptr, message, QStringLiteral("File Not Used"), Messages::Buttons::Ok,
                        Messages::Icon::Exclamation);

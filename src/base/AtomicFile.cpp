@@ -1,5 +1,6 @@
 #include "base/AtomicFile.h"
 
+#include "base/DocumentHistory.h"
 #include "base/WorkbookAccess.h"
 
 #include <QFile>
@@ -124,6 +125,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 {
     if (WorkbookAccess::refusesWrite(path, error) || !isRegularOrMissing(path, error))
         return false;
+    // The text a save replaces goes into the history first. A history that cannot be written
+    // does not stop the save: the user's new text matters more than an old one.
+    if (DocumentHistory::tracks(path)) {
+        QByteArray replaced;
+        if (readFileWithin(path, FileLimits::kDocument, &replaced) == ReadOutcome::Read && replaced != bytes)
+            DocumentHistory::keep(QFileInfo(path).fileName(), replaced);
+    }
     QSaveFile file(path);
     return writeThroughSaveFile(file, bytes, error);
 }

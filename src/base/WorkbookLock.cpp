@@ -1,6 +1,7 @@
 #include "base/WorkbookLock.h"
 
 #include "base/Clock.h"
+#include "base/LoginName.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,27 +9,8 @@
 #include <QLocale>
 #include <QSysInfo>
 
-#include <pwd.h>
-#include <unistd.h>
-
 const QString WorkbookLock::kLockName = QStringLiteral("Tessaly.lck");
 const QString WorkbookLock::kHolderName = QStringLiteral("Tessaly.lck.holder");
-
-namespace {
-
-QString loginName()
-{
-    for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty())
-            return name;
-    }
-    if (const passwd* account = getpwuid(geteuid()))
-        return QString::fromLocal8Bit(account->pw_name);
-    return QStringLiteral("another user");
-}
-
-} // namespace
 
 WorkbookLock::WorkbookLock(const QString& folder) : m_folder(folder), m_lock(QDir(folder).filePath(kLockName))
 {

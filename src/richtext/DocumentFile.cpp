@@ -25,6 +25,11 @@ Source read(const QString& name, QTextDocument* document, QString* error)
     case ReadOutcome::Read:
         break;
     }
+    return show(bytes, document);
+}
+
+Source show(const QByteArray& bytes, QTextDocument* document)
+{
     bool damaged = false;
     if (RtfReader::read(bytes, document, nullptr, &damaged))
         return damaged ? Source::DamagedRtf : Source::Rtf;

@@ -27,6 +27,9 @@ inline bool isShown(Source source)
 // path. A missing or refused file leaves document as it was; every other file replaces its
 // content.
 Source read(const QString& name, QTextDocument* document, QString* error = nullptr);
+// The same for a file's bytes already in hand (a version from the history): Rtf, DamagedRtf
+// or PlainText.
+Source show(const QByteArray& bytes, QTextDocument* document);
 // Writes the whole document as RTF, replacing the file atomically (a bare name goes to the
 // writable root). On failure the file on disk is unchanged and *error says why.
 bool write(const QString& name, const QTextDocument& document, QString* error = nullptr);

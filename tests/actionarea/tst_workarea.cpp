@@ -1,6 +1,7 @@
 // The Action Area driven offscreen: navigation, statuses, panes, the save prompt and saving.
 #include "ActionAreaFixture.h"
 
+#include "actionarea/HistoryDialog.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
@@ -10,6 +11,7 @@
 #include "app/ProgramSetup.h"
 #include "base/AtomicFile.h"
 #include "base/ButtonLook.h"
+#include "base/DocumentHistory.h"
 #include "base/HINFO1.h"
 #include "base/Help.h"
 #include "base/Messages.h"
@@ -24,6 +26,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,6 +67,7 @@ private slots:
     void init();
     void cleanup();
     void opensAtTheStandardsOverview();
+    void anEarlierVersionComesBack();
     void safeguardTitlesAndHeadings();
     void switchingPaneAsksToSaveAndYesWrites();
     void answeringNoDiscards();
@@ -645,6 +649,44 @@ void TestWorkArea::theRunEndsOnlyWhenAsked()
     QCOMPARE(m_ended, 0);
     Help::setViewer(nullptr);
     setFileRefusalReporter(nullptr);
+}
+
+// Two saves leave one earlier version; bringing it back saves it through the owner, and the
+// text it replaces joins the history.
+void TestWorkArea::anEarlierVersionComesBack()
+{
+    DocumentHistory::setTracked([](const QString&) { return true; });
+    pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    for (const QString& words : {QStringLiteral("first"), QStringLiteral(" and second")}) {
+        editor()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor(), words);
+        QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    }
+    QStringList listed;
+    HistoryDialog::chooser() = [&listed](const QString& file, const QString& name, QWidget* parent) {
+        HistoryDialog dialog(file, name, parent);
+        for (int row = dialog.list()->count() - 1; row >= 0; --row) {
+            dialog.list()->setCurrentRow(row);
+            listed << dialog.preview()->document()->toPlainText();
+        }
+        QTest::mouseClick(dialog.bringBackButton(), Qt::LeftButton);
+        return dialog.chosen();
+    };
+    QVERIFY(sheet()->historyButton()->isEnabled());
+    QTest::mouseClick(sheet()->historyButton(), Qt::LeftButton);
+    HistoryDialog::chooser() = nullptr;
+    DocumentHistory::setTracked(nullptr);
+    QCOMPARE(listed, QStringList{QStringLiteral("first")});
+    QCOMPARE(editor()->text(), QStringLiteral("first"));
+    QVERIFY(!changed());
+    QTextDocument onDisk;
+    QCOMPARE(DocumentFile::read(QStringLiteral("Action0.Fil"), &onDisk), DocumentFile::Source::Rtf);
+    QCOMPARE(onDisk.toPlainText(), QStringLiteral("first"));
+    QCOMPARE(DocumentHistory::versions(QStringLiteral("Action0.Fil")).size(), 2);
+    // A reference pane has no history.
+    click(WorksheetPane::ReferencesInRule);
+    QVERIFY(!sheet()->historyButton()->isEnabled());
 }
 
 QTEST_MAIN(TestWorkArea)
