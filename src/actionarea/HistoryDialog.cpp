@@ -16,13 +16,13 @@ namespace {
 
 const QString kTitle = QStringLiteral("Document History");
 
-// "Before the save of December 7, 2026 at 9:05 AM by renata": the text as it stood until then.
+// "Until December 7, 2026 9:05:12 AM (renata)": the text as it stood until that save of renata's.
 QString caption(const DocumentHistory::Version& version)
 {
     const QDateTime local = version.replacedAt.toLocalTime();
-    return QStringLiteral("Before the save of %1 at %2 by %3")
+    return QStringLiteral("Until %1 %2 (%3)")
         .arg(QLocale::c().toString(local.date(), QStringLiteral("MMMM d, yyyy")),
-             QLocale::c().toString(local.time(), QStringLiteral("h:mm AP")), version.login);
+             QLocale::c().toString(local.time(), QStringLiteral("h:mm:ss AP")), version.login);
 }
 
 } // namespace
@@ -38,8 +38,10 @@ HistoryDialog::HistoryDialog(const QString& fileName, const QString& documentNam
                                  .arg(documentName),
                              this);
     intro->setWordWrap(true);
-    for (const DocumentHistory::Version& version : m_versions)
-        m_list->addItem(caption(version));
+    for (const DocumentHistory::Version& version : m_versions) {
+        auto* item = new QListWidgetItem(caption(version), m_list);
+        item->setToolTip(QStringLiteral("The text as it was until %1 saved over it.").arg(version.login));
+    }
     m_list->setAccessibleName(QStringLiteral("Versions"));
     m_preview->setLocked(true);
     m_preview->setAccessibleName(QStringLiteral("The chosen version"));
@@ -47,13 +49,13 @@ HistoryDialog::HistoryDialog(const QString& fileName, const QString& documentNam
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_bringBack, QDialogButtonBox::ActionRole);
     auto* panes = new QHBoxLayout();
-    panes->addWidget(m_list, 1);
-    panes->addWidget(m_preview, 2);
+    panes->addWidget(m_list, 2);
+    panes->addWidget(m_preview, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(panes, 1);
     layout->addWidget(buttons);
-    resize(900, 560);
+    resize(960, 560);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &HistoryDialog::showVersion);
     connect(m_bringBack, &QPushButton::clicked, this, &HistoryDialog::bringBack);
