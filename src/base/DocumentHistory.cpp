@@ -14,6 +14,7 @@ namespace {
 
 // A version's file name: the time it was replaced, "~", the login name, ".qz".
 const QString kTimeFormat = QStringLiteral("yyyyMMdd'T'HHmmsszzz");
+constexpr int kTimeLength = 18;
 const QString kSuffix = QStringLiteral(".qz");
 
 std::function<bool(const QString&)>& tracked()
@@ -33,6 +34,32 @@ QString safeLogin(const QString& login)
     QString safe = login;
     safe.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
     return safe.isEmpty() ? QStringLiteral("_") : safe;
+}
+
+// The versions' file names, oldest first: the names start with the time, so they sort by it.
+QStringList versionFiles(const QString& folder)
+{
+    return QDir(folder).entryList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name);
+}
+
+// "20261207T090512345~renata.qz" (or "...~renata-2.qz" for a second save in one millisecond).
+// Read by hand: a workbook of many years holds tens of thousands of these.
+std::optional<DocumentHistory::Version> parse(const QString& folder, const QString& file)
+{
+    const int tilde = file.indexOf(QLatin1Char('~'));
+    if (tilde != kTimeLength || file.size() <= tilde + 1 + kSuffix.size() || file.at(8) != QLatin1Char('T'))
+        return std::nullopt;
+    const auto number = [&file](int from, int length) { return QStringView(file).mid(from, length).toInt(); };
+    const QDate date(number(0, 4), number(4, 2), number(6, 2));
+    const QTime time(number(9, 2), number(11, 2), number(13, 2), number(15, 3));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    QString login = file.mid(tilde + 1, file.size() - tilde - 1 - kSuffix.size());
+    const int dash = login.lastIndexOf(QLatin1Char('-'));
+    if (dash > 0 && std::all_of(login.cbegin() + dash + 1, login.cend(), [](QChar c) { return c.isDigit(); }) &&
+        dash + 1 < login.size())
+        login.truncate(dash);
+    return DocumentHistory::Version{QDateTime(date, time, Qt::UTC), login, QDir(folder).filePath(file)};
 }
 
 } // namespace
@@ -55,10 +82,13 @@ bool tracks(const QString& path)
 
 bool keep(const QString& name, const QByteArray& bytes, QString* error)
 {
-    const QList<Version> kept = versions(name);
-    if (!kept.isEmpty() && read(kept.first()) == bytes)
-        return true;
     const QString folder = folderOf(name);
+    const QStringList files = versionFiles(folder);
+    if (!files.isEmpty()) {
+        const std::optional<Version> newest = parse(folder, files.last());
+        if (newest && read(*newest) == bytes)
+            return true;
+    }
     if (!QDir().mkpath(folder)) {
         if (error)
             *error = QStringLiteral("The history folder %1 could not be made.").arg(folder);
@@ -77,19 +107,13 @@ bool keep(const QString& name, const QByteArray& bytes, QString* error)
 
 QList<Version> versions(const QString& name)
 {
+    const QString folder = folderOf(name);
+    const QStringList files = versionFiles(folder);
     QList<Version> found;
-    const QFileInfoList files =
-        QDir(folderOf(name)).entryInfoList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name | QDir::Reversed);
-    for (const QFileInfo& file : files) {
-        const QString base = file.completeBaseName();
-        const int tilde = base.indexOf(QLatin1Char('~'));
-        QDateTime when = QDateTime::fromString(base.left(tilde), kTimeFormat);
-        if (tilde < 0 || !when.isValid())
-            continue;
-        when.setTimeSpec(Qt::UTC);
-        QString login = base.mid(tilde + 1);
-        login.remove(QRegularExpression(QStringLiteral("-\\d+$")));
-        found.append({when, login, file.absoluteFilePath()});
+    found.reserve(files.size());
+    for (auto it = files.crbegin(); it != files.crend(); ++it) {
+        if (const std::optional<Version> version = parse(folder, *it))
+            found.append(*version);
     }
     return found;
 }
@@ -107,9 +131,16 @@ std::optional<QByteArray> read(const Version& version)
 
 int prune(const QString& name, const QDateTime& now)
 {
+    // Oldest first: the walk stops at the first version still within the six years.
+    const QString folder = folderOf(name);
     int removed = 0;
-    for (const Version& version : versions(name)) {
-        if (version.replacedAt.addYears(kYearsKept) < now && QFile::remove(version.path))
+    for (const QString& file : versionFiles(folder)) {
+        const std::optional<Version> version = parse(folder, file);
+        if (!version)
+            continue;
+        if (version->replacedAt.addYears(kYearsKept) >= now)
+            break;
+        if (QFile::remove(version->path))
             ++removed;
     }
     return removed;
