@@ -3,13 +3,17 @@
 #include "base/Messages.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
+#include "richtext/WordDiff.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,8 +33,14 @@ QString caption(const DocumentHistory::Version& version)
 
 HistoryDialog::HistoryDialog(const QString& fileName, const QString& documentName, QWidget* parent)
     : QDialog(parent), m_versions(DocumentHistory::versions(fileName)), m_list(new QListWidget(this)),
-      m_preview(new RichTextBox(this)), m_bringBack(new QPushButton(QStringLiteral("&Bring Back This Version"), this))
+      m_preview(new RichTextBox(this)), m_bringBack(new QPushButton(QStringLiteral("&Bring Back This Version"), this)),
+      m_compare(new QCheckBox(QStringLiteral("&Compare with the current text"), this))
 {
+    QTextDocument current;
+    DocumentFile::read(fileName, &current);
+    m_currentText = current.toPlainText();
+    m_compare->setToolTip(QStringLiteral("Words only the current text has are underlined in green; words only this "
+                                         "version has are struck through in red."));
     setObjectName(QStringLiteral("historyDialog"));
     setWindowTitle(kTitle + QStringLiteral(" - ") + documentName);
     auto* intro = new QLabel(QStringLiteral("Earlier versions of %1, newest first. Choose one to read it; "
@@ -54,11 +64,13 @@ HistoryDialog::HistoryDialog(const QString& fileName, const QString& documentNam
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(panes, 1);
+    layout->addWidget(m_compare);
     layout->addWidget(buttons);
     resize(960, 560);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &HistoryDialog::showVersion);
     connect(m_bringBack, &QPushButton::clicked, this, &HistoryDialog::bringBack);
+    connect(m_compare, &QCheckBox::toggled, this, [this] { showVersion(m_list->currentRow()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_list->setCurrentRow(0);
     m_list->setFocus();
@@ -70,10 +82,29 @@ void HistoryDialog::showVersion(int row)
     const std::optional<QByteArray> bytes =
         row >= 0 && row < m_versions.size() ? DocumentHistory::read(m_versions.at(row)) : std::nullopt;
     m_bringBack->setEnabled(bytes.has_value());
-    if (bytes)
+    if (bytes) {
         DocumentFile::show(*bytes, m_preview->document());
-    else if (row >= 0)
+        if (m_compare->isChecked())
+            showChanges(m_preview->document()->toPlainText());
+    } else if (row >= 0)
         m_preview->setPlainText(QStringLiteral("This version's copy is damaged and cannot be shown."));
+}
+
+void HistoryDialog::showChanges(const QString& versionText)
+{
+    m_preview->clear();
+    QTextCursor cursor(m_preview->document());
+    for (const WordDiff::Piece& piece : WordDiff::compare(versionText, m_currentText)) {
+        QTextCharFormat format;
+        if (piece.kind == WordDiff::Piece::Added) {
+            format.setForeground(QColor(0, 128, 0));
+            format.setFontUnderline(true);
+        } else if (piece.kind == WordDiff::Piece::Removed) {
+            format.setForeground(QColor(192, 0, 0));
+            format.setFontStrikeOut(true);
+        }
+        cursor.insertText(piece.text, format);
+    }
 }
 
 void HistoryDialog::bringBack()

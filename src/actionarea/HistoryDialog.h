@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class RichTextBox;
@@ -28,16 +29,21 @@ public:
     QListWidget* list() const { return m_list; }
     RichTextBox* preview() const { return m_preview; }
     QPushButton* bringBackButton() const { return m_bringBack; }
+    QCheckBox* compareBox() const { return m_compare; }
     // The chosen version's bytes, once the user asked to bring it back.
     std::optional<QByteArray> chosen() const { return m_chosen; }
 
 private:
     void showVersion(int row);
+    // The version's words against the current text's, the differences marked.
+    void showChanges(const QString& versionText);
     void bringBack();
 
     QList<DocumentHistory::Version> m_versions;
     QListWidget* m_list;
     RichTextBox* m_preview;
     QPushButton* m_bringBack;
+    QCheckBox* m_compare;
+    QString m_currentText; // the saved file as it is now, to compare a version with
     std::optional<QByteArray> m_chosen;
 };

@@ -23,6 +23,7 @@
 #include "timeline/TimelinePanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -670,6 +671,11 @@ void TestWorkArea::anEarlierVersionComesBack()
             dialog.list()->setCurrentRow(row);
             listed << dialog.preview()->document()->toPlainText();
         }
+        // Against the current text, the words it added show, underlined.
+        dialog.compareBox()->setChecked(true);
+        QTextCursor added = dialog.preview()->document()->find(QStringLiteral("and second"));
+        listed << dialog.preview()->document()->toPlainText() + (added.charFormat().fontUnderline() ? "+" : "");
+        dialog.compareBox()->setChecked(false);
         QTest::mouseClick(dialog.bringBackButton(), Qt::LeftButton);
         return dialog.chosen();
     };
@@ -677,7 +683,7 @@ void TestWorkArea::anEarlierVersionComesBack()
     QTest::mouseClick(sheet()->historyButton(), Qt::LeftButton);
     HistoryDialog::chooser() = nullptr;
     DocumentHistory::setTracked(nullptr);
-    QCOMPARE(listed, QStringList{QStringLiteral("first")});
+    QCOMPARE(listed, (QStringList{QStringLiteral("first"), QStringLiteral("first and second+")}));
     QCOMPARE(editor()->text(), QStringLiteral("first"));
     QVERIFY(!changed());
     QTextDocument onDisk;
