@@ -79,6 +79,14 @@ void TestStartScreen::displayModeIsStoredAndSurvivesRestart()
         screen.showMaximized();
         QTRY_COMPARE(HINFO1::state().displayMode, short(HINFO1::FullScreenDisplay));
         QCOMPARE(displayRecord().left(4), QByteArray("\x02\x00No", 4));
+        // A window manager may restore the window at the size it had: the state change alone
+        // switches the display mode.
+        screen.overrideWindowState(Qt::WindowNoState);
+        QWindowStateChangeEvent restored(Qt::WindowMaximized);
+        QCoreApplication::sendEvent(&screen, &restored);
+        QCOMPARE(HINFO1::state().displayMode, short(HINFO1::SmallerScreenDisplay));
+        screen.showMaximized();
+        QTRY_COMPARE(HINFO1::state().displayMode, short(HINFO1::FullScreenDisplay));
         QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("smallerScreenButton")), Qt::LeftButton);
         QCOMPARE(displayRecord(), QByteArray("\x03\x00Yes", 5));
         QCOMPARE(screen.size(), QSize(800, 600));
