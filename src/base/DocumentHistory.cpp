@@ -42,6 +42,20 @@ QStringList versionFiles(const QString& folder)
     return QDir(folder).entryList({QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name);
 }
 
+// A document's versions lie in one folder a year ("2026"), so that a save, which looks at
+// the newest version and the oldest, reads one year's names and not six years' of them.
+QStringList yearFolders(const QString& documentFolder)
+{
+    QStringList years = QDir(documentFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    years.erase(std::remove_if(years.begin(), years.end(),
+                               [](const QString& y) {
+                                   return y.size() != 4 ||
+                                          !std::all_of(y.cbegin(), y.cend(), [](QChar c) { return c.isDigit(); });
+                               }),
+                years.end());
+    return years;
+}
+
 // "20261207T090512345~renata.qz" (or "...~renata-2.qz" for a second save in one millisecond).
 // Read by hand: a workbook of many years holds tens of thousands of these.
 std::optional<DocumentHistory::Version> parse(const QString& folder, const QString& file)
@@ -82,19 +96,25 @@ bool tracks(const QString& path)
 
 bool keep(const QString& name, const QByteArray& bytes, QString* error)
 {
-    const QString folder = folderOf(name);
-    const QStringList files = versionFiles(folder);
-    if (!files.isEmpty()) {
+    const QString documentFolder = folderOf(name);
+    const QStringList years = yearFolders(documentFolder);
+    for (auto year = years.crbegin(); year != years.crend(); ++year) {
+        const QString folder = QDir(documentFolder).filePath(*year);
+        const QStringList files = versionFiles(folder);
+        if (files.isEmpty())
+            continue;
         const std::optional<Version> newest = parse(folder, files.last());
         if (newest && read(*newest) == bytes)
             return true;
+        break;
     }
+    const QDateTime now = Clock::now().toUTC();
+    const QString folder = QDir(documentFolder).filePath(QString::number(now.date().year()));
     if (!QDir().mkpath(folder)) {
         if (error)
             *error = QStringLiteral("The history folder %1 could not be made.").arg(folder);
         return false;
     }
-    const QDateTime now = Clock::now().toUTC();
     const QString stem = now.toString(kTimeFormat) + QLatin1Char('~') + safeLogin(loginName());
     QString path = QDir(folder).filePath(stem + kSuffix);
     for (int n = 2; QFileInfo::exists(path); ++n)
@@ -107,13 +127,17 @@ bool keep(const QString& name, const QByteArray& bytes, QString* error)
 
 QList<Version> versions(const QString& name)
 {
-    const QString folder = folderOf(name);
-    const QStringList files = versionFiles(folder);
+    const QString documentFolder = folderOf(name);
+    const QStringList years = yearFolders(documentFolder);
     QList<Version> found;
-    found.reserve(files.size());
-    for (auto it = files.crbegin(); it != files.crend(); ++it) {
-        if (const std::optional<Version> version = parse(folder, *it))
-            found.append(*version);
+    for (auto year = years.crbegin(); year != years.crend(); ++year) {
+        const QString folder = QDir(documentFolder).filePath(*year);
+        const QStringList files = versionFiles(folder);
+        found.reserve(found.size() + files.size());
+        for (auto it = files.crbegin(); it != files.crend(); ++it) {
+            if (const std::optional<Version> version = parse(folder, *it))
+                found.append(*version);
+        }
     }
     return found;
 }
@@ -131,17 +155,24 @@ std::optional<QByteArray> read(const Version& version)
 
 int prune(const QString& name, const QDateTime& now)
 {
-    // Oldest first: the walk stops at the first version still within the six years.
-    const QString folder = folderOf(name);
+    // Oldest first, and only in the years that can hold a version replaced six years ago:
+    // the walk stops at the first version still within the six years.
+    const QString documentFolder = folderOf(name);
     int removed = 0;
-    for (const QString& file : versionFiles(folder)) {
-        const std::optional<Version> version = parse(folder, file);
-        if (!version)
-            continue;
-        if (version->replacedAt.addYears(kYearsKept) >= now)
+    for (const QString& year : yearFolders(documentFolder)) {
+        if (year.toInt() > now.date().year() - kYearsKept)
             break;
-        if (QFile::remove(version->path))
-            ++removed;
+        const QString folder = QDir(documentFolder).filePath(year);
+        for (const QString& file : versionFiles(folder)) {
+            const std::optional<Version> version = parse(folder, file);
+            if (!version)
+                continue;
+            if (version->replacedAt.addYears(kYearsKept) >= now)
+                return removed;
+            if (QFile::remove(version->path))
+                ++removed;
+        }
+        QDir(documentFolder).rmdir(year); // once empty
     }
     return removed;
 }
