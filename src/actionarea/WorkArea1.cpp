@@ -2,6 +2,7 @@
 
 #include "actionarea/ActionAreaPrinting.h"
 #include "actionarea/DisasterRecoveryPlan.h"
+#include "actionarea/RemindersButton.h"
 #include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
@@ -133,6 +134,23 @@ void WorkArea1::buildScreen()
     connectPlanViews();
 
     statusBar()->setObjectName(QStringLiteral("actionAreaStatusBar"));
+    m_reminders = new RemindersButton(statusBar());
+    statusBar()->addPermanentWidget(m_reminders);
+    connect(m_reminders, &RemindersButton::goToTimelineRow, this, [this](int row) {
+        pressLeftHandButton(TimelineView);
+        const QModelIndex item = m_timeline->grid()->index(row, TimelineModel::kItemColumn);
+        m_timeline->gridView()->setCurrentIndex(item);
+        m_timeline->gridView()->scrollTo(item);
+        m_timeline->gridView()->setFocus();
+    });
+    connect(m_reminders, &RemindersButton::goToPolicy, this, [this](int number) {
+        const EntryPosition at = SafeguardCatalog::groupAndIndex(number);
+        if (!at.isValid())
+            return;
+        pressLeftHandButton(at.groupCode);
+        pressSafeguardButton(at.groupCode, at.index);
+        m_worksheet->openPane(WorksheetPane::PoliciesProcedures);
+    });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &WorkArea1::handleEscape);
@@ -491,6 +509,7 @@ void WorkArea1::activate()
     }
     pressTab(HINFO1::ActionAreaScreen);
     pressLeftHandButton(StandardsOverviewView);
+    m_reminders->refresh();
     emit activated();
 }
 

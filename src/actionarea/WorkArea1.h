@@ -14,6 +14,7 @@ class ActionAreaPrinting;
 class DisasterRecoveryPlan;
 class EditingServices;
 class QMenu;
+class RemindersButton;
 class QPushButton;
 class RiskWorksheets;
 class QStackedWidget;
@@ -33,6 +34,7 @@ public:
     void pressLeftHandButton(int v);
     void pressSafeguardButton(int groupCode, int index);
     void pressTab(int t);
+    RemindersButton* remindersButton() const { return m_reminders; }
     // What the screen does each time it becomes the active window.
     void activate();
     void handleEscape();
@@ -90,6 +92,7 @@ private:
     QWidget* m_startScreen;
     TabButtonRow* m_tabs = nullptr;
     QList<QPushButton*> m_leftHandButtons;
+    RemindersButton* m_reminders = nullptr;
     QWidget* m_viewArea = nullptr;
     SafeguardButtonPanel* m_safeguardPanel = nullptr;
     QWidget* m_companionPanel = nullptr; // shown and hidden with the safeguard buttons

@@ -2,6 +2,7 @@
 #include "ActionAreaFixture.h"
 
 #include "actionarea/HistoryDialog.h"
+#include "actionarea/RemindersButton.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
@@ -11,6 +12,7 @@
 #include "app/ProgramSetup.h"
 #include "base/AtomicFile.h"
 #include "base/ButtonLook.h"
+#include "base/Clock.h"
 #include "base/DocumentHistory.h"
 #include "base/HINFO1.h"
 #include "base/Help.h"
@@ -19,12 +21,15 @@
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "richtext/RtfReader.h"
+#include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -32,6 +37,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -69,6 +76,7 @@ private slots:
     void cleanup();
     void opensAtTheStandardsOverview();
     void anEarlierVersionComesBack();
+    void dueReviewsLeadToTheirActivity();
     void safeguardTitlesAndHeadings();
     void switchingPaneAsksToSaveAndYesWrites();
     void answeringNoDiscards();
@@ -693,6 +701,31 @@ void TestWorkArea::anEarlierVersionComesBack()
     // A reference pane has no history.
     click(WorksheetPane::ReferencesInRule);
     QVERIFY(!sheet()->historyButton()->isEnabled());
+}
+
+// A timeline activity past its review date shows in the status bar, and the list leads to it.
+void TestWorkArea::dueReviewsLeadToTheirActivity()
+{
+    QSettings().remove(QStringLiteral("Reminders/dismissedOn"));
+    TimelineModel grid;
+    grid.setText(3, TimelineModel::kItemColumn, QStringLiteral("Test the backup"));
+    grid.setText(3, TimelineModel::kReviewDateColumn, QStringLiteral("Mon - Jan 5, 04"));
+    QVERIFY(TimelineFiles::saveGridRows(grid));
+    m_area.reset();
+    openActionArea();
+    RemindersButton* reminders = m_area->remindersButton();
+    QVERIFY(reminders->isVisible());
+    QVERIFY2(reminders->text().startsWith(QStringLiteral("1 review due (1 overdue)")), qPrintable(reminders->text()));
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Go To"))
+                b->click();
+    });
+    QTest::mouseClick(reminders, Qt::LeftButton);
+    QCOMPARE(m_area->state().viewCode, int(TimelineView));
+    QCOMPARE(m_area->timeline()->gridView()->currentIndex().row(), 3);
 }
 
 QTEST_MAIN(TestWorkArea)

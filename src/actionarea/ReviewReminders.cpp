@@ -1,0 +1,67 @@
+#include "actionarea/ReviewReminders.h"
+
+#include "base/DataFolder.h"
+#include "catalog/SafeguardCatalog.h"
+#include "timeline/TimelineDate.h"
+#include "timeline/TimelineModel.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+QString shown(const QDate& date)
+{
+    return QLocale::c().toString(date, QStringLiteral("MMMM d, yyyy"));
+}
+
+} // namespace
+
+namespace ReviewReminders {
+
+QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int, QDate>& policySaved,
+                    const QDate& today)
+{
+    const QDate horizon = today.addDays(kDaysAhead);
+    QList<Reminder> found;
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString item = rows.at(r)[TimelineModel::kItemColumn].trimmed();
+        const QDate review = TimelineDate::fromCellText(rows.at(r)[TimelineModel::kReviewDateColumn]);
+        if (item.isEmpty() || !review.isValid() || review > horizon)
+            continue;
+        Reminder reminder;
+        reminder.text = QStringLiteral("Timeline: review \"%1\" (next review %2)").arg(item, shown(review));
+        reminder.due = review;
+        reminder.timelineRow = r + 1;
+        found.append(reminder);
+    }
+    for (auto it = policySaved.cbegin(); it != policySaved.cend(); ++it) {
+        const SafeguardEntry* entry = SafeguardCatalog::entry(it.key());
+        const QDate review = it.value().addMonths(kPolicyMonths);
+        if (!entry || entry->isOverview || !it.value().isValid() || review > horizon)
+            continue;
+        Reminder reminder;
+        reminder.text = QStringLiteral("Policy: review the Policies & Procedures of %1 (last saved %2)")
+                            .arg(entry->fullTitle, shown(it.value()));
+        reminder.due = review;
+        reminder.entryNumber = it.key();
+        found.append(reminder);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Reminder& a, const Reminder& b) { return a.due < b.due; });
+    return found;
+}
+
+QMap<int, QDate> policySaveDates()
+{
+    QMap<int, QDate> dates;
+    for (int n = 0; n < SafeguardCatalog::kEntryCount; ++n) {
+        const QFileInfo file(
+            DataFolder::path(SafeguardCatalog::documentFileName(n, WorksheetPane::PoliciesProcedures)));
+        if (file.isFile())
+            dates.insert(n, file.lastModified().date());
+    }
+    return dates;
+}
+
+} // namespace ReviewReminders

@@ -1,0 +1,35 @@
+// What is due for review: the timeline's activities whose Next Review Date has come or comes
+// within 30 days, and the safeguards' policies not saved for a year or more (or within 30 days
+// of that). Worked out from the grid and the policy files' dates, never stored.
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QVector>
+#include <array>
+
+namespace ReviewReminders {
+
+constexpr int kDaysAhead = 30;
+constexpr int kPolicyMonths = 12;
+
+struct Reminder
+{
+    QString text;
+    QDate due;
+    int timelineRow = -1; // 1-500 for a timeline activity
+    int entryNumber = -1; // 0-46 for a safeguard's policy
+    bool isOverdue(const QDate& today) const { return due < today; }
+};
+
+// rows are the timeline's item rows 1-500 as the grid holds them; policySaved gives, for each
+// entry that has a policy document, the date it was last saved. Soonest first.
+QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int, QDate>& policySaved,
+                    const QDate& today);
+
+// The dates the safeguards' policy documents were last saved, from the workbook's files.
+QMap<int, QDate> policySaveDates();
+
+} // namespace ReviewReminders
