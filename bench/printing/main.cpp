@@ -29,9 +29,9 @@ int main(int argc, char** argv)
     const double build = medianMs(kRuns, [&] {
         SafeguardReport(printer, statuses, Qt::black).build({true, false, false, false});
     });
-    std::printf("All Safeguards report, build:       %7.2f ms (%d pages)\n", build, printer.pageCount());
+    std::printf("All Safeguards report, build:       %7.2f ms (%d pages)\n", build, printer.document().pageCount());
     qsizetype pdfSize = 0;
-    const double pdf = medianMs(kRuns, [&] { pdfSize = printer.pdfBytes().size(); });
+    const double pdf = medianMs(kRuns, [&] { pdfSize = printer.document().pdfBytes().size(); });
     std::printf("All Safeguards report, PDF export:  %7.2f ms (%lld bytes)\n", pdf, static_cast<long long>(pdfSize));
 
     TimelineReport::Rows rows(500);
@@ -46,8 +46,8 @@ int main(int argc, char** argv)
     const double timeline = medianMs(kRuns, [&] {
         TimelineReport(printer, settings, {true, true, QDate(2026, 3, 7)}).build(rows);
     });
-    std::printf("500-row timeline report, build:     %7.2f ms (%d pages)\n", timeline, printer.pageCount());
-    const double timelinePdf = medianMs(kRuns, [&] { pdfSize = printer.pdfBytes().size(); });
+    std::printf("500-row timeline report, build:     %7.2f ms (%d pages)\n", timeline, printer.document().pageCount());
+    const double timelinePdf = medianMs(kRuns, [&] { pdfSize = printer.document().pdfBytes().size(); });
     std::printf("500-row timeline report, PDF:       %7.2f ms (%lld bytes)\n", timelinePdf,
                 static_cast<long long>(pdfSize));
     return 0;

@@ -200,11 +200,11 @@ void PrintPanel::paintPreview(QPrinter* target)
 {
     QPainter painter(target);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int pages = qMax(1, m_printer.pageCount());
+    const int pages = qMax(1, m_printer.document().pageCount());
     for (int i = 0; i < pages; ++i) {
         if (i > 0)
             target->newPage();
-        m_printer.playPage(i, painter, target->logicalDpiX(), target->logicalDpiY());
+        m_printer.document().playPage(i, painter, target->logicalDpiX(), target->logicalDpiY());
         if (!m_guideLines)
             continue;
         // The margins, as dotted lines on the previewed page only.
@@ -275,7 +275,7 @@ void PrintPanel::setUpPage()
 
 void PrintPanel::copyCurrentPage()
 {
-    QGuiApplication::clipboard()->setImage(m_printer.pageImage(currentPage(), kCopyResolution));
+    QGuiApplication::clipboard()->setImage(m_printer.document().pageImage(currentPage(), kCopyResolution));
     Messages::show(this, QStringLiteral("Current Page has been copied to the Windows Clipboard."),
                    QStringLiteral("Copy Option"), Messages::Buttons::Ok, Messages::Icon::Information);
     if (m_buttons[CancelButton])
@@ -294,7 +294,7 @@ void PrintPanel::printDocument()
     // The pages are laid out for the paper of Page Setup: a printer's dialog that switched
     // to its own default paper does not change that.
     target.setPageLayout(paper);
-    if (!m_printer.playTo(target))
+    if (!m_printer.document().playTo(target))
         Messages::show(this, QStringLiteral("The document could not be sent to the printer."), QStringLiteral("Print"),
                        Messages::Buttons::Ok, Messages::Icon::Exclamation);
 }
@@ -311,7 +311,7 @@ void PrintPanel::savePdf()
         return;
     lastPdfFolder() = QFileInfo(path).absolutePath();
     QString error;
-    if (!m_printer.exportPdf(path, &error))
+    if (!m_printer.document().exportPdf(path, &error))
         Messages::show(this, QStringLiteral("The PDF could not be saved.\r") + error, QStringLiteral("Save as PDF"),
                        Messages::Buttons::Ok, Messages::Icon::Exclamation);
 }

@@ -1,15 +1,10 @@
 #include "printing/ReportPrinter.h"
 
-#include "base/AtomicFile.h"
 #include "richtext/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPaintDevice>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -58,9 +53,6 @@ TwipsDevice& twipsDevice()
     return device;
 }
 
-// Lines are half a point wide, whatever the device.
-constexpr double kLineWidth = 10;
-
 // The bottoms of every laid-out line, in document coordinates, lowest last.
 QVector<double> lineBottoms(const QTextDocument& document)
 {
@@ -80,7 +72,7 @@ QVector<double> lineBottoms(const QTextDocument& document)
 
 } // namespace
 
-ReportPrinter::ReportPrinter() : m_layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF())
+ReportPrinter::ReportPrinter()
 {
     m_font.setFamily(QStringLiteral("Times New Roman"));
     m_font.setHintingPreference(QFont::PreferNoHinting);
@@ -89,7 +81,7 @@ ReportPrinter::ReportPrinter() : m_layout(QPageSize(QPageSize::Letter), QPageLay
 
 void ReportPrinter::clear()
 {
-    m_pages.clear();
+    m_document.m_pages.clear();
     m_open = false;
     m_x = m_marginLeft;
     m_y = m_marginTop;
@@ -97,8 +89,8 @@ void ReportPrinter::clear()
 
 void ReportPrinter::startDoc()
 {
-    m_pages.clear();
-    m_pages.append(PrintedPage());
+    m_document.m_pages.clear();
+    m_document.m_pages.append(PrintedPage());
     m_open = true;
     m_x = m_marginLeft;
     m_y = m_marginTop;
@@ -113,7 +105,7 @@ void ReportPrinter::newPage()
 {
     if (!m_open)
         return;
-    m_pages.append(PrintedPage());
+    m_document.m_pages.append(PrintedPage());
     m_x = m_marginLeft;
     m_y = m_marginTop;
 }
@@ -231,12 +223,12 @@ void ReportPrinter::drawLine(double x1, double y1, double x2, double y2)
 
 double ReportPrinter::pageWidth() const
 {
-    return m_layout.fullRect(QPageLayout::Point).width() * kTwipsPerPoint;
+    return m_document.pageWidth();
 }
 
 double ReportPrinter::pageHeight() const
 {
-    return m_layout.fullRect(QPageLayout::Point).height() * kTwipsPerPoint;
+    return m_document.pageHeight();
 }
 
 double ReportPrinter::textWidth(const QString& text) const
@@ -267,103 +259,15 @@ void ReportPrinter::setFontSize(double points)
 
 int ReportPrinter::orientation() const
 {
-    return m_layout.orientation() == QPageLayout::Landscape ? Landscape : Portrait;
+    return m_document.m_layout.orientation() == QPageLayout::Landscape ? Landscape : Portrait;
 }
 
 void ReportPrinter::setOrientation(int orientation)
 {
-    m_layout.setOrientation(orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    m_document.m_layout.setOrientation(orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void ReportPrinter::setPageLayout(const QPageLayout& layout)
 {
-    m_layout = QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF());
-}
-
-void ReportPrinter::playPage(int index, QPainter& painter, double dpiX, double dpiY) const
-{
-    if (index < 0 || index >= m_pages.size())
-        return;
-    painter.save();
-    painter.scale(dpiX / kTwipsPerInch, dpiY / kTwipsPerInch);
-    for (const PrintOperation& op : m_pages.at(index).operations) {
-        switch (op.kind) {
-        case PrintOperation::Text:
-            painter.setFont(op.font);
-            painter.setPen(op.colour);
-            painter.drawText(QPointF(op.at.x(), op.at.y() + QFontMetricsF(op.font).ascent()), op.text);
-            break;
-        case PrintOperation::Line: {
-            QPen pen(op.colour, kLineWidth);
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            painter.drawLine(op.at, op.to);
-            break;
-        }
-        case PrintOperation::Document: {
-            painter.save();
-            painter.translate(op.at.x(), op.at.y() - op.sliceTop);
-            const QRectF slice(0, op.sliceTop, op.document->textWidth(), op.sliceBottom - op.sliceTop);
-            painter.setClipRect(slice, Qt::IntersectClip);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = slice;
-            context.palette.setColor(QPalette::Text, Qt::black);
-            op.document->documentLayout()->draw(&painter, context);
-            painter.restore();
-            break;
-        }
-        }
-    }
-    painter.restore();
-}
-
-bool ReportPrinter::playTo(QPagedPaintDevice& device) const
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < m_pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        playPage(i, painter, device.logicalDpiX(), device.logicalDpiY());
-    }
-    return painter.end();
-}
-
-QImage ReportPrinter::pageImage(int index, double dpi) const
-{
-    QImage image(qCeil(pageWidth() * dpi / kTwipsPerInch), qCeil(pageHeight() * dpi / kTwipsPerInch),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    playPage(index, painter, dpi, dpi);
-    return image;
-}
-
-QByteArray ReportPrinter::pdfBytes() const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Tessaly"));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(m_layout.pageSize(), m_layout.orientation(), QMarginsF()));
-        if (!playTo(writer))
-            return QByteArray();
-    }
-    return buffer.data();
-}
-
-bool ReportPrinter::exportPdf(const QString& path, QString* error) const
-{
-    const QByteArray bytes = pdfBytes();
-    if (bytes.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("The PDF could not be made.");
-        return false;
-    }
-    return writeFileAtomically(path, bytes, error);
+    m_document.m_layout = QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF());
 }

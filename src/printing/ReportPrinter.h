@@ -1,18 +1,14 @@
 // The print engine every printout is drawn into. A document is recorded once, between
-// startDoc and endDoc, as pages of drawing operations in twips; the same pages are then
-// played to the preview, a printer or a PDF, each mapped with its own resolution.
+// startDoc and endDoc, as pages of drawing operations in twips (a PrintedDocument).
 #pragma once
 
-#include "printing/PrintedPage.h"
+#include "printing/PrintedDocument.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPageLayout>
-#include <QVector>
+#include <memory>
 
-class QImage;
-class QPagedPaintDevice;
-class QPainter;
 class QTextDocument;
 
 class ReportPrinter
@@ -84,28 +80,19 @@ public:
     int orientation() const;
     void setOrientation(int orientation);
     // Paper size and orientation; its own margins are not used, the margins above are.
-    QPageLayout pageLayout() const { return m_layout; }
+    QPageLayout pageLayout() const { return m_document.pageLayout(); }
     void setPageLayout(const QPageLayout& layout);
 
-    const QVector<PrintedPage>& pages() const { return m_pages; }
-    int pageCount() const { return int(m_pages.size()); }
-
-    // Draws page index (from 0) on a painter whose device has the given resolution.
-    void playPage(int index, QPainter& painter, double dpiX, double dpiY) const;
-    // Plays every page to a printer or a PDF writer whose painting starts at the paper's corner.
-    bool playTo(QPagedPaintDevice& device) const;
-    QImage pageImage(int index, double dpi) const;
-    // The whole document as a PDF file, written atomically.
-    bool exportPdf(const QString& path, QString* error = nullptr) const;
-    QByteArray pdfBytes() const;
+    // What was recorded: the pages and their paper, to preview, print or export.
+    const PrintedDocument& document() const { return m_document; }
 
 private:
-    PrintedPage& page() { return m_pages.last(); }
+    PrintedPage& page() { return m_document.m_pages.last(); }
     double bottomLimit() const { return pageHeight() - m_marginBottom; }
     void placeDocument(std::shared_ptr<QTextDocument> document, double x);
     void plainParagraph(const QString& text);
 
-    QVector<PrintedPage> m_pages;
+    PrintedDocument m_document;
     bool m_open = false;
     double m_marginLeft = 1440;
     double m_marginRight = 1440;
@@ -117,5 +104,4 @@ private:
     QFont m_font;
     QColor m_textColour = Qt::black;
     QColor m_lineColour = Qt::black;
-    QPageLayout m_layout;
 };

@@ -97,7 +97,7 @@ void SafeguardReport::drawTable(const SafeguardReportTable& table, bool first)
         title = false;
 
     TablePlacement placement;
-    placement.page = m_printer.pageCount() - 1;
+    placement.page = m_printer.document().pageCount() - 1;
     if (title) {
         m_printer.setFontSize(12);
         m_printer.setFontBold(true);

@@ -118,7 +118,7 @@ void TestPrintPdf::timelineReportRepeatsItsHeading()
 
     // Cleared while the printout shows, the grid leaves none of its old rows to print.
     m_area->timeline()->grid()->clear();
-    for (const PrintedPage& page : panel()->printer().pages())
+    for (const PrintedPage& page : panel()->printer().document().pages())
         for (const PrintOperation& op : page.operations)
             QVERIFY2(!op.text.startsWith(QStringLiteral("Task number")), qPrintable(op.text));
 }

@@ -18,7 +18,7 @@ namespace {
 QVector<PrintOperation> ops(const ReportPrinter& printer, int page, PrintOperation::Kind kind)
 {
     QVector<PrintOperation> found;
-    for (const PrintOperation& op : printer.pages().at(page).operations)
+    for (const PrintOperation& op : printer.document().pages().at(page).operations)
         if (op.kind == kind)
             found.append(op);
     return found;
@@ -26,7 +26,7 @@ QVector<PrintOperation> ops(const ReportPrinter& printer, int page, PrintOperati
 
 const PrintOperation* textOp(const ReportPrinter& printer, const QString& text)
 {
-    for (const PrintedPage& page : printer.pages())
+    for (const PrintedPage& page : printer.document().pages())
         for (const PrintOperation& op : page.operations)
             if (op.kind == PrintOperation::Text && op.text == text)
                 return &op;
@@ -35,8 +35,8 @@ const PrintOperation* textOp(const ReportPrinter& printer, const QString& text)
 
 int pageOf(const ReportPrinter& printer, const QString& text)
 {
-    for (int p = 0; p < printer.pageCount(); ++p)
-        for (const PrintOperation& op : printer.pages().at(p).operations)
+    for (int p = 0; p < printer.document().pageCount(); ++p)
+        for (const PrintOperation& op : printer.document().pages().at(p).operations)
             if (op.kind == PrintOperation::Text && op.text == text)
                 return p;
     return -1;
@@ -83,7 +83,7 @@ void TestReportLayout::physicalFollowsAdministrative()
     QStringList statuses(71);
     SafeguardReport report(printer, statuses, Qt::black);
     report.build({false, true, true, false});
-    QCOMPARE(printer.pageCount(), 1);
+    QCOMPARE(printer.document().pageCount(), 1);
     QCOMPARE(report.tables().size(), 2);
     QCOMPARE(report.tables()[1].titleRule, report.tables()[0].bottom + 60);
     const QVector<PrintOperation> titles = [&] {
@@ -157,7 +157,7 @@ void TestReportLayout::nothingTickedIsEmpty()
     ReportPrinter printer;
     QStringList statuses(71);
     SafeguardReport(printer, statuses, Qt::black).build({});
-    QCOMPARE(printer.pageCount(), 0);
+    QCOMPARE(printer.document().pageCount(), 0);
 }
 
 void TestReportLayout::tablesNeverRunPastTheMargin()
@@ -166,8 +166,8 @@ void TestReportLayout::tablesNeverRunPastTheMargin()
     printer.setOrientation(ReportPrinter::Landscape);
     QStringList statuses(71);
     SafeguardReport(printer, statuses, Qt::black).build({true, false, false, false});
-    QVERIFY(printer.pageCount() > 1);
-    for (const PrintedPage& page : printer.pages())
+    QVERIFY(printer.document().pageCount() > 1);
+    for (const PrintedPage& page : printer.document().pages())
         for (const PrintOperation& op : page.operations) {
             const double bottom = op.kind == PrintOperation::Text ? op.at.y() + printer.lineHeight() : op.to.y();
             QVERIFY(bottom <= printer.pageHeight() - printer.marginBottom() + 1);
@@ -179,7 +179,7 @@ void TestReportLayout::timelineRow500Only()
     ReportPrinter printer;
     PrintSettings settings;
     TimelineReport(printer, settings, {false, true, {}}).build(timelineRows({500}));
-    QCOMPARE(printer.pageCount(), 1);
+    QCOMPARE(printer.document().pageCount(), 1);
     QVERIFY(textOp(printer, QStringLiteral("Item 500").leftJustified(45)));
     // The grid's vertical lines run down to the lower limit, well below the one row.
     double lowest = 0;
@@ -197,8 +197,8 @@ void TestReportLayout::timelineRepeatsHeadingOnEveryPage()
     for (int r = 1; r <= 120; ++r)
         used.append(r);
     TimelineReport(printer, settings, {true, true, QDate(2026, 3, 7)}).build(timelineRows(used));
-    QVERIFY(printer.pageCount() >= 2);
-    for (int p = 0; p < printer.pageCount(); ++p) {
+    QVERIFY(printer.document().pageCount() >= 2);
+    for (int p = 0; p < printer.document().pageCount(); ++p) {
         QStringList texts;
         for (const auto& op : ops(printer, p, PrintOperation::Text))
             texts.append(op.text);
@@ -214,7 +214,7 @@ void TestReportLayout::timelineWithoutGridLinesHasNoLine()
     ReportPrinter printer;
     PrintSettings settings;
     TimelineReport(printer, settings, {false, false, QDate(2026, 3, 7)}).build(timelineRows({1, 2, 3}));
-    for (int p = 0; p < printer.pageCount(); ++p)
+    for (int p = 0; p < printer.document().pageCount(); ++p)
         QVERIFY(ops(printer, p, PrintOperation::Line).isEmpty());
     QVERIFY(!textOp(printer, QStringLiteral("As of  March 07, 2026")));
 }
@@ -262,9 +262,9 @@ void TestReportLayout::longParagraphGoesOnOverPages()
         lines.append(QStringLiteral("Line %1 of a long policy").arg(i));
     printer.paragraph(lines.join(QLatin1Char('\n')));
     printer.endDoc();
-    QVERIFY(printer.pageCount() >= 2);
+    QVERIFY(printer.document().pageCount() >= 2);
     double previousBottom = 0;
-    for (int p = 0; p < printer.pageCount(); ++p) {
+    for (int p = 0; p < printer.document().pageCount(); ++p) {
         const QVector<PrintOperation> slices = ops(printer, p, PrintOperation::Document);
         QCOMPARE(slices.size(), 1);
         QCOMPARE(slices[0].sliceTop, previousBottom);
