@@ -4,11 +4,12 @@
 
 #include "base/HINFO1.h"
 #include "richtext/RtfCodePages.h"
+#include "richtext/RtfHeaderTables.h"
+#include "richtext/RtfPicture.h"
 #include "richtext/RtfTokenizer.h"
 
 #include <QColor>
 #include <QHash>
-#include <QImage>
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -94,34 +95,6 @@ struct GroupState
     int unicodeSkip = 1;
 };
 
-struct FontEntry
-{
-    QString name;
-    int codePage = 0;
-    bool symbol = false;
-};
-
-enum class PictureKind
-{
-    None,
-    Png,
-    Jpeg,
-    Other,
-};
-
-struct Picture
-{
-    PictureKind kind = PictureKind::None;
-    QByteArray data;
-    int nibble = -1;
-    int width = 0;
-    int height = 0;
-    int goalWidth = 0;
-    int goalHeight = 0;
-    int scaleX = 100;
-    int scaleY = 100;
-};
-
 class Reader
 {
 public:
@@ -197,23 +170,23 @@ private:
     void endRow(const Token&);
     // Font table
     void defineFont(const Token& word);
-    void setFontCharset(const Token& word) { m_fontCharset = word.parameter; }
+    void setFontCharset(const Token& word) { m_fonts.setCharset(word.parameter); }
     // Colour table
-    template <int Reader::*Component> void setColorComponent(const Token& word)
+    template <RtfColorTable::Component Which> void setColorComponent(const Token& word)
     {
-        this->*Component = std::clamp(word.parameter, 0, 255);
+        m_colors.setComponent(Which, word.parameter);
     }
     // Picture
-    template <PictureKind Kind> void setPictureKind(const Token&) { m_picture.kind = Kind; }
-    template <int Picture::*Size> void setPictureSize(const Token& word)
+    template <RtfPicture::Kind Kind> void setPictureKind(const Token&) { m_picture.kind = Kind; }
+    template <int RtfPicture::*Size> void setPictureSize(const Token& word)
     {
         m_picture.*Size = std::clamp(word.parameter, 0, 100000);
     }
-    template <int Picture::*GoalSize> void setPictureGoalSize(const Token& word)
+    template <int RtfPicture::*GoalSize> void setPictureGoalSize(const Token& word)
     {
         m_picture.*GoalSize = std::clamp(word.parameter, 0, 1000000);
     }
-    template <int Picture::*Scale> void setPictureScale(const Token& word)
+    template <int RtfPicture::*Scale> void setPictureScale(const Token& word)
     {
         m_picture.*Scale = std::clamp(word.parameter, 1, 10000);
     }
@@ -238,13 +211,11 @@ private:
     void applyBlockFormat();
     void finish();
 
-    void commitFont();
-    void commitColor();
     void finishFieldInstruction();
     void finishPicture();
 
     QTextCharFormat charFormat(const CharState& ch);
-    const FontEntry* fontEntry(int number) const;
+    const RtfFontTable::Font* fontEntry(int number) const;
     int codePageOfCurrentFont() const;
 
     RtfTokenizer m_tokenizer;
@@ -259,14 +230,8 @@ private:
 
     int m_codePage = 1252;
     int m_defaultFont = 0;
-    QHash<int, FontEntry> m_fonts;
-    int m_fontNumber = -1;
-    int m_fontCharset = 0;
-    QByteArray m_fontName;
-    std::vector<QColor> m_colors;
-    int m_red = -1;
-    int m_green = -1;
-    int m_blue = -1;
+    RtfFontTable m_fonts;
+    RtfColorTable m_colors;
     RtfCodePages m_codePages;
 
     QString m_text;
@@ -294,7 +259,7 @@ private:
     QString m_fieldHref;
     std::vector<QString> m_links;
 
-    Picture m_picture;
+    RtfPicture m_picture;
     int m_imageCount = 0;
 };
 
@@ -377,7 +342,7 @@ void Reader::groupEnd()
     const Destination ending = state().destination;
     const Destination outer = m_stack[m_stack.size() - 2].destination;
     if (ending == Destination::FontTable)
-        commitFont();
+        m_fonts.commit();
     if (ending == Destination::FieldInstruction && outer != Destination::FieldInstruction)
         finishFieldInstruction();
     if (ending == Destination::Picture && outer != Destination::Picture)
@@ -574,9 +539,9 @@ const Reader::WordTable& Reader::fontTableWords()
 const Reader::WordTable& Reader::colorTableWords()
 {
     static const WordTable table = {
-        {"red", &Reader::setColorComponent<&Reader::m_red>},
-        {"green", &Reader::setColorComponent<&Reader::m_green>},
-        {"blue", &Reader::setColorComponent<&Reader::m_blue>},
+        {"red", &Reader::setColorComponent<RtfColorTable::Red>},
+        {"green", &Reader::setColorComponent<RtfColorTable::Green>},
+        {"blue", &Reader::setColorComponent<RtfColorTable::Blue>},
     };
     return table;
 }
@@ -584,20 +549,20 @@ const Reader::WordTable& Reader::colorTableWords()
 const Reader::WordTable& Reader::pictureWords()
 {
     static const WordTable table = {
-        {"pngblip", &Reader::setPictureKind<PictureKind::Png>},
-        {"jpegblip", &Reader::setPictureKind<PictureKind::Jpeg>},
-        {"emfblip", &Reader::setPictureKind<PictureKind::Other>},
-        {"wmetafile", &Reader::setPictureKind<PictureKind::Other>},
-        {"macpict", &Reader::setPictureKind<PictureKind::Other>},
-        {"dibitmap", &Reader::setPictureKind<PictureKind::Other>},
-        {"wbitmap", &Reader::setPictureKind<PictureKind::Other>},
-        {"pmmetafile", &Reader::setPictureKind<PictureKind::Other>},
-        {"picw", &Reader::setPictureSize<&Picture::width>},
-        {"pich", &Reader::setPictureSize<&Picture::height>},
-        {"picwgoal", &Reader::setPictureGoalSize<&Picture::goalWidth>},
-        {"pichgoal", &Reader::setPictureGoalSize<&Picture::goalHeight>},
-        {"picscalex", &Reader::setPictureScale<&Picture::scaleX>},
-        {"picscaley", &Reader::setPictureScale<&Picture::scaleY>},
+        {"pngblip", &Reader::setPictureKind<RtfPicture::Png>},
+        {"jpegblip", &Reader::setPictureKind<RtfPicture::Jpeg>},
+        {"emfblip", &Reader::setPictureKind<RtfPicture::Other>},
+        {"wmetafile", &Reader::setPictureKind<RtfPicture::Other>},
+        {"macpict", &Reader::setPictureKind<RtfPicture::Other>},
+        {"dibitmap", &Reader::setPictureKind<RtfPicture::Other>},
+        {"wbitmap", &Reader::setPictureKind<RtfPicture::Other>},
+        {"pmmetafile", &Reader::setPictureKind<RtfPicture::Other>},
+        {"picw", &Reader::setPictureSize<&RtfPicture::width>},
+        {"pich", &Reader::setPictureSize<&RtfPicture::height>},
+        {"picwgoal", &Reader::setPictureGoalSize<&RtfPicture::goalWidth>},
+        {"pichgoal", &Reader::setPictureGoalSize<&RtfPicture::goalHeight>},
+        {"picscalex", &Reader::setPictureScale<&RtfPicture::scaleX>},
+        {"picscaley", &Reader::setPictureScale<&RtfPicture::scaleY>},
     };
     return table;
 }
@@ -605,21 +570,20 @@ const Reader::WordTable& Reader::pictureWords()
 void Reader::startFontTable(const Token&)
 {
     state().destination = Destination::FontTable;
-    m_fontNumber = -1;
-    m_fontName.clear();
+    m_fonts.start();
 }
 
 void Reader::startColorTable(const Token&)
 {
     state().destination = Destination::ColorTable;
-    m_red = m_green = m_blue = -1;
+    m_colors.start();
 }
 
 void Reader::startPicture(const Token&)
 {
     flushBytes();
     state().destination = Destination::Picture;
-    m_picture = Picture();
+    m_picture = RtfPicture();
 }
 
 void Reader::startFieldInstruction(const Token&)
@@ -665,7 +629,7 @@ void Reader::unicodeCharacter(const Token& word)
         code += 65536;
     if (code >= 0 && code <= 0xFFFF) {
         if (s.destination == Destination::FontTable) {
-            m_fontName.append(QString(QChar(code)).toUtf8());
+            m_fonts.appendName(QString(QChar(code)).toUtf8());
         } else if (s.destination == Destination::Normal) {
             appendChar(QChar(static_cast<char16_t>(code)));
         } else if (s.destination == Destination::FieldInstruction) {
@@ -702,9 +666,7 @@ void Reader::endRow(const Token&)
 
 void Reader::defineFont(const Token& word)
 {
-    commitFont();
-    m_fontNumber = word.parameter;
-    m_fontCharset = 0;
+    m_fonts.define(word.parameter);
 }
 
 void Reader::controlSymbol(unsigned char symbol)
@@ -771,7 +733,7 @@ void Reader::hexByte(unsigned char byte)
         QString decoded;
         m_codePages.decode(QByteArray(1, c), m_codePage, &decoded);
         if (destination == Destination::FontTable)
-            m_fontName.append(decoded.toUtf8());
+            m_fonts.appendName(decoded.toUtf8());
         else
             m_fieldInstruction.append(decoded);
     }
@@ -783,29 +745,19 @@ void Reader::destinationText(std::string_view bytes)
     case Destination::FontTable:
         for (char c : bytes) {
             if (c == ';')
-                commitFont();
+                m_fonts.commit();
             else
-                m_fontName.append(c);
+                m_fonts.appendName(c);
         }
         break;
     case Destination::ColorTable:
         for (char c : bytes) {
             if (c == ';')
-                commitColor();
+                m_colors.commit();
         }
         break;
     case Destination::Picture:
-        for (char c : bytes) {
-            const int h = RtfTokenizer::hexValue(c);
-            if (h < 0)
-                continue;
-            if (m_picture.nibble < 0) {
-                m_picture.nibble = h;
-            } else {
-                m_picture.data.append(static_cast<char>(m_picture.nibble * 16 + h));
-                m_picture.nibble = -1;
-            }
-        }
+        m_picture.appendHex(bytes);
         break;
     case Destination::FieldInstruction:
         m_fieldInstruction.append(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -851,7 +803,7 @@ void Reader::flushBytes()
 {
     if (m_bytes.isEmpty())
         return;
-    const FontEntry* font = fontEntry(m_textState.font);
+    const RtfFontTable::Font* font = fontEntry(m_textState.font);
     if (font && font->symbol) {
         // Symbol-font bullets as written by word processors for list marks.
         for (char c : std::as_const(m_bytes))
@@ -1040,30 +992,6 @@ void Reader::finish()
         applyBlockFormat();
 }
 
-void Reader::commitFont()
-{
-    if (m_fontNumber >= 0 && !m_fontName.isEmpty()) {
-        FontEntry entry;
-        entry.name = QString::fromUtf8(m_fontName).trimmed();
-        entry.codePage = RtfCodePages::codePageOfCharset(m_fontCharset);
-        entry.symbol = m_fontCharset == 2;
-        if (!entry.name.isEmpty() && !m_fonts.contains(m_fontNumber))
-            m_fonts.insert(m_fontNumber, entry);
-    }
-    m_fontName.clear();
-}
-
-void Reader::commitColor()
-{
-    if (m_colors.size() < 65536) {
-        if (m_red < 0 && m_green < 0 && m_blue < 0)
-            m_colors.emplace_back();
-        else
-            m_colors.emplace_back(std::max(0, m_red), std::max(0, m_green), std::max(0, m_blue));
-    }
-    m_red = m_green = m_blue = -1;
-}
-
 void Reader::finishFieldInstruction()
 {
     static const QRegularExpression hyperlink(QStringLiteral("^\\s*HYPERLINK\\s+\"([^\"]*)\""));
@@ -1074,15 +1002,8 @@ void Reader::finishFieldInstruction()
 
 void Reader::finishPicture()
 {
-    const PictureKind kind = m_picture.kind;
-    if (kind != PictureKind::Png && kind != PictureKind::Jpeg)
-        return;
-    // Data that does not even start like its format is not handed to the image decoders.
-    const bool plausible = kind == PictureKind::Png ? m_picture.data.startsWith("\x89PNG\r\n\x1a\n")
-                                                    : m_picture.data.startsWith("\xff\xd8\xff");
-    const QImage image =
-        plausible ? QImage::fromData(m_picture.data, kind == PictureKind::Png ? "PNG" : "JPEG") : QImage();
-    m_picture.data.clear();
+    QSizeF size;
+    const QImage image = m_picture.takeImage(&size);
     if (image.isNull())
         return;
     const QString name = QStringLiteral("rtfimage%1").arg(++m_imageCount);
@@ -1090,12 +1011,8 @@ void Reader::finishPicture()
 
     QTextImageFormat format;
     format.setName(name);
-    double width = m_picture.goalWidth > 0 ? m_picture.goalWidth / kTwipsPerPixel : image.width();
-    double height = m_picture.goalHeight > 0 ? m_picture.goalHeight / kTwipsPerPixel : image.height();
-    width = width * m_picture.scaleX / 100.0;
-    height = height * m_picture.scaleY / 100.0;
-    format.setWidth(width);
-    format.setHeight(height);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
 
     // The picture's own group is about to close; it sits in the text of the enclosing one.
     beforeText();
@@ -1103,17 +1020,14 @@ void Reader::finishPicture()
     m_cursor.insertImage(format);
 }
 
-const FontEntry* Reader::fontEntry(int number) const
+const RtfFontTable::Font* Reader::fontEntry(int number) const
 {
-    auto found = m_fonts.constFind(number < 0 ? m_defaultFont : number);
-    if (found == m_fonts.constEnd())
-        found = m_fonts.constFind(m_defaultFont);
-    return found == m_fonts.constEnd() ? nullptr : &found.value();
+    return m_fonts.font(number, m_defaultFont);
 }
 
 int Reader::codePageOfCurrentFont() const
 {
-    const FontEntry* font = fontEntry(m_stack.back().ch.font);
+    const RtfFontTable::Font* font = fontEntry(m_stack.back().ch.font);
     if (font && font->codePage > 0)
         return font->codePage;
     return m_codePage;
@@ -1125,19 +1039,17 @@ QTextCharFormat Reader::charFormat(const CharState& ch)
     if (cached != m_formats.constEnd())
         return cached.value();
     QTextCharFormat format;
-    if (const FontEntry* font = fontEntry(ch.font))
+    if (const RtfFontTable::Font* font = fontEntry(ch.font))
         format.setFontFamilies(QStringList{font->name});
     format.setFontPointSize(ch.halfPoints / 2.0);
     format.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(ch.italic);
     format.setFontUnderline(ch.underline);
     format.setFontStrikeOut(ch.strike);
-    if (ch.foreground > 0 && static_cast<std::size_t>(ch.foreground) < m_colors.size() &&
-        m_colors[ch.foreground].isValid())
-        format.setForeground(m_colors[ch.foreground]);
-    if (ch.background > 0 && static_cast<std::size_t>(ch.background) < m_colors.size() &&
-        m_colors[ch.background].isValid())
-        format.setBackground(m_colors[ch.background]);
+    if (const QColor foreground = m_colors.color(ch.foreground); foreground.isValid())
+        format.setForeground(foreground);
+    if (const QColor background = m_colors.color(ch.background); background.isValid())
+        format.setBackground(background);
     if (ch.vertical > 0)
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (ch.vertical < 0)
