@@ -1,5 +1,7 @@
 #include "timeline/KnownItemsBox.h"
 
+#include "base/Messages.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -34,4 +36,61 @@ bool KnownItemsBox::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+void KnownItemsBox::load()
+{
+    m_names.load();
+    showNames();
+}
+
+bool KnownItemsBox::add(const QString& name)
+{
+    QString error;
+    switch (m_names.add(name, &error)) {
+    case ItemNameList::AddResult::AlreadyKnown:
+        return false;
+    case ItemNameList::AddResult::Full:
+        Messages::show(this,
+                       QStringLiteral("The list of known items already holds %1 names, so this item was not added "
+                                      "to it.\rDelete a name you no longer need from the list first.")
+                           .arg(ItemNameList::kSlots),
+                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Information);
+        return false;
+    case ItemNameList::AddResult::WriteFailed:
+        showNames();
+        tellWriteFailed(error);
+        return false;
+    case ItemNameList::AddResult::Added:
+        showNames();
+        return true;
+    }
+    return false;
+}
+
+void KnownItemsBox::remove(const QString& name)
+{
+    if (m_names.count() == 0)
+        return;
+    QString error;
+    const bool written = m_names.remove(name, &error);
+    showNames();
+    if (!written)
+        tellWriteFailed(error);
+}
+
+void KnownItemsBox::showNames()
+{
+    clear();
+    addItems(m_names.names());
+    setCurrentIndex(-1);
+    setEditText(QString());
+}
+
+void KnownItemsBox::tellWriteFailed(const QString& error)
+{
+    Messages::show(
+        this,
+        QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
+        QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
 }

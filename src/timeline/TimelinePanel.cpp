@@ -80,6 +80,11 @@ QLineEdit* TimelinePanel::itemBox() const
     return m_itemBox;
 }
 
+const ItemNameList& TimelinePanel::itemNames() const
+{
+    return m_knownItemsList->names();
+}
+
 bool TimelinePanel::isSaveEnabled() const
 {
     return m_buttons[SaveButton]->isEnabled();
@@ -245,9 +250,8 @@ void TimelinePanel::loadTimeline()
 {
     QCoreApplication::processEvents();
     HINFO1::busyOn();
-    m_names.load();
+    m_knownItemsList->load();
     m_itemBox->clear();
-    showKnownItems();
     m_grid->prepare();
     m_clearGridAction->setEnabled(true);
     // A missing file leaves the headings over 500 empty rows.
@@ -431,7 +435,7 @@ void TimelinePanel::cellEdited(int row, int column)
     const QString text = m_grid->text(row, column);
     if (column != TimelineModel::kItemColumn || text.trimmed().isEmpty())
         return;
-    if (!m_names.contains(text))
+    if (!m_knownItemsList->names().contains(text))
         addItemName(text);
     m_rowSelection = false;
     m_itemBox->clear();
@@ -627,7 +631,7 @@ void TimelinePanel::itemBoxEnter()
 
 void TimelinePanel::itemBoxKeyReleased()
 {
-    const QString match = m_names.firstStartingWith(m_itemBox->text());
+    const QString match = m_knownItemsList->names().firstStartingWith(m_itemBox->text());
     m_knownItemsList->setEditText(match.isEmpty() ? m_itemBox->text() : match);
 }
 
@@ -676,47 +680,18 @@ void TimelinePanel::registerItemName()
 
 void TimelinePanel::addItemName(const QString& name)
 {
-    QString error;
-    switch (m_names.add(name, &error)) {
-    case ItemNameList::AddResult::AlreadyKnown:
-        return;
-    case ItemNameList::AddResult::Full:
-        Messages::show(this,
-                       QStringLiteral("The list of known items already holds %1 names, so this item was not added "
-                                      "to it.\rDelete a name you no longer need from the list first.")
-                           .arg(ItemNameList::kSlots),
-                       QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Information);
-        return;
-    case ItemNameList::AddResult::WriteFailed:
-        showKnownItems();
-        Messages::show(
-            this,
-            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
-            QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
-        return;
-    case ItemNameList::AddResult::Added:
-        showKnownItems();
+    if (m_knownItemsList->add(name))
         m_itemBox->clear();
-        return;
-    }
 }
 
 void TimelinePanel::removeItemName(const QString& name)
 {
-    if (m_names.count() == 0)
+    if (m_knownItemsList->names().count() == 0)
         return;
-    QString error;
-    const bool written = m_names.remove(name, &error);
+    m_knownItemsList->remove(name);
     m_itemBox->clear();
-    showKnownItems();
     m_buttons[DeleteFromFileButton]->setEnabled(false);
     m_buttons[AddToGridButton]->setEnabled(false);
-    if (!written) {
-        Messages::show(
-            this,
-            QStringLiteral("The list of known items could not be saved to %1.\r%2").arg(ItemNameList::kFileName, error),
-            QStringLiteral("Known Items"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
-    }
 }
 
 void TimelinePanel::showItemRow(int row)
@@ -736,9 +711,9 @@ void TimelinePanel::setCheckedItem(int row, const QString& text)
 
 void TimelinePanel::renameKnownItem(const QString& before, const QString& corrected)
 {
-    if (m_names.contains(before))
+    if (m_knownItemsList->names().contains(before))
         removeItemName(before);
-    if (!m_names.contains(corrected)) {
+    if (!m_knownItemsList->names().contains(corrected)) {
         addItemName(corrected);
         m_itemBox->clear();
     }
@@ -747,14 +722,6 @@ void TimelinePanel::renameKnownItem(const QString& before, const QString& correc
 void TimelinePanel::endSpellCheck()
 {
     m_rowSelection = false;
-}
-
-void TimelinePanel::showKnownItems()
-{
-    m_knownItemsList->clear();
-    m_knownItemsList->addItems(m_names.names());
-    m_knownItemsList->setCurrentIndex(-1);
-    m_knownItemsList->setEditText(QString());
 }
 
 // ---- Shared steps ---------------------------------------------------------------------------

@@ -79,7 +79,7 @@ public:
     TimelineModel* grid() const { return m_grid; }
     QTableView* gridView() const { return m_gridView; }
     QLineEdit* itemBox() const;
-    const ItemNameList& itemNames() const { return m_names; }
+    const ItemNameList& itemNames() const;
     QPushButton* button(Button which) const { return m_buttons[which]; }
 
 signals:
@@ -134,7 +134,6 @@ private:
     void registerItemName();
     void addItemName(const QString& name);
     void removeItemName(const QString& name);
-    void showKnownItems();
 
     void markChanged();
     void setCurrentCell(int row, int column);
@@ -145,7 +144,6 @@ private:
     void focusPrintIfEnabled();
 
     TimelineModel* m_grid = nullptr;
-    ItemNameList m_names;
     QLabel* m_headingLabel = nullptr;
     ItemBox* m_itemBox = nullptr;
     KnownItemsBox* m_knownItemsList = nullptr;
