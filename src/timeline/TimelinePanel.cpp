@@ -9,13 +9,14 @@
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/ItemBox.h"
 #include "timeline/KnownItemsBox.h"
+#include "timeline/TimelineCalendar.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
+#include "timeline/TimelineGridView.h"
 #include "timeline/TimelineModel.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,7 +25,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,20 +42,6 @@ bool isDateColumn(int column)
 bool isItemRow(int row)
 {
     return row >= 1 && row <= TimelineModel::kItemRows;
-}
-
-// Where the calendar's left edge goes, as a share of the panel's width, so that it
-// does not cover the column being filled.
-double calendarPlace(int column)
-{
-    switch (column) {
-    case TimelineModel::kToDoDateColumn:
-        return 0.575;
-    case TimelineModel::kActualDateColumn:
-        return 0.28;
-    default:
-        return 0.485;
-    }
 }
 
 const char* const kButtonCaptions[TimelinePanel::ButtonCount] = {
@@ -137,31 +123,11 @@ void TimelinePanel::buildControls()
     m_buttons[SaveButton]->setEnabled(false);
     m_buttons[ClearGridButton]->setEnabled(false);
 
-    m_gridView = new QTableView(this);
+    m_gridView = new TimelineGridView(m_grid, this);
     m_gridView->setObjectName(QStringLiteral("timelineGrid"));
     m_gridView->setAccessibleName(QStringLiteral("To Do grid"));
-    m_gridView->setModel(m_grid);
-    m_gridView->verticalHeader()->hide();
-    m_gridView->setRowHidden(0, true); // the headings show in the header instead
-    m_gridView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_gridView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    m_gridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_gridView->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_gridView->horizontalHeader()->setSectionsClickable(true);
-    m_gridView->horizontalHeader()->setStretchLastSection(false);
-    m_gridView->horizontalHeader()->setHighlightSections(false);
-    // The first column and the spacer are only a few pixels wide.
-    m_gridView->horizontalHeader()->setMinimumSectionSize(1);
-    m_gridView->installEventFilter(this);
-    m_gridView->viewport()->installEventFilter(this);
 
-    m_calendar = new QCalendarWidget(this);
-    m_calendar->setObjectName(QStringLiteral("timelineCalendar"));
-    m_calendar->setAccessibleName(QStringLiteral("Calendar"));
-    m_calendar->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_calendar->setGridVisible(true);
-    m_calendar->adjustSize();
-    m_calendar->hide();
+    m_calendar = new TimelineCalendar(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_headingLabel);
@@ -205,8 +171,7 @@ void TimelinePanel::connectControls()
             setCurrentCell(under.row(), under.column());
         emit optionsMenuRequested(m_gridView->viewport()->mapToGlobal(pos));
     });
-    connect(m_gridView->verticalScrollBar(), &QScrollBar::valueChanged, this, &TimelinePanel::showScrollTip);
-    connect(m_grid, &QAbstractItemModel::modelReset, this, [this] { m_gridView->setRowHidden(0, true); });
+    connect(m_gridView, &TimelineGridView::focused, this, &TimelinePanel::gridFocused);
     connect(m_grid, &TimelineModel::cellEdited, this, &TimelinePanel::cellEdited);
 
     connect(m_calendar, &QCalendarWidget::clicked, this, &TimelinePanel::calendarDateClicked);
@@ -297,7 +262,7 @@ void TimelinePanel::markSaved()
 
 void TimelinePanel::refreshOnActivate()
 {
-    applyColumnWidths();
+    m_gridView->fitColumns();
     m_dateLabel->setText(TimelineDate::labelText(Clock::today()));
 }
 
@@ -384,22 +349,13 @@ void TimelinePanel::cellClicked(int row, int column)
 
 void TimelinePanel::openCalendar(int column, int row, bool emptyItemBox)
 {
-    // Over the grid's cells, never over its header or its scroll bar.
     const QWidget* cells = m_gridView->viewport();
-    const QRect area(cells->mapTo(this, QPoint(0, 0)), cells->size());
-    const int left = qBound(area.left(), int(calendarPlace(column) * width()), area.right() + 1 - m_calendar->width());
-    m_calendar->move(left, area.top());
-    m_calendar->show();
-    m_calendar->raise();
-    setCurrentCell(row, column);
     const QString text = m_grid->text(row, column);
-    if (!text.isEmpty()) {
-        const QDate date = TimelineDate::fromCellText(text);
-        if (date.isValid())
-            m_calendar->setSelectedDate(date);
-    } else if (emptyItemBox) {
+    m_calendar->openFor(column, QRect(cells->mapTo(this, QPoint(0, 0)), cells->size()),
+                        TimelineDate::fromCellText(text));
+    setCurrentCell(row, column);
+    if (text.isEmpty() && emptyItemBox)
         focusPrintIfEnabled();
-    }
 }
 
 void TimelinePanel::calendarDateClicked(const QDate& date)
@@ -462,29 +418,6 @@ void TimelinePanel::gridFocused()
     setDeleteFromGridEnabled(m_currentColumn == TimelineModel::kItemColumn &&
                              !m_grid->text(m_currentRow, TimelineModel::kItemColumn).trimmed().isEmpty() &&
                              m_rowSelection);
-}
-
-void TimelinePanel::applyColumnWidths()
-{
-    // Positions are rounded, not widths, so the columns add up to the grid's width exactly.
-    const int total = m_gridView->viewport()->width();
-    double edge = 0;
-    int previous = 0;
-    for (int c = 0; c < TimelineModel::kColumnCount; ++c) {
-        edge += TimelineModel::columnFraction(c) * total;
-        const int position = c == TimelineModel::kColumnCount - 1 ? total : qRound(edge);
-        m_gridView->setColumnWidth(c, position - previous);
-        previous = position;
-    }
-}
-
-void TimelinePanel::showScrollTip()
-{
-    if (!m_gridView->verticalScrollBar()->isSliderDown())
-        return;
-    const int row = m_gridView->rowAt(0);
-    if (isItemRow(row))
-        QToolTip::showText(QCursor::pos(), m_grid->scrollTip(row), m_gridView);
 }
 
 // ---- Buttons -------------------------------------------------------------------------------
@@ -729,16 +662,10 @@ void TimelinePanel::endSpellCheck()
 bool TimelinePanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == m_gridView) {
-            gridFocused();
-        } else {
-            for (QPushButton* b : m_buttons) {
-                if (watched == b)
-                    buttonFocused();
-            }
+        for (QPushButton* b : m_buttons) {
+            if (watched == b)
+                buttonFocused();
         }
-    } else if (event->type() == QEvent::Resize && watched == m_gridView->viewport()) {
-        applyColumnWidths();
     }
     return QWidget::eventFilter(watched, event);
 }

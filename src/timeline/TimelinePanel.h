@@ -6,17 +6,17 @@
 #include <QWidget>
 
 #include "timeline/ItemNameList.h"
+#include "timeline/TimelineGridView.h"
 
 class GridBackgroundMenu;
 class ItemBox;
 class KnownItemsBox;
 class QAction;
-class QCalendarWidget;
+class TimelineCalendar;
 class QDate;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class TimelineModel;
 
 class TimelinePanel : public QWidget
@@ -113,8 +113,6 @@ private:
     void cellEdited(int row, int column);
     void headerClicked(int column);
     void gridFocused();
-    void applyColumnWidths();
-    void showScrollTip();
 
     // Buttons.
     void pressButton(Button which);
@@ -150,8 +148,8 @@ private:
     QLabel* m_dateLabel = nullptr;
     QPushButton* m_buttons[ButtonCount] = {};
     QPushButton* m_spellButton = nullptr;
-    QTableView* m_gridView = nullptr;
-    QCalendarWidget* m_calendar = nullptr;
+    TimelineGridView* m_gridView = nullptr;
+    TimelineCalendar* m_calendar = nullptr;
     GridBackgroundMenu* m_backgroundMenu = nullptr;
     QAction* m_deleteItemAction = nullptr;
     QAction* m_clearGridAction = nullptr;
