@@ -27,6 +27,7 @@ ActionAreaActions ActionAreaActions::build(QMenu* options, QMenu* gridBackground
     a.print = addItem(options, QStringLiteral("&Print"), QStringLiteral("mOPrint"));
     a.save = addItem(options, QStringLiteral("&Save"), QStringLiteral("mOSave"));
     a.history = addItem(options, QStringLiteral("Histor&y..."), QStringLiteral("mOHistory"));
+    a.decision = addItem(options, QStringLiteral("Addressable &Decision..."), QStringLiteral("mODecision"));
     a.copyToClipboard = addItem(options, QStringLiteral("&Copy to Clipboard"), QStringLiteral("mOCopy"));
     a.fontSelect = addItem(options, QStringLiteral("&Font Select"), QStringLiteral("mOFont"));
     a.spellCheck = addItem(options, QStringLiteral("&Spell Check"), QStringLiteral("mOSpell"));

@@ -19,7 +19,8 @@ struct ActionAreaActions
     QAction* insertRow = nullptr;
     QAction* print = nullptr;
     QAction* save = nullptr;
-    QAction* history = nullptr; // the open document's earlier versions
+    QAction* history = nullptr;  // the open document's earlier versions
+    QAction* decision = nullptr; // an Addressable specification's decision record
     QAction* changeTitleSeparator = nullptr;
     QAction* changeWorksheetTitle = nullptr;
     QAction* informationAdvisor = nullptr;

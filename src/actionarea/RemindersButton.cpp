@@ -35,7 +35,8 @@ void RemindersButton::refresh()
 {
     TimelineModel saved;
     TimelineFiles::loadGridRows(saved);
-    m_reminders = ReviewReminders::due(saved.itemTexts(), ReviewReminders::policySaveDates(), Clock::today());
+    m_reminders = ReviewReminders::due(saved.itemTexts(), ReviewReminders::policySaveDates(),
+                                       ReviewReminders::decisionReviewDates(), Clock::today());
     const QDate today = Clock::today();
     const auto overdue = std::count_if(m_reminders.cbegin(), m_reminders.cend(),
                                        [&today](const ReviewReminders::Reminder& r) { return r.isOverdue(today); });

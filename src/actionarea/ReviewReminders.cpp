@@ -1,9 +1,11 @@
 #include "actionarea/ReviewReminders.h"
 
 #include "base/DataFolder.h"
+#include "catalog/ReferenceTexts.h"
 #include "catalog/SafeguardCatalog.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineModel.h"
+#include "worksheets/AddressableDecisions.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -21,7 +23,7 @@ QString shown(const QDate& date)
 namespace ReviewReminders {
 
 QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int, QDate>& policySaved,
-                    const QDate& today)
+                    const QMap<int, QDate>& decisionReviews, const QDate& today)
 {
     const QDate horizon = today.addDays(kDaysAhead);
     QList<Reminder> found;
@@ -48,6 +50,18 @@ QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int,
         reminder.entryNumber = it.key();
         found.append(reminder);
     }
+    for (auto it = decisionReviews.cbegin(); it != decisionReviews.cend(); ++it) {
+        const SafeguardEntry* entry = SafeguardCatalog::entry(it.key());
+        if (!entry || !it.value().isValid() || it.value() > horizon)
+            continue;
+        Reminder reminder;
+        reminder.text = QStringLiteral("Decision: review the Addressable decision on %1 (next review %2)")
+                            .arg(entry->fullTitle, shown(it.value()));
+        reminder.due = it.value();
+        reminder.entryNumber = it.key();
+        reminder.isDecision = true;
+        found.append(reminder);
+    }
     std::stable_sort(found.begin(), found.end(), [](const Reminder& a, const Reminder& b) { return a.due < b.due; });
     return found;
 }
@@ -60,6 +74,19 @@ QMap<int, QDate> policySaveDates()
             DataFolder::path(SafeguardCatalog::documentFileName(n, WorksheetPane::PoliciesProcedures)));
         if (file.isFile())
             dates.insert(n, file.lastModified().date());
+    }
+    return dates;
+}
+
+QMap<int, QDate> decisionReviewDates()
+{
+    QMap<int, QDate> dates;
+    for (int n = 0; n < SafeguardCatalog::kEntryCount; ++n) {
+        if (!ReferenceTexts::isAddressable(n))
+            continue;
+        const AddressableDecision decision = AddressableDecisions::read(n);
+        if (decision.choice != AddressableDecision::Undecided && decision.nextReview.isValid())
+            dates.insert(n, decision.nextReview);
     }
     return dates;
 }

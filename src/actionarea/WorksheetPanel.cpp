@@ -9,6 +9,7 @@
 #include "catalog/ReferenceTexts.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
+#include "worksheets/AddressableDecisionDialog.h"
 #include "worksheets/TemplateInsertion.h"
 
 #include <QAction>
@@ -105,6 +106,9 @@ void WorksheetPanel::buildHeader()
         makeButton(QStringLiteral("Compliance Status"), QStringLiteral("complianceStatusButton"), m_header);
     m_complianceButton->hide();
     connect(m_complianceButton, &QPushButton::clicked, this, &WorksheetPanel::showComplianceTerms);
+    // An Addressable entry's decision: the button names it and opens its record.
+    m_decisionButton = makeButton(QString(), QStringLiteral("decisionButton"), m_header);
+    connect(m_decisionButton, &QPushButton::clicked, this, &WorksheetPanel::editDecision);
 
     m_actionsFrame = new QGroupBox(QStringLiteral("Actions"), m_header);
     m_actionsFrame->setObjectName(QStringLiteral("actionsFrame"));
@@ -143,6 +147,7 @@ void WorksheetPanel::buildHeader()
     m_statusRow->addWidget(m_statusLabel, 0, Qt::AlignLeft);
     m_statusRow->addWidget(m_statusList, 0, Qt::AlignLeft);
     m_statusRow->addWidget(m_complianceButton, 0, Qt::AlignLeft);
+    m_statusRow->addWidget(m_decisionButton, 0, Qt::AlignLeft);
     m_statusRow->addStretch();
     grid->addLayout(m_statusRow, 3, 0, 1, 3);
     // The panes' frames keep their size and place when a long heading takes a second line.
@@ -204,6 +209,8 @@ void WorksheetPanel::connectMenuActions()
     disableEditingTools();
     connect(m_actions.save, &QAction::triggered, m_document, &WorksheetDocument::save);
     connect(m_actions.history, &QAction::triggered, this, &WorksheetPanel::showHistory);
+    connect(m_actions.decision, &QAction::triggered, this, &WorksheetPanel::editDecision);
+    m_actions.decision->setEnabled(false);
     // The history is there for documents kept in a file of their own.
     connect(m_document, &WorksheetDocument::opened, this, [this] {
         m_historyButton->setEnabled(m_document->hasHistory());
@@ -234,6 +241,7 @@ void WorksheetPanel::setService(Service service, std::function<void()> handler)
 void WorksheetPanel::prepareView(int viewCode)
 {
     m_complianceButton->hide();
+    showDecision(std::nullopt);
     if (viewCode == RiskAnalysisView) {
         m_statusLabel->setText(StatusStore::kComplianceStatusLabel);
         m_statusList->clear();
@@ -281,6 +289,7 @@ void WorksheetPanel::showEntry(const SafeguardEntry& entry)
     if (!m_paneGroup->checkedButton())
         waitForPane();
     setStatusText(m_statuses.slot(SafeguardCatalog::statusRecord(entry.number)));
+    showDecision(ReferenceTexts::isAddressable(entry.number) ? std::optional<int>(entry.number) : std::nullopt);
     setTemplateButtonEnabled(isPaneSelected(WorksheetPane::PoliciesProcedures) && !entry.isOverview);
     setHeadings(entry);
 }
@@ -568,6 +577,46 @@ void WorksheetPanel::showHistory()
                                        : m_document->fileName();
     if (const std::optional<QByteArray> chosen = HistoryDialog::chooser()(m_document->fileName(), name, window()))
         m_document->bringBack(*chosen);
+}
+
+void WorksheetPanel::showDecision(std::optional<int> entryNumber)
+{
+    m_decisionEntry = entryNumber;
+    m_decisionButton->setVisible(entryNumber.has_value());
+    m_actions.decision->setEnabled(entryNumber.has_value());
+    if (!entryNumber)
+        return;
+    const AddressableDecision decision = AddressableDecisions::read(*entryNumber);
+    if (decision.choice == AddressableDecision::Undecided) {
+        m_decisionButton->setText(QStringLiteral("&Decision: none yet"));
+        m_decisionButton->setToolTip(QStringLiteral("Record whether and how this Addressable specification is met."));
+        return;
+    }
+    m_decisionButton->setText(QStringLiteral("&Decision: ") + AddressableDecisions::choiceText(decision.choice));
+    QString tip = decision.explanation;
+    if (decision.nextReview.isValid())
+        tip += QStringLiteral("\nNext review: ") + decision.nextReview.toString(QStringLiteral("MM/dd/yyyy"));
+    m_decisionButton->setToolTip(tip.trimmed());
+}
+
+void WorksheetPanel::editDecision()
+{
+    if (!m_decisionEntry)
+        return;
+    const int number = *m_decisionEntry;
+    const SafeguardEntry* entry = SafeguardCatalog::entry(number);
+    const std::optional<AddressableDecision> decided = AddressableDecisionDialog::editor()(
+        entry ? entry->fullTitle : QString(), AddressableDecisions::read(number), window());
+    if (!decided)
+        return;
+    QString error;
+    if (!AddressableDecisions::write(number, *decided, &error)) {
+        Messages::show(
+            this,
+            QStringLiteral("The decision could not be saved to %1.\r%2").arg(AddressableDecisions::kFileName, error),
+            QStringLiteral("Save Decision"), Messages::Buttons::Ok, Messages::Icon::Exclamation);
+    }
+    showDecision(number);
 }
 
 void WorksheetPanel::disableEditingTools()

@@ -85,6 +85,7 @@ public:
     QPushButton* printButton() const { return m_printButton; }
     QPushButton* templateButton() const { return m_templateButton; }
     QPushButton* historyButton() const { return m_historyButton; }
+    QPushButton* decisionButton() const { return m_decisionButton; }
     QPushButton* fontButton() const { return m_fontButton; }
     QPushButton* thesaurusButton() const { return m_thesaurusButton; }
     QPushButton* spellButton() const { return m_spellButton; }
@@ -124,6 +125,9 @@ private:
     void enableService(QPushButton* button, QAction* action, Service service, bool enabled);
     void reflectAlignment();
     void showHistory();
+    // The decision of an Addressable entry beside its status; none hides it.
+    void showDecision(std::optional<int> entryNumber);
+    void editDecision();
     void layoutEditor();
     QString documentFile(WorksheetPane pane) const;
 
@@ -141,6 +145,8 @@ private:
     QLabel* m_statusLabel = nullptr;
     QComboBox* m_statusList = nullptr;
     QPushButton* m_complianceButton = nullptr;
+    QPushButton* m_decisionButton = nullptr;
+    std::optional<int> m_decisionEntry;
     QGroupBox* m_actionsFrame = nullptr;
     QGroupBox* m_referencesFrame = nullptr;
     QRadioButton* m_panes[kWorksheetPaneCount] = {};

@@ -11,6 +11,7 @@
 #include "base/Messages.h"
 #include "base/WorkbookAccess.h"
 #include "editing/SpellEngine.h"
+#include "worksheets/AddressableDecisions.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,6 +29,8 @@ void configure()
         UserFiles::removeStaleSaveFiles({SpellEngine::kPersonalListFile});
     // Every user document keeps its earlier versions; the display settings do not.
     DocumentHistory::setTracked([](const QString& name) {
+        if (name.compare(AddressableDecisions::kFileName, Qt::CaseInsensitive) == 0)
+            return true;
         return UserFiles::isUserFile(name) && name.compare(DisplaySettings::kGridFile, Qt::CaseInsensitive) != 0 &&
                name.compare(DisplaySettings::kColourFile, Qt::CaseInsensitive) != 0;
     });

@@ -17,25 +17,9 @@ std::uint16_t u16At(const QByteArray& bytes, int offset)
     return qFromLittleEndian<std::uint16_t>(bytes.constData() + offset);
 }
 
-// Text stored at offset: its length field and as many bytes as the record holds.
-QString textAt(const QByteArray& record, int offset)
-{
-    if (record.size() < offset + 2)
-        return QString();
-    const int length = u16At(record, offset);
-    const int available = record.size() - offset - 2;
-    return CodePage::toUnicode(record.mid(offset + 2, qMin(length, available)));
-}
-
-QByteArray encodeText(const QString& text, int room)
-{
-    QByteArray bytes = CodePage::fromUnicode(text).left(qMax(0, room - 2));
-    QByteArray out(2, '\0');
-    qToLittleEndian<std::uint16_t>(static_cast<std::uint16_t>(bytes.size()), out.data());
-    return out + bytes;
-}
-
 } // namespace
+
+using RecordBytes::textAt;
 
 RecordFile::RecordFile(const QString& name, int recordLength) : m_name(name), m_recordLength(recordLength) {}
 
@@ -76,14 +60,14 @@ TaggedValue RecordFile::readTagged(int r) const
 
 bool RecordFile::writeText(int r, const QString& text, QString* error)
 {
-    return writeValue(r, encodeText(text, m_recordLength), error);
+    return writeRecord(r, RecordBytes::textField(text, m_recordLength), error);
 }
 
 bool RecordFile::writeWholeText(int r, const QString& text, QString* error)
 {
-    QByteArray record = encodeText(text, m_recordLength);
+    QByteArray record = RecordBytes::textField(text, m_recordLength);
     record.append(QByteArray(m_recordLength - record.size(), '\0'));
-    return writeValue(r, record, error);
+    return writeRecord(r, record, error);
 }
 
 bool RecordFile::writeTagged(int r, const TaggedValue& value, QString* error)
@@ -96,13 +80,13 @@ bool RecordFile::writeTagged(int r, const TaggedValue& value, QString* error)
         bytes += n;
     } else if (const auto* text = std::get_if<QString>(&value)) {
         qToLittleEndian<std::uint16_t>(kTypeText, bytes.data());
-        bytes += encodeText(*text, m_recordLength - 2);
+        bytes += RecordBytes::textField(*text, m_recordLength - 2);
     }
     // A record too short for the whole value keeps what fits, never spilling into the next.
-    return writeValue(r, bytes.left(m_recordLength), error);
+    return writeRecord(r, bytes.left(m_recordLength), error);
 }
 
-bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
+bool RecordFile::writeRecord(int r, const QByteArray& value, QString* error)
 {
     if (r < 1) {
         if (error)
@@ -118,6 +102,24 @@ bool RecordFile::writeValue(int r, const QByteArray& value, QString* error)
 }
 
 namespace RecordBytes {
+
+// Text stored at offset: its length field and as many bytes as the record holds.
+QString textAt(const QByteArray& record, int offset)
+{
+    if (record.size() < offset + 2)
+        return QString();
+    const int length = u16At(record, offset);
+    const int available = record.size() - offset - 2;
+    return CodePage::toUnicode(record.mid(offset + 2, qMin(length, available)));
+}
+
+QByteArray textField(const QString& text, int room)
+{
+    QByteArray bytes = CodePage::fromUnicode(text).left(qMax(0, room - 2));
+    QByteArray out(2, '\0');
+    qToLittleEndian<std::uint16_t>(static_cast<std::uint16_t>(bytes.size()), out.data());
+    return out + bytes;
+}
 
 QString text(const QByteArray& file, int r, int recordLength)
 {
@@ -138,7 +140,7 @@ void setValue(QByteArray* file, int r, int recordLength, const QByteArray& value
 
 void setText(QByteArray* file, int r, int recordLength, const QString& text)
 {
-    setValue(file, r, recordLength, encodeText(text, recordLength));
+    setValue(file, r, recordLength, RecordBytes::textField(text, recordLength));
 }
 
 } // namespace RecordBytes

@@ -31,13 +31,13 @@ public:
     // The text, then zeros to the end of the record: nothing of a longer earlier value is left.
     bool writeWholeText(int r, const QString& text, QString* error = nullptr);
     bool writeTagged(int r, const TaggedValue& value, QString* error = nullptr);
+    // Bytes already laid out for record r (at most its length of them).
+    bool writeRecord(int r, const QByteArray& record, QString* error = nullptr);
 
     QString name() const { return m_name; }
     int recordLength() const { return m_recordLength; }
 
 private:
-    bool writeValue(int r, const QByteArray& value, QString* error);
-
     QString m_name;
     int m_recordLength;
 };
@@ -47,6 +47,10 @@ private:
 namespace RecordBytes {
 
 QString text(const QByteArray& file, int r, int recordLength);
+// A text field inside one record: at offset, a 16-bit little-endian length, then its bytes.
+QString textAt(const QByteArray& record, int offset);
+// A text laid out as a field of room bytes in all (length included); a longer text is cut.
+QByteArray textField(const QString& text, int room);
 // Writes text into record r, leaving the rest of the record and the other records as they were;
 // a record past the end extends the bytes with zeros.
 void setText(QByteArray* file, int r, int recordLength, const QString& text);
