@@ -29,12 +29,6 @@ struct AddressableDecision
     QString decidedBy;
     QDate decided;
     QDate nextReview;
-
-    bool operator==(const AddressableDecision& o) const
-    {
-        return choice == o.choice && explanation == o.explanation && decidedBy == o.decidedBy && decided == o.decided &&
-               nextReview == o.nextReview;
-    }
 };
 
 namespace AddressableDecisions {
