@@ -1,6 +1,7 @@
 #include "backup/BackupRun.h"
 
 #include "backup/BackupSet.h"
+#include "backup/EvidenceBundle.h"
 #include "backup/Medium.h"
 #include "backup/RunView.h"
 #include "base/AtomicFile.h"
@@ -180,6 +181,18 @@ BackupRun::Phase BackupRun::numberedFilePhase()
             continue;
         }
         const Phase change = changeDisk(i);
+        if (change != Phase::Done)
+            return change;
+    }
+    // The evidence record follows as items 163 on; the last disk still ends at item 162, so a
+    // set without it reads as before.
+    const QList<EvidenceBundle::Bundle> bundles = EvidenceBundle::pack();
+    for (int n = 0; n < bundles.size();) {
+        if (copyVerified(bundles.at(n).mediumName, bundles.at(n).bytes)) {
+            ++n;
+            continue;
+        }
+        const Phase change = changeDisk(BackupSet::kLastItem + 1 + n);
         if (change != Phase::Done)
             return change;
     }

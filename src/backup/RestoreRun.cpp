@@ -1,6 +1,7 @@
 #include "backup/RestoreRun.h"
 
 #include "backup/BackupSet.h"
+#include "backup/EvidenceBundle.h"
 #include "backup/Medium.h"
 #include "backup/RestoreSnapshot.h"
 #include "backup/RunView.h"
@@ -85,9 +86,10 @@ void RestoreRun::copyAll()
     for (int i = 0; i < numbered.size(); ++i) {
         m_view.setProgress(i + 5);
         restoreFile(numbered.at(i).mediumName, numbered.at(i).dataName);
-        if (i < BackupSet::kLastItem && i == m_index.number(DiskIndex::LastItemRecord))
+        if (i == m_index.number(DiskIndex::LastItemRecord) && (i < BackupSet::kLastItem || hasNextDisk()))
             changeDisk();
     }
+    restoreEvidence();
     m_view.setProgressVisible(false);
     m_view.setBusy(false);
     m_view.setStatus(QStringLiteral("Restoration Completed"));
@@ -109,24 +111,59 @@ bool RestoreRun::mayUseDisk()
     return m_view.ask(question) == Answer::Yes;
 }
 
-void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
+bool RestoreRun::readChecked(const QString& mediumName, QByteArray* bytes)
 {
-    QByteArray bytes;
-    if (!m_medium.read(mediumName, &bytes)) {
+    if (!m_medium.read(mediumName, bytes)) {
         // Not made by the user, unless the disk's list names it: then the disk lost it.
         if (m_sums.lists(mediumName))
             m_damaged << mediumName;
-        return;
+        return false;
     }
     // A set written without checksums is taken as it is.
-    if (m_sums.check(mediumName, bytes) == ChecksumList::Check::Differs) {
+    if (m_sums.check(mediumName, *bytes) == ChecksumList::Check::Differs) {
         m_damaged << mediumName;
-        return;
+        return false;
     }
+    return true;
+}
+
+void RestoreRun::restoreFile(const QString& mediumName, const QString& dataName)
+{
+    QByteArray bytes;
+    if (!readChecked(mediumName, &bytes))
+        return;
     // The present files were moved aside: the name is free in the program folder. The files
     // reach the disk together at the end; until then the marked snapshot is the way back.
     if (!writeNewFile(QDir(DataFolder::root()).filePath(dataName), bytes))
         m_unwritten << dataName;
+}
+
+void RestoreRun::restoreEvidence()
+{
+    // Bundle 1 says how many follow; a set made without the evidence record has none.
+    int count = 1;
+    for (int n = 1; n <= count; ++n) {
+        const int item = BackupSet::kLastItem + n;
+        QByteArray bytes;
+        const QString name = EvidenceBundle::mediumName(n);
+        if (readChecked(name, &bytes)) {
+            if (n == 1)
+                count = EvidenceBundle::bundleCount(bytes);
+            QString error;
+            if (!EvidenceBundle::unpack(bytes, &error))
+                m_unwritten << name + QStringLiteral(" (") + error + QLatin1Char(')');
+        } else if (n == 1) {
+            return;
+        }
+        if (n < count && item == m_index.number(DiskIndex::LastItemRecord) && hasNextDisk())
+            changeDisk();
+    }
+}
+
+bool RestoreRun::hasNextDisk() const
+{
+    const int next = m_index.number(DiskIndex::NextDiskRecord);
+    return next > 0 && next != m_index.number(DiskIndex::DiskNumberRecord);
 }
 
 void RestoreRun::changeDisk()

@@ -35,7 +35,14 @@ private:
     // them and asks whether to go on (No as default). True to go on.
     bool mayUseDisk();
     void copyAll();
+    // Reads a backup file and checks it against its disk's list; a missing file the list
+    // names, or one that differs, is counted damaged.
+    bool readChecked(const QString& mediumName, QByteArray* bytes);
     void restoreFile(const QString& mediumName, const QString& dataName);
+    // The decisions and the History folder that follow the User Created Files, when the set has them.
+    void restoreEvidence();
+    // The disk in the drive was followed by another when the set was made.
+    bool hasNextDisk() const;
     void changeDisk();
     void reportProblems();
 

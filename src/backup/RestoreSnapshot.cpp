@@ -2,6 +2,7 @@
 
 #include "backup/UserFiles.h"
 #include "base/DataFolder.h"
+#include "base/DocumentHistory.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,10 +35,11 @@ QStringList userFilesIn(const QDir& dir)
     return found;
 }
 
-// A rename within one folder tree; a copy where the file system refuses to rename.
+// A rename within one folder tree (of a file or of the History folder); a copy of a file
+// where the file system refuses to rename.
 bool moveFile(const QString& from, const QString& to)
 {
-    return QFile::rename(from, to) || (QFile::copy(from, to) && QFile::remove(from));
+    return QDir().rename(from, to) || (QFileInfo(from).isFile() && QFile::copy(from, to) && QFile::remove(from));
 }
 
 } // namespace
@@ -61,7 +63,10 @@ bool take(const QDateTime& when, QString* error)
     }
     mark.close();
     QStringList moved;
-    const QStringList present = userFilesIn(root());
+    QStringList present = userFilesIn(root());
+    // The earlier versions go aside with the files, in one move of their folder.
+    if (QFileInfo(root().filePath(DocumentHistory::kFolderName)).isDir())
+        present << DocumentHistory::kFolderName;
     for (const QString& file : present) {
         if (!moveFile(root().filePath(file), folder.filePath(file))) {
             for (const QString& back : moved)
@@ -113,7 +118,11 @@ bool undo(QString* error)
     for (const QString& file : current)
         QFile::remove(root().filePath(file));
     QStringList failed;
-    const QStringList kept = userFilesIn(folder);
+    QStringList kept = userFilesIn(folder);
+    if (QFileInfo(folder.filePath(DocumentHistory::kFolderName)).isDir()) {
+        QDir(root().filePath(DocumentHistory::kFolderName)).removeRecursively();
+        kept << DocumentHistory::kFolderName;
+    }
     for (const QString& file : kept) {
         if (!moveFile(folder.filePath(file), root().filePath(file)))
             failed << file;

@@ -6,6 +6,7 @@
 #include "catalog/SafeguardCatalog.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineFiles.h"
+#include "worksheets/AddressableDecisions.h"
 #include "worksheets/RecoveryPlanFiles.h"
 #include "worksheets/WorksheetTitles.h"
 
@@ -41,6 +42,7 @@ bool isUserFile(const QString& name)
         QSet<QString> set;
         for (const QString& n : names())
             set.insert(n.toLower());
+        set.insert(AddressableDecisions::kFileName.toLower());
         return set;
     }();
     return lowerCase.contains(name.toLower());

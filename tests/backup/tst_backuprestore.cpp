@@ -4,6 +4,7 @@
 #include "TestFolder.h"
 
 #include "backup/BackupRun.h"
+#include "backup/EvidenceBundle.h"
 #include "backup/RestoreRun.h"
 #include "backup/RestoreSnapshot.h"
 #include "backup/UserFiles.h"
@@ -92,6 +93,9 @@ private slots:
     void lostFilesAreNamedBeforeAnythingIsDeleted_data();
     void lostFilesAreNamedBeforeAnythingIsDeleted();
     void roundTripOverThreeMedia();
+    void evidenceRecordTravelsAfterTheSet_data();
+    void evidenceRecordTravelsAfterTheSet();
+    void evidenceBundles();
 };
 
 void TestBackupRestore::oneMediumSet()
@@ -371,6 +375,79 @@ void TestBackupRestore::roundTripOverThreeMedia()
     QCOMPARE(restore.run(QDateTime::currentDateTime()), RestoreRun::Outcome::Completed);
     QVERIFY(restore.damagedFiles().isEmpty());
     QCOMPARE(userFilesNow(), files);
+}
+
+// The decisions and the History folder follow item 162, on the last disk or on one of their
+// own; a set made without them restores the User Created Files as before, and the history
+// moved aside comes back with Undo Last Restore.
+void TestBackupRestore::evidenceRecordTravelsAfterTheSet_data()
+{
+    QTest::addColumn<qint64>("allowed"); // bytes of backup files disk 1 takes; -1: no limit
+    QTest::addColumn<bool>("withEvidence");
+    QTest::addColumn<QByteArray>("firstIndex");
+    QTest::newRow("one disk") << qint64(-1) << true << index("1", "", "162");
+    QTest::newRow("evidence on disk 2") << qint64(169 * 100) << true << index("1", "2", "162");
+    QTest::newRow("set made before") << qint64(-1) << false << index("1", "", "162");
+}
+
+void TestBackupRestore::evidenceRecordTravelsAfterTheSet()
+{
+    QFETCH(qint64, allowed);
+    QFETCH(bool, withEvidence);
+    TestFolder folder(false);
+    const Files files = makeUserFiles(folder);
+    const QString version = QStringLiteral("History/Action0.Fil/2026/20261207T090000000~renata.qz");
+    if (withEvidence) {
+        folder.write("Decide1.Fil", QByteArray(512, '1'));
+        QVERIFY(QDir().mkpath(DataFolder::path("History/Action0.Fil/2026")));
+        folder.write(version, "earlier text");
+    }
+    MemoryMedium medium;
+    medium.disk().backupBytesAllowed = allowed;
+    medium.steps = {{Answer::Ok, 1}};
+    RecordingView view;
+    QCOMPARE(BackupRun(medium, view).makeBackup(medium.location()), BackupRun::Outcome::Completed);
+    QTEST(onDisk(medium, 0, "DiskInfo.bk1"), "firstIndex");
+    QCOMPARE(onDisk(medium, medium.disks.size() - 1, "Evid1.hb1").isEmpty(), !withEvidence);
+
+    // What is there when the set is restored: a later history, to be moved aside.
+    QVERIFY(QDir().mkpath(DataFolder::path("History/Policy1.Fil/2026")));
+    folder.write("History/Policy1.Fil/2026/20261208T090000000~renata.qz", "later");
+    medium.current = 0;
+    medium.steps = {{Answer::Ok, 1}};
+    view.answers = {Answer::Yes};
+    RestoreRun restore(medium, view);
+    QCOMPARE(restore.run(QDateTime(QDate(2026, 12, 9), QTime(8, 0))), RestoreRun::Outcome::Completed);
+    QVERIFY(restore.damagedFiles().isEmpty());
+    QCOMPARE(userFilesNow(), files);
+    QCOMPARE(folder.read("Decide1.Fil"), withEvidence ? QByteArray(512, '1') : QByteArray());
+    QCOMPARE(folder.read(version), withEvidence ? QByteArray("earlier text") : QByteArray());
+    QVERIFY(!DataFolder::exists("History/Policy1.Fil"));
+
+    QString error;
+    QVERIFY2(RestoreSnapshot::undo(&error), qPrintable(error));
+    QCOMPARE(folder.read("History/Policy1.Fil/2026/20261208T090000000~renata.qz"), QByteArray("later"));
+}
+
+void TestBackupRestore::evidenceBundles()
+{
+    TestFolder folder(false);
+    QVERIFY(QDir().mkpath(DataFolder::path("History/Wksht3.Fil/2025")));
+    for (int n = 0; n < 3; ++n)
+        folder.write(QStringLiteral("History/Wksht3.Fil/2025/v%1.qz").arg(n), QByteArray(600, char('a' + n)));
+    const QList<EvidenceBundle::Bundle> bundles = EvidenceBundle::pack(1000);
+    QCOMPARE(bundles.size(), 3);
+    QCOMPARE(EvidenceBundle::bundleCount(bundles.at(2).bytes), 3);
+    QDir(DataFolder::path("History")).removeRecursively();
+    QString error;
+    QVERIFY(EvidenceBundle::unpack(bundles.at(1).bytes, &error));
+    QCOMPARE(folder.read("History/Wksht3.Fil/2025/v1.qz"), QByteArray(600, 'b'));
+    QVERIFY(!EvidenceBundle::unpack(bundles.at(1).bytes.left(700), &error));
+    QCOMPARE(EvidenceBundle::bundleCount("Evid1"), 0);
+
+    for (const char* path : {"History/../Action1.Fil", "/tmp/x", "Action1.Fil", "History", "History/a/./b"})
+        QVERIFY2(!EvidenceBundle::isEvidencePath(path), path);
+    QVERIFY(EvidenceBundle::isEvidencePath("decide1.fil"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupRestore)
