@@ -5,6 +5,7 @@
 #include "base/DataFolder.h"
 #include "base/QuotedFieldFile.h"
 #include "base/RecordFile.h"
+#include "worksheets/AddressableDecisions.h"
 
 #include <QtTest>
 
@@ -32,6 +33,9 @@ private slots:
     void quotedFieldsParse_data();
     void quotedFieldsParse();
     void namesDifferingOnlyInCase();
+    void addressableDecisionRecord();
+    void damagedDecisionRecords_data();
+    void damagedDecisionRecords();
 };
 
 void TestFileFormats::codePage_data()
@@ -169,6 +173,51 @@ void TestFileFormats::namesDifferingOnlyInCase()
     QVERIFY(QuotedFieldFile::write(QStringLiteral("TODONAME.FIL"), {QStringLiteral("say \"hi\"")}));
     QCOMPARE(folder.read(QStringLiteral("TODONAME.FIL")), QByteArray("\"say hi\"\r\n"));
     QCOMPARE(QDir::currentPath(), QDir(folder.path()).absolutePath());
+}
+
+void TestFileFormats::addressableDecisionRecord()
+{
+    TestFolder folder(false);
+    folder.write("Decide1.Fil", QByteArray(512, 'x'));
+    const AddressableDecision decision{AddressableDecision::AlternativeMeasure,
+                                       QString::fromUtf8("Caf\u00e9 door lock"), "Renata", QDate(2026, 12, 7),
+                                       QDate(2027, 12, 7)};
+    QVERIFY(AddressableDecisions::write(2, decision));
+    const QByteArray bytes = folder.read("Decide1.Fil");
+    QCOMPARE(bytes.size(), 3 * 512);
+    QCOMPARE(bytes.left(512), QByteArray(512, 'x')); // the first record stays as it was
+    const QByteArray record = bytes.mid(1024);
+    QCOMPARE(record.left(17), QByteArray("22026120720271207"));
+    QCOMPARE(record.mid(17, 8), raw("\x06\0Renata"));
+    QCOMPARE(record.mid(59, 16), raw("\x0e\0Caf\xe9 door lock"));
+    QCOMPARE(record.mid(75), QByteArray(512 - 75, '\0'));
+    const AddressableDecision back = AddressableDecisions::read(2);
+    QCOMPARE(back.explanation, decision.explanation);
+    QCOMPARE(back.decidedBy, decision.decidedBy);
+    QCOMPARE(back.nextReview, decision.nextReview);
+    QCOMPARE(AddressableDecisions::read(1).choice, AddressableDecision::Undecided);
+    QCOMPARE(AddressableDecisions::read(40).choice, AddressableDecision::Undecided);
+}
+
+void TestFileFormats::damagedDecisionRecords_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("decidedBy");
+    QByteArray longName = QByteArray("1") + QByteArray(16, ' ') + raw("\xff\xff") + QByteArray(40, 'A');
+    longName.append(QByteArray(512 - longName.size(), 'B'));
+    QTest::newRow("length past its field") << longName << 1 << QString(40, 'A');
+    QTest::newRow("not a choice") << QByteArray(512, '7') << 0 << QString();
+    QTest::newRow("cut short") << QByteArray("3") << 0 << QString();
+}
+
+void TestFileFormats::damagedDecisionRecords()
+{
+    QFETCH(QByteArray, record);
+    const AddressableDecision decision = AddressableDecisions::decode(record);
+    QTEST(int(decision.choice), "choice");
+    QTEST(decision.decidedBy, "decidedBy");
+    QVERIFY(!decision.decided.isValid());
 }
 
 QTEST_GUILESS_MAIN(TestFileFormats)
