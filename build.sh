@@ -12,7 +12,7 @@ run | test) ;;
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev libssl-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
+packages=(build-essential cmake ninja-build qt6-base-dev libssl-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us libqpdf-dev
     fonts-dejavu-core)
 if [ "$mode" = test ]; then
     # Tests check our RTF against a real word processor, our PDFs with poppler, the installed menu

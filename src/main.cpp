@@ -14,6 +14,7 @@
 #include "base/UtilityActions.h"
 #include "base/WorkbookAccess.h"
 #include "base/WorkbookLock.h"
+#include "binder/BinderCommand.h"
 
 #include <QApplication>
 #include <memory>
@@ -33,6 +34,11 @@ int main(int argc, char* argv[])
     using UtilityActions::Utility;
     UtilityActions::handlers() = {
         [](Utility utility, QWidget* screen) {
+            // The binder only reads the workbook.
+            if (utility == Utility::ComplianceBinder) {
+                BinderCommand::run(screen);
+                return;
+            }
             if (utility != Utility::Backup && WorkbookAccess::isReadOnly()) {
                 Messages::show(screen,
                                QStringLiteral("The workbook cannot be restored from this copy of Tessaly. ") +

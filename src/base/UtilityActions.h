@@ -12,7 +12,8 @@ enum class Utility
 {
     Backup,
     Restore,
-    UndoRestore
+    UndoRestore,
+    ComplianceBinder
 };
 
 struct Handlers

@@ -53,10 +53,11 @@ QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen, st
         const char* objectName;
     } items[] = {{Utility::Backup, "&Backup User Created Files", "mUBack"},
                  {Utility::Restore, "&Restore User Created Files", "mURest"},
-                 {Utility::UndoRestore, "&Undo Last Restore", "mUUndo"}};
+                 {Utility::UndoRestore, "&Undo Last Restore", "mUUndo"},
+                 {Utility::ComplianceBinder, "Compliance B&inder (PDF)...", "mUBind"}};
     QList<QPair<QAction*, Utility>> actions;
     for (const auto& item : items) {
-        if (item.utility == Utility::UndoRestore)
+        if (item.utility == Utility::UndoRestore || item.utility == Utility::ComplianceBinder)
             menu->addSeparator();
         QAction* action = menu->addAction(QString::fromLatin1(item.caption));
         action->setObjectName(QString::fromLatin1(item.objectName));

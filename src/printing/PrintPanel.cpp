@@ -41,10 +41,12 @@ QString& lastPdfFolder()
     return folder;
 }
 
+} // namespace
+
 // The paper the desktop expects: the default printer's, else the locale's (A4 where measures
 // are metric, Letter elsewhere and where the locale says nothing). Print and Save as PDF both
 // start from it, and Page Setup changes it for both.
-QPageSize defaultPaper()
+QPageSize PrintPanel::defaultPaper()
 {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (!printer.isNull() && printer.defaultPageSize().isValid())
@@ -53,8 +55,6 @@ QPageSize defaultPaper()
     const bool metric = locale.language() != QLocale::C && locale.measurementSystem() == QLocale::MetricSystem;
     return QPageSize(metric ? QPageSize::A4 : QPageSize::Letter);
 }
-
-} // namespace
 
 PrintPanel::PrintPanel(bool withPrinterFont, QWidget* parent)
     : QWidget(parent), m_previewPrinter(std::make_unique<QPrinter>(QPrinter::ScreenResolution))

@@ -32,6 +32,9 @@ public:
         CopyPageButton,
         PrintButton
     };
+
+    // The paper the desktop expects: the default printer's, else the locale's.
+    static QPageSize defaultPaper();
     static constexpr int kOptionCount = 4;
 
     // The readers' panel has no printer-font button.

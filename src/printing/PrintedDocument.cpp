@@ -51,6 +51,9 @@ void PrintedDocument::playPage(int index, QPainter& painter, double dpiX, double
             painter.drawLine(op.at, op.to);
             break;
         }
+        case PrintOperation::Box:
+            painter.fillRect(QRectF(op.at, op.to), op.colour);
+            break;
         case PrintOperation::Document: {
             painter.save();
             painter.translate(op.at.x(), op.at.y() - op.sliceTop);

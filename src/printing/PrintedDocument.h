@@ -17,6 +17,8 @@ public:
     PrintedDocument();
 
     const QVector<PrintedPage>& pages() const { return m_pages; }
+    // Adds the pages of another printout on the same paper after these.
+    void append(const PrintedDocument& other) { m_pages += other.m_pages; }
     int pageCount() const { return int(m_pages.size()); }
     // Paper size and orientation; the printout's margins are in its operations.
     QPageLayout pageLayout() const { return m_layout; }

@@ -17,6 +17,7 @@ struct PrintOperation
     {
         Text,    // text on one line whose top-left corner is at
         Line,    // a straight line from at to to
+        Box,     // a rectangle from at to to, filled with colour
         Document // the slice [sliceTop, sliceBottom) of a laid-out document, its top-left at at
     };
     Kind kind = Text;

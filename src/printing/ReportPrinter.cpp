@@ -221,6 +221,18 @@ void ReportPrinter::drawLine(double x1, double y1, double x2, double y2)
     page().operations.append(op);
 }
 
+void ReportPrinter::fillBox(double x, double y, double width, double height, const QColor& colour)
+{
+    if (!m_open)
+        return;
+    PrintOperation op;
+    op.kind = PrintOperation::Box;
+    op.at = QPointF(x, y);
+    op.to = QPointF(x + width, y + height);
+    op.colour = colour;
+    page().operations.append(op);
+}
+
 double ReportPrinter::pageWidth() const
 {
     return m_document.pageWidth();

@@ -42,6 +42,8 @@ public:
     // Outputs one line of text at the current position; y moves down one line.
     void text(const QString& line);
     void drawLine(double x1, double y1, double x2, double y2);
+    // A filled rectangle, its top-left corner at (x, y).
+    void fillBox(double x, double y, double width, double height, const QColor& colour);
     void newPage();
 
     double marginLeft() const { return m_marginLeft; }
