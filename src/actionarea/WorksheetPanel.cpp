@@ -147,6 +147,7 @@ void WorksheetPanel::buildHeader()
     m_statusRow->addWidget(m_statusLabel, 0, Qt::AlignLeft);
     m_statusRow->addWidget(m_statusList, 0, Qt::AlignLeft);
     m_statusRow->addWidget(m_complianceButton, 0, Qt::AlignLeft);
+    m_statusRow->addSpacing(8);
     m_statusRow->addWidget(m_decisionButton, 0, Qt::AlignLeft);
     m_statusRow->addStretch();
     grid->addLayout(m_statusRow, 3, 0, 1, 3);

@@ -1,5 +1,7 @@
 #include "worksheets/AddressableDecisionDialog.h"
 
+#include "base/WorkbookAccess.h"
+
 #include "base/Clock.h"
 #include "base/LoginName.h"
 
@@ -84,6 +86,7 @@ AddressableDecisionDialog::AddressableDecisionDialog(const QString& specificatio
     form->addRow(QStringLiteral("Next &review:"), m_nextReview);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    m_buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("&Save"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -93,6 +96,15 @@ AddressableDecisionDialog::AddressableDecisionDialog(const QString& specificatio
     layout->addWidget(m_prompt);
     layout->addWidget(m_explanation, 1);
     layout->addLayout(form);
+    // A copy that has the workbook read-only shows the decision but cannot change it.
+    if (WorkbookAccess::isReadOnly()) {
+        auto* readOnly = new QLabel(QStringLiteral("This decision can be read here but not changed: ") +
+                                        WorkbookAccess::readOnlyReason(),
+                                    this);
+        readOnly->setObjectName(QStringLiteral("decisionReadOnly"));
+        readOnly->setWordWrap(true);
+        layout->addWidget(readOnly);
+    }
     layout->addWidget(m_buttons);
 
     connect(m_choices, &QButtonGroup::idClicked, this, &AddressableDecisionDialog::choiceChanged);
@@ -122,7 +134,7 @@ void AddressableDecisionDialog::choiceChanged()
         choice == AddressableDecision::AlternativeMeasure || choice == AddressableDecision::NotReasonable;
     const bool complete =
         choice != AddressableDecision::Undecided && (!needsReason || !m_explanation->toPlainText().trimmed().isEmpty());
-    m_buttons->button(QDialogButtonBox::Save)->setEnabled(complete);
+    m_buttons->button(QDialogButtonBox::Save)->setEnabled(complete && !WorkbookAccess::isReadOnly());
 }
 
 AddressableDecisionDialog::Editor& AddressableDecisionDialog::editor()
