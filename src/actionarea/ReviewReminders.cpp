@@ -81,10 +81,11 @@ QMap<int, QDate> policySaveDates()
 QMap<int, QDate> decisionReviewDates()
 {
     QMap<int, QDate> dates;
+    const QVector<AddressableDecision> decisions = AddressableDecisions::readAll(SafeguardCatalog::kEntryCount);
     for (int n = 0; n < SafeguardCatalog::kEntryCount; ++n) {
         if (!ReferenceTexts::isAddressable(n))
             continue;
-        const AddressableDecision decision = AddressableDecisions::read(n);
+        const AddressableDecision& decision = decisions.at(n);
         if (decision.choice != AddressableDecision::Undecided && decision.nextReview.isValid())
             dates.insert(n, decision.nextReview);
     }

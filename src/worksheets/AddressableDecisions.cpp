@@ -1,6 +1,8 @@
 #include "worksheets/AddressableDecisions.h"
 
+#include "base/AtomicFile.h"
 #include "base/CodePage.h"
+#include "base/DataFolder.h"
 #include "base/RecordFile.h"
 
 namespace {
@@ -89,6 +91,17 @@ AddressableDecision decode(const QByteArray& record)
 AddressableDecision read(int entryNumber)
 {
     return decode(RecordFile(kFileName, kRecordLength).readRecord(entryNumber + 1));
+}
+
+QVector<AddressableDecision> readAll(int entryCount)
+{
+    QVector<AddressableDecision> all(entryCount);
+    QByteArray file;
+    if (readFileWithin(DataFolder::path(kFileName), FileLimits::kDocument, &file) != ReadOutcome::Read)
+        return all;
+    for (int n = 0; n < entryCount; ++n)
+        all[n] = decode(file.mid(qsizetype(n) * kRecordLength, kRecordLength));
+    return all;
 }
 
 bool write(int entryNumber, const AddressableDecision& decision, QString* error)

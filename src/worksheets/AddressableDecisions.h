@@ -13,6 +13,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QVector>
 
 struct AddressableDecision
 {
@@ -48,6 +49,8 @@ AddressableDecision decode(const QByteArray& record);
 
 // The decision about catalog entry number (0-46); undecided when none was saved.
 AddressableDecision read(int entryNumber);
+// Every entry's decision (index = entry number), from one read of the file.
+QVector<AddressableDecision> readAll(int entryCount);
 // Saves it into its record, leaving the others as they were; the file is replaced atomically.
 bool write(int entryNumber, const AddressableDecision& decision, QString* error = nullptr);
 
