@@ -3,11 +3,11 @@
 // shows its status and headings. Run with QT_QPA_PLATFORM=offscreen or under a display.
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/DataFolder.h"
 #include "base/Messages.h"
 #include "catalog/SafeguardCatalog.h"
 #include "richtext/RtfWriter.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

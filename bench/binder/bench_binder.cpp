@@ -3,11 +3,11 @@
 // binder out, to write its PDF, to add the bookmarks, the pages and the file's size.
 //
 //   bench_binder [runs] [binder.pdf]    (default 3 runs, the median printed; the PDF kept if named)
-#include "actionarea/StatusStore.h"
 #include "base/DataFolder.h"
 #include "binder/ComplianceBinder.h"
 #include "catalog/SafeguardCatalog.h"
 #include "worksheets/RecoveryPlanFiles.h"
+#include "worksheets/StatusStore.h"
 #include "worksheets/WorksheetTitles.h"
 
 #include <QElapsedTimer>

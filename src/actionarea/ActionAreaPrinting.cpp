@@ -1,9 +1,6 @@
 #include "actionarea/ActionAreaPrinting.h"
 
-#include "actionarea/ActionAreaState.h"
 #include "actionarea/StandardsOverviewPanel.h"
-#include "actionarea/StatusStore.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
 #include "base/DataFolder.h"
@@ -18,6 +15,9 @@
 #include "richtext/RtfReader.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/ActionAreaState.h"
+#include "worksheets/StatusStore.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "actionarea/StandardsOverviewPanel.h"
 
 #include "actionarea/StandardsOverview.h"
-#include "actionarea/StatusStore.h"
 #include "base/ButtonLook.h"
 #include "catalog/SafeguardCatalog.h"
+#include "worksheets/StatusStore.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,13 +1,9 @@
 #include "actionarea/WorkArea1.h"
 
 #include "actionarea/ActionAreaPrinting.h"
-#include "actionarea/DisasterRecoveryPlan.h"
 #include "actionarea/RemindersButton.h"
-#include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
-#include "actionarea/WorksheetDocument.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/ButtonLook.h"
 #include "base/DisplaySettings.h"
 #include "base/HINFO1.h"
@@ -25,6 +21,10 @@
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/DisasterRecoveryPlan.h"
+#include "worksheets/RiskWorksheets.h"
+#include "worksheets/WorksheetDocument.h"
+#include "worksheets/WorksheetPanel.h"
 #include "worksheets/WorksheetTitleEditor.h"
 
 #include <QAbstractScrollArea>

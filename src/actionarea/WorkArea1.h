@@ -1,9 +1,9 @@
 // The Action Area: the hub where a view and a safeguard are chosen and worksheets are kept.
 #pragma once
 
-#include "actionarea/ActionAreaActions.h"
-#include "actionarea/ActionAreaState.h"
-#include "actionarea/StatusStore.h"
+#include "worksheets/ActionAreaActions.h"
+#include "worksheets/ActionAreaState.h"
+#include "worksheets/StatusStore.h"
 
 #include <QList>
 #include <QMainWindow>

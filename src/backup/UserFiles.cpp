@@ -1,6 +1,5 @@
 #include "backup/UserFiles.h"
 
-#include "actionarea/StatusStore.h"
 #include "base/DataFolder.h"
 #include "base/DisplaySettings.h"
 #include "catalog/SafeguardCatalog.h"
@@ -8,6 +7,7 @@
 #include "timeline/TimelineFiles.h"
 #include "worksheets/AddressableDecisions.h"
 #include "worksheets/RecoveryPlanFiles.h"
+#include "worksheets/StatusStore.h"
 #include "worksheets/WorksheetTitles.h"
 
 #include <QDir>

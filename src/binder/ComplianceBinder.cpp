@@ -1,6 +1,5 @@
 #include "binder/ComplianceBinder.h"
 
-#include "actionarea/StatusStore.h"
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
 #include "catalog/ReferenceTexts.h"
@@ -12,6 +11,7 @@
 #include "timeline/TimelineModel.h"
 #include "worksheets/AddressableDecisions.h"
 #include "worksheets/RecoveryPlanFiles.h"
+#include "worksheets/StatusStore.h"
 #include "worksheets/WorksheetTitles.h"
 
 #include <QFileInfo>

@@ -2,15 +2,15 @@
 // Template, driven offscreen through the Action Area.
 #include "ActionAreaFixture.h"
 
-#include "actionarea/RiskWorksheets.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetDocument.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/RiskWorksheetButtons.h"
+#include "worksheets/RiskWorksheets.h"
+#include "worksheets/WorksheetDocument.h"
+#include "worksheets/WorksheetPanel.h"
 #include "worksheets/WorksheetTitleEditor.h"
 
 #include <QAction>

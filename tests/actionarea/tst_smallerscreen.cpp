@@ -5,13 +5,13 @@
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "base/WrappingButton.h"
 #include "catalog/SafeguardCatalog.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // Stat1.Fil byte for byte, and the in-memory status slots.
-#include "actionarea/StatusStore.h"
+#include "worksheets/StatusStore.h"
 
 #include "TestFolder.h"
 

@@ -1,13 +1,10 @@
 // The Action Area driven offscreen: navigation, statuses, panes, the save prompt and saving.
 #include "ActionAreaFixture.h"
 
-#include "actionarea/HistoryDialog.h"
 #include "actionarea/RemindersButton.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetDocument.h"
-#include "actionarea/WorksheetPanel.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramSetup.h"
 #include "base/AtomicFile.h"
@@ -24,6 +21,9 @@
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/HistoryDialog.h"
+#include "worksheets/WorksheetDocument.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,7 +4,6 @@
 #include "TestFolder.h"
 
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetPanel.h"
 #include "app/ReaderScreens.h"
 #include "app/Startfrm.h"
 #include "base/HINFO1.h"
@@ -15,6 +14,7 @@
 #include "base/WebLinks.h"
 #include "readers/ReaderScreen.h"
 #include "richtext/RichTextBox.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,6 @@
 // devices in place of user files, files far too large, and what an interrupted save leaves.
 #include "TestFolder.h"
 
-#include "actionarea/StatusStore.h"
 #include "backup/UserFiles.h"
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
@@ -10,6 +9,7 @@
 #include "base/RecordFile.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
+#include "worksheets/StatusStore.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,11 +3,11 @@
 #include "RequiredTool.h"
 #include "TestFolder.h"
 
-#include "actionarea/StatusStore.h"
 #include "binder/ComplianceBinder.h"
 #include "catalog/ReferenceTexts.h"
 #include "catalog/SafeguardCatalog.h"
 #include "worksheets/AddressableDecisions.h"
+#include "worksheets/StatusStore.h"
 
 #include <QProcess>
 #include <QtTest>

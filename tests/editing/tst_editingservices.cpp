@@ -6,8 +6,6 @@
 
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetDocument.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "editing/EditingDialogs.h"
@@ -19,6 +17,8 @@
 #include "richtext/RtfReader.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/WorksheetDocument.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // A first start from the installed prefix by a user whose home folder is empty: the workbook
 // folder is made under ~/.local/share, a status pick is written there, and the prefix is untouched.
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetPanel.h"
 #include "backup/UserFiles.h"
 #include "base/DataFolder.h"
 #include "base/Messages.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QComboBox>
 #include <QDirIterator>

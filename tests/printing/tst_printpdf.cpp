@@ -1,10 +1,8 @@
 // Printing from the Action Area, read back from the PDF by poppler's tools.
 #include "ActionAreaFixture.h"
 #include "RequiredTool.h"
-#include "actionarea/ActionAreaActions.h"
 #include "actionarea/ActionAreaPrinting.h"
 #include "actionarea/WorkArea1.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "printing/PrintDialogSeams.h"
@@ -12,6 +10,8 @@
 #include "richtext/RichTextBox.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
+#include "worksheets/ActionAreaActions.h"
+#include "worksheets/WorksheetPanel.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "actionarea/StatusStore.h"
+#include "worksheets/StatusStore.h"
 
 #include "base/AtomicFile.h"
 #include "base/CodePage.h"

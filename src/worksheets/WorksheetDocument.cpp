@@ -1,4 +1,4 @@
-#include "actionarea/WorksheetDocument.h"
+#include "worksheets/WorksheetDocument.h"
 
 #include "base/DataFolder.h"
 #include "base/Messages.h"

@@ -2,9 +2,9 @@
 // its buttons. The document in the editor belongs to its WorksheetDocument.
 #pragma once
 
-#include "actionarea/ActionAreaActions.h"
-#include "actionarea/ActionAreaState.h"
 #include "catalog/SafeguardCatalog.h"
+#include "worksheets/ActionAreaActions.h"
+#include "worksheets/ActionAreaState.h"
 
 #include <QWidget>
 #include <functional>

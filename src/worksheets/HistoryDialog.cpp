@@ -1,4 +1,4 @@
-#include "actionarea/HistoryDialog.h"
+#include "worksheets/HistoryDialog.h"
 
 #include "base/Messages.h"
 #include "richtext/DocumentFile.h"

@@ -1,8 +1,5 @@
-#include "actionarea/WorksheetPanel.h"
+#include "worksheets/WorksheetPanel.h"
 
-#include "actionarea/HistoryDialog.h"
-#include "actionarea/StatusStore.h"
-#include "actionarea/WorksheetDocument.h"
 #include "base/Messages.h"
 #include "base/PickOnlyComboBox.h"
 #include "base/WrappingButton.h"
@@ -10,7 +7,10 @@
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/AddressableDecisionDialog.h"
+#include "worksheets/HistoryDialog.h"
+#include "worksheets/StatusStore.h"
 #include "worksheets/TemplateInsertion.h"
+#include "worksheets/WorksheetDocument.h"
 
 #include <QAction>
 #include <QBoxLayout>

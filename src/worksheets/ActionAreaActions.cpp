@@ -1,6 +1,6 @@
-#include "actionarea/ActionAreaActions.h"
+#include "worksheets/ActionAreaActions.h"
 
-#include "actionarea/ActionAreaState.h"
+#include "worksheets/ActionAreaState.h"
 
 #include <QAction>
 #include <QMenu>

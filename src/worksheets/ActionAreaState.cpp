@@ -1,4 +1,4 @@
-#include "actionarea/ActionAreaState.h"
+#include "worksheets/ActionAreaState.h"
 
 #include "catalog/ReferenceTexts.h"
 #include "catalog/SafeguardCatalog.h"

@@ -1,12 +1,12 @@
-#include "actionarea/DisasterRecoveryPlan.h"
+#include "worksheets/DisasterRecoveryPlan.h"
 
-#include "actionarea/WorksheetDocument.h"
-#include "actionarea/WorksheetPanel.h"
 #include "base/Messages.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/RecoveryPlanFiles.h"
 #include "worksheets/TemplateInsertion.h"
+#include "worksheets/WorksheetDocument.h"
+#include "worksheets/WorksheetPanel.h"
 
 DisasterRecoveryPlan::DisasterRecoveryPlan(WorksheetPanel* panel) : QObject(panel), m_panel(panel) {}
 
