@@ -1,10 +1,12 @@
 #include "timeline/ItemBox.h"
 
+#include "timeline/TimelineModel.h"
+
 #include <QKeyEvent>
 
 ItemBox::ItemBox(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(kMaxLength);
+    setMaxLength(TimelineModel::kItemMaxLength);
     // A double quote would end the item's field in the timeline files; pasted text loses them too.
     connect(this, &QLineEdit::textEdited, this, &ItemBox::removeDoubleQuotes);
 }

@@ -8,7 +8,6 @@ class ItemBox : public QLineEdit
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxLength = 45;
     explicit ItemBox(QWidget* parent = nullptr);
 
 signals:

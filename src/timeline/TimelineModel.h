@@ -15,6 +15,8 @@ public:
     static constexpr int kItemRows = 500;
     static constexpr int kColumnCount = 6;
     static constexpr int kItemColumn = 1;
+    // The longest To Do item, in characters; an item never holds a double quote.
+    static constexpr int kItemMaxLength = 45;
     static constexpr int kToDoDateColumn = 2;
     static constexpr int kActualDateColumn = 3;
     static constexpr int kSpacerColumn = 4;

@@ -11,7 +11,7 @@ src=$1
 core_list=$2
 gui_list=$3
 shift 3
-floors=(base richtext catalog editing printing timeline worksheets actionarea binder readers backup app)
+floors=(base richtext catalog editing printing timeline worksheets register actionarea binder readers backup app)
 failures=0
 
 fail() {
