@@ -15,6 +15,7 @@
 #include "base/WorkbookAccess.h"
 #include "base/WorkbookLock.h"
 #include "binder/BinderCommand.h"
+#include "register/RiskRegisterDialog.h"
 
 #include <QApplication>
 #include <memory>
@@ -31,12 +32,20 @@ int main(int argc, char* argv[])
     if (!WorkbookOpening::open(&workbookLock))
         return 1;
     ProgramSetup::configure();
+    std::unique_ptr<WorkArea1> actionArea;
     using UtilityActions::Utility;
     UtilityActions::handlers() = {
-        [](Utility utility, QWidget* screen) {
+        [&actionArea](Utility utility, QWidget* screen) {
             // The binder only reads the workbook.
             if (utility == Utility::ComplianceBinder) {
                 BinderCommand::run(screen);
+                return;
+            }
+            if (utility == Utility::RiskRegister) {
+                RiskRegisterDialog dialog(screen);
+                dialog.exec();
+                if (actionArea)
+                    actionArea->workbookChangedOutside();
                 return;
             }
             if (utility != Utility::Backup && WorkbookAccess::isReadOnly()) {
@@ -55,7 +64,6 @@ int main(int argc, char* argv[])
         [](Utility utility) { return utility != Utility::UndoRestore || RestoreSnapshot::exists(); }};
 
     Startfrm startScreen;
-    std::unique_ptr<WorkArea1> actionArea;
     QObject::connect(&startScreen, &Startfrm::beginRequested, [&] {
         if (!actionArea) {
             actionArea = std::make_unique<WorkArea1>(&startScreen);
@@ -69,5 +77,7 @@ int main(int argc, char* argv[])
     startScreen.activate();
     if (!WorkbookAccess::isReadOnly())
         UndoRestore::offerAfterInterruption(&startScreen);
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    actionArea.reset(); // before the start screen it points back to
+    return exitCode;
 }

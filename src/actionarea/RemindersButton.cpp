@@ -36,7 +36,8 @@ void RemindersButton::refresh()
     TimelineModel saved;
     TimelineFiles::loadGridRows(saved);
     m_reminders = ReviewReminders::due(saved.itemTexts(), ReviewReminders::policySaveDates(),
-                                       ReviewReminders::decisionReviewDates(), Clock::today());
+                                       ReviewReminders::decisionReviewDates(), Clock::today(),
+                                       ReviewReminders::associateReviewDates());
     const QDate today = Clock::today();
     const auto overdue = std::count_if(m_reminders.cbegin(), m_reminders.cend(),
                                        [&today](const ReviewReminders::Reminder& r) { return r.isOverdue(today); });
@@ -98,4 +99,6 @@ void RemindersButton::goTo(const ReviewReminders::Reminder& reminder)
         emit goToTimelineRow(reminder.timelineRow);
     else if (reminder.entryNumber >= 0)
         emit goToPolicy(reminder.entryNumber);
+    else if (reminder.isAssociate)
+        emit goToRiskRegister();
 }

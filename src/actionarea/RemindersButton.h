@@ -25,6 +25,7 @@ public:
 signals:
     void goToTimelineRow(int row);
     void goToPolicy(int entryNumber);
+    void goToRiskRegister();
 
 private:
     void goTo(const ReviewReminders::Reminder& reminder);

@@ -3,6 +3,7 @@
 #include "base/DataFolder.h"
 #include "catalog/ReferenceTexts.h"
 #include "catalog/SafeguardCatalog.h"
+#include "register/RegisterFile.h"
 #include "timeline/TimelineDate.h"
 #include "timeline/TimelineModel.h"
 #include "worksheets/AddressableDecisions.h"
@@ -23,7 +24,8 @@ QString shown(const QDate& date)
 namespace ReviewReminders {
 
 QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int, QDate>& policySaved,
-                    const QMap<int, QDate>& decisionReviews, const QDate& today)
+                    const QMap<int, QDate>& decisionReviews, const QDate& today,
+                    const QMap<QString, QDate>& associateReviews)
 {
     const QDate horizon = today.addDays(kDaysAhead);
     QList<Reminder> found;
@@ -62,6 +64,16 @@ QList<Reminder> due(const QVector<std::array<QString, 6>>& rows, const QMap<int,
         reminder.isDecision = true;
         found.append(reminder);
     }
+    for (auto it = associateReviews.cbegin(); it != associateReviews.cend(); ++it) {
+        if (!it.value().isValid() || it.value() > horizon)
+            continue;
+        Reminder reminder;
+        reminder.text = QStringLiteral("Business associate: review the contract with %1 (next review %2)")
+                            .arg(it.key(), shown(it.value()));
+        reminder.due = it.value();
+        reminder.isAssociate = true;
+        found.append(reminder);
+    }
     std::stable_sort(found.begin(), found.end(), [](const Reminder& a, const Reminder& b) { return a.due < b.due; });
     return found;
 }
@@ -88,6 +100,16 @@ QMap<int, QDate> decisionReviewDates()
         const AddressableDecision& decision = decisions.at(n);
         if (decision.choice != AddressableDecision::Undecided && decision.nextReview.isValid())
             dates.insert(n, decision.nextReview);
+    }
+    return dates;
+}
+
+QMap<QString, QDate> associateReviewDates()
+{
+    QMap<QString, QDate> dates;
+    for (const RiskRegister::Associate& associate : RegisterFile::read().data.associates) {
+        if (!associate.name.trimmed().isEmpty() && associate.nextReview.isValid())
+            dates.insert(associate.name.trimmed(), associate.nextReview);
     }
     return dates;
 }

@@ -11,6 +11,7 @@
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"
+#include "base/UtilityActions.h"
 #include "base/WorkScreenMenus.h"
 #include "base/WrappingButton.h"
 #include "catalog/SafeguardCatalog.h"
@@ -142,6 +143,10 @@ void WorkArea1::buildScreen()
         m_timeline->gridView()->setCurrentIndex(item);
         m_timeline->gridView()->scrollTo(item);
         m_timeline->gridView()->setFocus();
+    });
+    connect(m_reminders, &RemindersButton::goToRiskRegister, this, [this] {
+        if (UtilityActions::handlers().run)
+            UtilityActions::handlers().run(UtilityActions::Utility::RiskRegister, this);
     });
     connect(m_reminders, &RemindersButton::goToPolicy, this, [this](int number) {
         const EntryPosition at = SafeguardCatalog::groupAndIndex(number);
@@ -495,6 +500,13 @@ void WorkArea1::pressTab(int t)
     if (WorkScreenMenus::confirmExit(this) && close())
         return;
     pressTab(HINFO1::ActionAreaScreen);
+}
+
+void WorkArea1::workbookChangedOutside()
+{
+    if (m_state.viewCode == TimelineView)
+        m_timeline->loadTimeline();
+    m_reminders->refresh();
 }
 
 void WorkArea1::activate()

@@ -39,6 +39,9 @@ public:
     void activate();
     void handleEscape();
     void handleF1();
+    // Another window changed the workbook's files (the risk register put a row on the To Do
+    // list): the timeline, if it is shown, and the reminders are read again.
+    void workbookChangedOutside();
 
     // The screen a tab opens (1 Information Advisor, 2 Security Rule, 3 Miscellaneous),
     // supplied by the reader screens; a tab without one stays greyed.

@@ -13,7 +13,8 @@ enum class Utility
     Backup,
     Restore,
     UndoRestore,
-    ComplianceBinder
+    ComplianceBinder,
+    RiskRegister
 };
 
 struct Handlers

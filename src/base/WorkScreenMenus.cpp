@@ -54,7 +54,8 @@ QMenu* addUtilitiesMenu(QMenuBar* bar, const QString& title, QWidget* screen, st
     } items[] = {{Utility::Backup, "&Backup User Created Files", "mUBack"},
                  {Utility::Restore, "&Restore User Created Files", "mURest"},
                  {Utility::UndoRestore, "&Undo Last Restore", "mUUndo"},
-                 {Utility::ComplianceBinder, "Compliance B&inder (PDF)...", "mUBind"}};
+                 {Utility::ComplianceBinder, "Compliance B&inder (PDF)...", "mUBind"},
+                 {Utility::RiskRegister, "Risk Re&gister...", "mURisk"}};
     QList<QPair<QAction*, Utility>> actions;
     for (const auto& item : items) {
         if (item.utility == Utility::UndoRestore || item.utility == Utility::ComplianceBinder)

@@ -1,6 +1,7 @@
 #include "worksheets/RiskWorksheetButtons.h"
 
 #include "base/ButtonLook.h"
+#include "base/UtilityActions.h"
 #include "worksheets/WorksheetTitles.h"
 
 #include <QGridLayout>
@@ -25,6 +26,15 @@ RiskWorksheetButtons::RiskWorksheetButtons(QWidget* parent) : QWidget(parent)
         connect(button, &QPushButton::clicked, this, [this, n] { emit worksheetPressed(n); });
         m_buttons.append(button);
     }
+    // Beside the free-text worksheets, the structured register of assets, risks and associates.
+    auto* risks = new QPushButton(QStringLiteral("Risk Re&gister: Assets, Risks, Associates..."), this);
+    risks->setObjectName(QStringLiteral("riskRegisterButton"));
+    const int next = WorksheetTitles::kCount;
+    grid->addWidget(risks, next / kColumns, next % kColumns, 1, kColumns - next % kColumns);
+    connect(risks, &QPushButton::clicked, this, [this] {
+        if (UtilityActions::handlers().run)
+            UtilityActions::handlers().run(UtilityActions::Utility::RiskRegister, window());
+    });
 }
 
 void RiskWorksheetButtons::setTitles(const QStringList& titles)
