@@ -11,7 +11,6 @@
 #include "base/Messages.h"
 #include "base/WorkbookAccess.h"
 #include "editing/SpellEngine.h"
-#include "worksheets/AddressableDecisions.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,8 +28,6 @@ void configure()
         UserFiles::removeStaleSaveFiles({SpellEngine::kPersonalListFile});
     // Every user document keeps its earlier versions; the display settings do not.
     DocumentHistory::setTracked([](const QString& name) {
-        if (name.compare(AddressableDecisions::kFileName, Qt::CaseInsensitive) == 0)
-            return true;
         return UserFiles::isUserFile(name) && name.compare(DisplaySettings::kGridFile, Qt::CaseInsensitive) != 0 &&
                name.compare(DisplaySettings::kColourFile, Qt::CaseInsensitive) != 0;
     });

@@ -3,6 +3,7 @@
 #include "base/AtomicFile.h"
 #include "base/DataFolder.h"
 #include "base/DocumentHistory.h"
+#include "register/RegisterFile.h"
 #include "worksheets/AddressableDecisions.h"
 
 #include <QDataStream>
@@ -35,6 +36,7 @@ QList<File> evidenceFiles()
             files.append({relative, bytes});
     };
     add(AddressableDecisions::kFileName);
+    add(RegisterFile::kFileName);
     QStringList history;
     QDirIterator it(root.filePath(DocumentHistory::kFolderName), QDir::Files | QDir::NoSymLinks,
                     QDirIterator::Subdirectories);
@@ -135,7 +137,8 @@ bool unpack(const QByteArray& bytes, QString* error)
 
 bool isEvidencePath(const QString& relativePath)
 {
-    if (relativePath.compare(AddressableDecisions::kFileName, Qt::CaseInsensitive) == 0)
+    if (relativePath.compare(AddressableDecisions::kFileName, Qt::CaseInsensitive) == 0 ||
+        relativePath.compare(RegisterFile::kFileName, Qt::CaseInsensitive) == 0)
         return true;
     const QStringList parts = relativePath.split(QLatin1Char('/'));
     if (parts.size() < 2 || parts.first() != DocumentHistory::kFolderName || relativePath.contains(QLatin1Char('\\')))

@@ -1,5 +1,6 @@
 // The practice's evidence record that a backup set carries after the User Created Files: the
-// addressable decisions (Decide1.Fil) and the History folder of earlier versions. They travel
+// addressable decisions (Decide1.Fil), the risk register (RiskReg1.Fil) and the History folder
+// of earlier versions. They travel
 // as numbered bundles ("Evid1.hb1", "Evid2.hb1", ...), each a versioned stream of files by
 // their path inside the program folder, so that a set made before they existed restores
 // exactly as it did, and a bundle never outgrows a blank disk.

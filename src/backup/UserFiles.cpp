@@ -3,6 +3,7 @@
 #include "base/DataFolder.h"
 #include "base/DisplaySettings.h"
 #include "catalog/SafeguardCatalog.h"
+#include "register/RegisterFile.h"
 #include "timeline/ItemNameList.h"
 #include "timeline/TimelineFiles.h"
 #include "worksheets/AddressableDecisions.h"
@@ -43,6 +44,7 @@ bool isUserFile(const QString& name)
         for (const QString& n : names())
             set.insert(n.toLower());
         set.insert(AddressableDecisions::kFileName.toLower());
+        set.insert(RegisterFile::kFileName.toLower());
         return set;
     }();
     return lowerCase.contains(name.toLower());

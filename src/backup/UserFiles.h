@@ -17,8 +17,8 @@ QStringList names();
 // How many of names() are small files; the rest are the numbered documents 0 to 162.
 constexpr int kSmallFileCount = 6;
 
-// True when name (any letter case) is one of names() or the addressable decisions' file, which
-// a set carries after them as part of the evidence record.
+// True when name (any letter case) is one of names(), the addressable decisions' file or the
+// risk register, which a set carries after them as part of the evidence record.
 bool isUserFile(const QString& name);
 
 // Removes what an interrupted save of a User Created File, or of one of alsoKept (the program's
