@@ -11,13 +11,13 @@
 #include "base/Messages.h"
 #include "base/OptionsPopup.h"
 #include "base/ProgramEnd.h"
-#include "base/UtilityActions.h"
 #include "base/WorkScreenMenus.h"
 #include "base/WrappingButton.h"
 #include "catalog/SafeguardCatalog.h"
 #include "editing/EditingServices.h"
 #include "editing/TabStopRule.h"
 #include "printing/PrintPanel.h"
+#include "register/RiskRegisterDialog.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/GridBackgroundMenu.h"
 #include "timeline/TimelineModel.h"
@@ -145,8 +145,10 @@ void WorkArea1::buildScreen()
         m_timeline->gridView()->setFocus();
     });
     connect(m_reminders, &RemindersButton::goToRiskRegister, this, [this] {
-        if (UtilityActions::handlers().run)
-            UtilityActions::handlers().run(UtilityActions::Utility::RiskRegister, this);
+        RiskRegisterDialog dialog(this);
+        dialog.showTab(RiskRegisterDialog::AssociatesTab);
+        dialog.exec();
+        workbookChangedOutside();
     });
     connect(m_reminders, &RemindersButton::goToPolicy, this, [this](int number) {
         const EntryPosition at = SafeguardCatalog::groupAndIndex(number);

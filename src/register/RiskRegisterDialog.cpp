@@ -199,11 +199,13 @@ RiskRegisterDialog::RiskRegisterDialog(QWidget* parent) : QDialog(parent)
     m_report->printRangeFrame()->hide();
     m_report->button(PrintPanel::CancelButton)->hide();
     m_report->setDocumentName(RiskReport::kTitle);
+    m_report->showFontValues(QStringLiteral("Times New Roman"), 10);
+    m_report->showOrientation(QStringLiteral("Portrait"));
     m_tabs->addTab(m_report, QStringLiteral("Risk R&eport"));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { refreshViews(); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* csv = buttons->addButton(QStringLiteral("Export &CSV..."), QDialogButtonBox::ActionRole);
+    QPushButton* csv = buttons->addButton(QStringLiteral("E&xport CSV..."), QDialogButtonBox::ActionRole);
     csv->setObjectName(QStringLiteral("exportCsvButton"));
     connect(csv, &QPushButton::clicked, this, &RiskRegisterDialog::askExportCsv);
     m_saveButton = buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::ActionRole);
@@ -245,6 +247,7 @@ QTableWidget* RiskRegisterDialog::makeTable(const QStringList& headings)
 {
     auto* table = new QTableWidget(0, int(headings.size()), this);
     table->setHorizontalHeaderLabels(headings);
+    table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     table->setSortingEnabled(true);
     table->setWordWrap(true);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -396,6 +399,8 @@ void RiskRegisterDialog::fill(const Register& data)
 void RiskRegisterDialog::addRiskRow(const Risk& r)
 {
     const bool sorting = m_risks->isSortingEnabled();
+    const bool filling = m_filling;
+    m_filling = true; // the row is not whole until its last cell is set
     m_risks->setSortingEnabled(false);
     const int row = m_risks->rowCount();
     m_risks->insertRow(row);
@@ -422,6 +427,7 @@ void RiskRegisterDialog::addRiskRow(const Risk& r)
     m_risks->setItem(row, RiskSafeguards, safeguards);
     m_risks->setItem(row, RiskToDo, readOnlyItem(QString()));
     refreshRiskRow(row);
+    m_filling = filling;
     m_risks->setSortingEnabled(sorting);
 }
 
@@ -433,14 +439,20 @@ void RiskRegisterDialog::refreshRiskRow(int row)
     const Rating impact = ratingFromText(cell(m_risks, row, RiskImpact));
     const Rating level = riskLevel(likelihood, impact);
     QTableWidgetItem* item = m_risks->item(row, RiskLevel);
+    if (!item) {
+        m_filling = filling;
+        return;
+    }
     item->setText(ratingText(level));
     item->setData(kRankRole, int(level));
     item->setBackground(level == Rating::High       ? QColor(0xf2, 0xb8, 0xb5)
                         : level == Rating::Moderate ? QColor(0xfa, 0xdf, 0xb0)
                         : level == Rating::Low      ? QColor(0xc8, 0xe6, 0xc9)
                                                     : QBrush());
-    for (int column : {RiskLikelihood, RiskImpact, RiskResidual})
-        m_risks->item(row, column)->setData(kRankRole, int(ratingFromText(cell(m_risks, row, column))));
+    for (int column : {RiskLikelihood, RiskImpact, RiskResidual}) {
+        if (QTableWidgetItem* rated = m_risks->item(row, column))
+            rated->setData(kRankRole, int(ratingFromText(cell(m_risks, row, column))));
+    }
     m_filling = filling;
 }
 
@@ -725,7 +737,7 @@ void RiskRegisterDialog::done(int result)
     if (m_changed && !WorkbookAccess::isReadOnly()) {
         const Messages::Answer answer =
             Messages::show(this, QStringLiteral("Save changes to the risk register?"), kTitle,
-                           Messages::Buttons::YesNoCancel, Messages::Icon::Question);
+                           Messages::Buttons::YesNoCancel, Messages::Icon::Question, Messages::Answer::Yes);
         if (answer == Messages::Answer::Cancel || (answer == Messages::Answer::Yes && !save()))
             return;
     }
