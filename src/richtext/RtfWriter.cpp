@@ -103,6 +103,9 @@ private:
     {
         QByteArray words; // "\plain\f0\fs24..." followed by a space
         QString href;
+        // Superscript and subscript go in a group of their own: a word processor that reads
+        // "\plain\super" as the state of the rest of the paragraph would otherwise lose it.
+        bool grouped = false;
     };
 
     const Run& runOf(const QTextCharFormat& format, int index);
@@ -241,6 +244,8 @@ const Writer::Run& Writer::runOf(const QTextCharFormat& format, int index)
         w.append("\\super");
     else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
         w.append("\\sub");
+    run.grouped = format.verticalAlignment() == QTextCharFormat::AlignSuperScript ||
+                  format.verticalAlignment() == QTextCharFormat::AlignSubScript;
     w.append(' ');
     if (format.isAnchor())
         run.href = format.anchorHref();
@@ -435,24 +440,30 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
 {
     writeParagraphWords(block, inTable);
 
-    int lastIndex = -1;
+    int lastIndex = -1; // the run whose words are in effect; -1 for none
+    bool written = false;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
         const int index = fragment.charFormatIndex();
-        const Run& run = runOf(format, index);
-        if (lastIndex < 0 && block.textList()) {
-            m_body.append(run.words);
+        const Run run = runOf(format, index); // a copy: runOf may add to the table below
+        if (!written && block.textList()) {
+            m_body.append(run.grouped ? runOf(block.charFormat(), block.charFormatIndex()).words : run.words);
             writeListMark(block);
-            lastIndex = index;
+            lastIndex = run.grouped ? -1 : index;
         }
+        written = true;
         const bool link = !run.href.isEmpty();
+        const bool grouped = run.grouped && !link;
         if (link) {
             m_body.append("{\\field{\\*\\fldinst{HYPERLINK \"");
             appendText(&m_body, run.href);
             m_body.append("\"}}{\\fldrslt{");
+            m_body.append(run.words);
+        } else if (grouped) {
+            m_body.append('{');
             m_body.append(run.words);
         } else if (lastIndex != index) {
             m_body.append(run.words);
@@ -467,8 +478,10 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
         }
         if (link)
             m_body.append("}}}");
+        if (grouped)
+            m_body.append('}');
     }
-    if (lastIndex < 0 && block.length() <= 1) {
+    if (!written && block.length() <= 1) {
         // An empty paragraph: its mark still carries a size, which sets the line height.
         m_body.append(runOf(block.charFormat(), block.charFormatIndex()).words);
         writeListMark(block);
