@@ -1,19 +1,15 @@
 // The Risk Analysis worksheets, the Disaster Recovery Plan, the sample entry and Insert
 // Template, driven offscreen through the Action Area.
 #include "ActionAreaFixture.h"
-
 #include "actionarea/SafeguardButtonPanel.h"
-#include "actionarea/WorkArea1.h"
-#include "base/HINFO1.h"
+
 #include "base/Messages.h"
 #include "richtext/RichTextBox.h"
 #include "worksheets/RiskWorksheetButtons.h"
-#include "worksheets/RiskWorksheets.h"
 #include "worksheets/WorksheetDocument.h"
 #include "worksheets/WorksheetPanel.h"
 #include "worksheets/WorksheetTitleEditor.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +40,7 @@ private slots:
     void newWorksheetAsksOnlyOverAFile();
     void planStartsFromTheSample();
     void insertTemplateLoadsTheEntrysPolicy();
-    void sampleNoticesComeOncePerLoad();
+    void sampleEntryNoticesOnceAndCannotBeSaved();
 
 private:
     void open();
@@ -214,7 +210,9 @@ void TestPlanViews::insertTemplateLoadsTheEntrysPolicy()
     QCOMPARE(shown.at(0).icon, Messages::Icon::Exclamation);
 }
 
-void TestPlanViews::sampleNoticesComeOncePerLoad()
+// The sample entry's notices come once per load of the Action Area; its text can be edited
+// but never saved, and leaving drops the edits without a question.
+void TestPlanViews::sampleEntryNoticesOnceAndCannotBeSaved()
 {
     for (int load = 0; load < 2; ++load) {
         for (int visit = 0; visit < 2; ++visit) {
@@ -232,11 +230,23 @@ void TestPlanViews::sampleNoticesComeOncePerLoad()
     // The sample names its standard as the rule does; its template is Password Management's.
     pressLeft(9);
     QCOMPARE(sheet()->standardLabel()->text(), QStringLiteral(" Standard: Security Awareness and Training"));
+    QCOMPARE(sheet()->specificationLabel()->text(), QStringLiteral(" Specification: Password Management (A)"));
+    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
     QTest::mouseClick(sheet()->paneButton(WorksheetPane::PoliciesProcedures), Qt::LeftButton);
     Messages::takeShown();
     Messages::queueAnswer(Messages::Answer::Yes);
     QTest::mouseClick(sheet()->templateButton(), Qt::LeftButton);
     QVERIFY(editor()->text().startsWith(QStringLiteral("Password Management Policy and Procedure")));
+    type(QStringLiteral("My own policy"));
+    Messages::takeShown();
+    save();
+    const QList<Messages::Shown> refused = Messages::takeShown();
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused.at(0).text, QStringLiteral("Unable to save changes to sample."));
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("SamplePol.Dat"))) ||
+            !m_folder->read(QStringLiteral("SamplePol.Dat")).contains("My own policy"));
+    pressLeft(2);
+    QVERIFY(Messages::takeShown().isEmpty());
 }
 
 QTEST_MAIN(TestPlanViews)

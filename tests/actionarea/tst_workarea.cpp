@@ -4,20 +4,16 @@
 #include "actionarea/RemindersButton.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/StandardsOverviewPanel.h"
-#include "actionarea/WorkArea1.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramSetup.h"
 #include "base/AtomicFile.h"
 #include "base/ButtonLook.h"
-#include "base/Clock.h"
 #include "base/DocumentHistory.h"
-#include "base/HINFO1.h"
 #include "base/Help.h"
 #include "base/Messages.h"
 #include "base/WorkScreenMenus.h"
 #include "richtext/DocumentFile.h"
 #include "richtext/RichTextBox.h"
-#include "richtext/RtfReader.h"
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
@@ -25,11 +21,9 @@
 #include "worksheets/WorksheetDocument.h"
 #include "worksheets/WorksheetPanel.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -38,7 +32,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -74,18 +67,14 @@ class TestWorkArea : public QObject, private ActionAreaFixture
 private slots:
     void init();
     void cleanup();
-    void opensAtTheStandardsOverview();
     void anEarlierVersionComesBack();
     void dueReviewsLeadToTheirActivity();
     void safeguardTitlesAndHeadings();
-    void switchingPaneAsksToSaveAndYesWrites();
-    void answeringNoDiscards();
-    void leftHandButtonAsksOnceBeforeLoading();
+    void savePromptOnLeaving_data();
+    void savePromptOnLeaving();
     void newEntryShowsItsDocumentAtOnce();
     void overviewEntriesGreyTheSpecificationPane();
     void referencePanesAreLockedAndEmphasised();
-    void referenceFilesReplaceBuiltInText();
-    void statusPicksAreStored();
     void notImplementedWarnsEveryTime();
     void theRunEndsOnlyWhenAsked();
     void failedSaveKeepsEverything_data();
@@ -95,8 +84,6 @@ private slots:
     void statusChangesOnlyByPicking();
     void escapeAsksToExit();
     void escapeAtTheSavePromptKeepsTheText();
-    void sampleEntryCannotBeSaved();
-    void closingAsksToSaveThenEnds();
     void timelineChangesUseTheSavePrompt();
     void rightClickPopsUpOptions();
     void overviewShowsStoredStatuses();
@@ -104,7 +91,8 @@ private slots:
     void f1OpensHelpForTheView();
 
 private:
-    void reopen(); // and check it opens at the overview
+    void reopen();                  // and check it opens at the overview
+    void leave(const QString& way); // away from entry 0 of the Administrative Safeguards
     WorksheetPanel* sheet() const { return m_area->worksheet(); }
     RichTextBox* editor() const { return sheet()->editor(); }
     bool changed() const { return sheet()->document()->isChanged(); }
@@ -130,16 +118,76 @@ void TestWorkArea::cleanup()
     closeWorkbook();
 }
 
-void TestWorkArea::opensAtTheStandardsOverview()
+void TestWorkArea::leave(const QString& way)
 {
-    QCOMPARE(m_area->state().viewCode, 0);
-    QCOMPARE(m_area->windowTitle(),
-             QStringLiteral("Action Area - HIPAA Security Standards - Administrative Safeguards"));
-    QVERIFY(!sheet()->isVisible());
-    QVERIFY(ButtonLook::isChosen(m_area->leftHandButton(0)));
-    QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
-    QVERIFY(m_area->actions().gridBackground->isVisible());
-    QVERIFY(!m_area->actions().save->isVisible());
+    if (way == QLatin1String("save button"))
+        QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
+    else if (way == QLatin1String("pane"))
+        click(WorksheetPane::CommentsNotes);
+    else if (way == QLatin1String("entry"))
+        pressSafeguard(2, 1);
+    else if (way == QLatin1String("view"))
+        pressLeft(3);
+    else if (way == QLatin1String("tab"))
+        QTest::mouseClick(m_area->tabs()->tab(4), Qt::LeftButton);
+    else
+        m_area->close();
+}
+
+// Leaving a changed document asks once: Yes writes it, under the entry it belonged to and
+// with its formatting, before the next one loads; No leaves no file and no change behind.
+void TestWorkArea::savePromptOnLeaving_data()
+{
+    QTest::addColumn<QString>("leaving");
+    QTest::addColumn<Messages::Answer>("answer");
+    QTest::addColumn<QString>("title"); // the window's title afterwards
+    QTest::newRow("pane, Yes") << "pane" << Messages::Answer::Yes
+                               << "Action Area - Administrative Safeguards - Risk Analysis";
+    QTest::newRow("entry, No") << "entry" << Messages::Answer::No
+                               << "Action Area - Administrative Safeguards - Risk Management";
+    QTest::newRow("view, Yes") << "view" << Messages::Answer::Yes
+                               << "Action Area - Physical Safeguards - Contingency Operation";
+    QTest::newRow("close, Yes") << "close" << Messages::Answer::Yes << QString();
+}
+
+void TestWorkArea::savePromptOnLeaving()
+{
+    QFETCH(QString, leaving);
+    QFETCH(Messages::Answer, answer);
+    pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    QVERIFY(!editor()->isLocked());
+    typeInto(editor(), QStringLiteral("Reviewed the audit logs. "));
+    typeInto(editor(), QStringLiteral("Monthly."), true);
+    QVERIFY(changed());
+    Messages::queueAnswer(answer);
+    leave(leaving);
+
+    const QList<Messages::Shown> shown = Messages::takeShown();
+    QCOMPARE(texts(shown), QStringList{kSavePrompt});
+    QCOMPARE(shown.at(0).title, QStringLiteral("Save Changes?"));
+    QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNoByChoiceOnly);
+    const bool yes = answer == Messages::Answer::Yes;
+    QCOMPARE(QDir(m_folder->path()).entryList({"Action*", "Comment*", "Policy*"}, QDir::Files),
+             yes ? QStringList{QStringLiteral("Action0.Fil")} : QStringList());
+    if (yes)
+        QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    QCOMPARE(m_ended, leaving == QLatin1String("close") ? 1 : 0);
+    if (leaving == QLatin1String("close"))
+        return;
+    QTEST(m_area->windowTitle(), "title");
+    QVERIFY(!changed());
+
+    // Back at the document, the saved words come back with their formatting; nothing asks.
+    if (leaving != QLatin1String("pane"))
+        pressLeft(2);
+    click(WorksheetPane::ActionTaken);
+    QVERIFY(Messages::takeShown().isEmpty());
+    QCOMPARE(editor()->text().trimmed(), yes ? QStringLiteral("Reviewed the audit logs. Monthly.") : QString());
+    if (yes) {
+        QVERIFY(editor()->document()->find(QStringLiteral("Monthly.")).charFormat().fontWeight() >= QFont::Bold);
+        QVERIFY(editor()->document()->find(QStringLiteral("Reviewed")).charFormat().fontWeight() < QFont::Bold);
+    }
 }
 
 void TestWorkArea::safeguardTitlesAndHeadings()
@@ -158,76 +206,9 @@ void TestWorkArea::safeguardTitlesAndHeadings()
     QVERIFY(!m_area->actions().print->isEnabled());
 }
 
-void TestWorkArea::switchingPaneAsksToSaveAndYesWrites()
-{
-    pressLeft(2);
-    pressSafeguard(2, 3);
-    click(WorksheetPane::ActionTaken);
-    QVERIFY(!editor()->isLocked());
-    typeInto(editor(), QStringLiteral("Reviewed the audit logs. "));
-    typeInto(editor(), QStringLiteral("Monthly."), true);
-    QVERIFY(changed());
-
-    Messages::queueAnswer(Messages::Answer::Yes);
-    click(WorksheetPane::CommentsNotes);
-    const QList<Messages::Shown> shown = Messages::takeShown();
-    QCOMPARE(texts(shown), QStringList{kSavePrompt});
-    QCOMPARE(shown.at(0).title, QStringLiteral("Save Changes?"));
-    QCOMPARE(shown.at(0).buttons, Messages::Buttons::YesNoByChoiceOnly);
-    QVERIFY(!changed());
-    QCOMPARE(sheet()->currentPane(), WorksheetPane::CommentsNotes);
-
-    const QByteArray saved = m_folder->read(QStringLiteral("Action3.Fil"));
-    QVERIFY(saved.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
-    QVERIFY(saved.contains("Reviewed the audit logs."));
-    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Comment3.Fil"))));
-
-    click(WorksheetPane::ActionTaken);
-    QVERIFY(Messages::takeShown().isEmpty());
-    QCOMPARE(editor()->text().trimmed(), QStringLiteral("Reviewed the audit logs. Monthly."));
-    QTextCursor cursor(editor()->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.movePosition(QTextCursor::Left);
-    QVERIFY(cursor.charFormat().fontWeight() >= QFont::Bold);
-    cursor.movePosition(QTextCursor::Start);
-    cursor.movePosition(QTextCursor::Right);
-    QVERIFY(cursor.charFormat().fontWeight() < QFont::Bold);
-}
-
-void TestWorkArea::answeringNoDiscards()
-{
-    pressLeft(4);
-    click(WorksheetPane::PoliciesProcedures);
-    typeInto(editor(), QStringLiteral("Draft"));
-    Messages::queueAnswer(Messages::Answer::No);
-    pressSafeguard(4, 1);
-    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
-    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Policy33.Fil"))));
-    QVERIFY(!changed());
-    QVERIFY(editor()->text().trimmed().isEmpty());
-}
-
-void TestWorkArea::leftHandButtonAsksOnceBeforeLoading()
-{
-    pressLeft(2);
-    click(WorksheetPane::CommentsNotes);
-    typeInto(editor(), QStringLiteral("Note for entry zero"));
-    Messages::queueAnswer(Messages::Answer::Yes);
-    pressLeft(3);
-    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
-    // The save wrote the document that was being edited, under the entry it belonged to.
-    QVERIFY(m_folder->read(QStringLiteral("Comment0.Fil")).contains("Note for entry zero"));
-    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("Comment23.Fil"))));
-    QCOMPARE(m_area->windowTitle(), QStringLiteral("Action Area - Physical Safeguards - Contingency Operation"));
-}
-
 void TestWorkArea::newEntryShowsItsDocumentAtOnce()
 {
-    {
-        RichTextBox writer;
-        writer.setText(QStringLiteral("Comments of the second entry"));
-        QVERIFY(DocumentFile::write(QStringLiteral("Comment1.Fil"), *writer.document()));
-    }
+    m_folder->write(QStringLiteral("Comment1.Fil"), "{\\rtf1\\ansi Comments of the second entry\\par}");
     pressLeft(2);
     click(WorksheetPane::CommentsNotes);
     QVERIFY(editor()->text().trimmed().isEmpty());
@@ -282,11 +263,9 @@ void TestWorkArea::referencePanesAreLockedAndEmphasised()
     QVERIFY(!editor()->text().contains(QStringLiteral("This Implementation Specification is Addressable.")));
     pressSafeguard(2, 13);
     QVERIFY(editor()->text().contains(QStringLiteral("This Implementation Specification is Addressable.")));
-}
 
-void TestWorkArea::referenceFilesReplaceBuiltInText()
-{
-    pressLeft(2);
+    // References in Rule comes from a file where there is one: a group's overview file
+    // serves every entry of the group.
     click(WorksheetPane::ReferencesInRule);
     QVERIFY(editor()->text().contains(QStringLiteral("References in Rule")));
     QVERIFY(editor()->isLocked());
@@ -295,26 +274,6 @@ void TestWorkArea::referenceFilesReplaceBuiltInText()
     const QString overview = editor()->text();
     pressSafeguard(6, 1);
     QCOMPARE(editor()->text(), overview);
-}
-
-void TestWorkArea::statusPicksAreStored()
-{
-    pressLeft(2);
-    QComboBox* list = sheet()->statusList();
-    list->setCurrentIndex(3);
-    emit list->activated(3); // the user's pick
-    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).left(11), QByteArray("\x09\x00"
-                                                                              "Completed",
-                                                                              11));
-    QVERIFY(Messages::takeShown().isEmpty());
-
-    // A fresh Action Area reads it back.
-    m_area.reset();
-    reopen();
-    pressLeft(2);
-    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
-    pressSafeguard(2, 1);
-    QCOMPARE(sheet()->statusText(), QString());
 }
 
 void TestWorkArea::notImplementedWarnsEveryTime()
@@ -349,18 +308,7 @@ void TestWorkArea::failedSaveKeepsEverything()
     // A folder takes the document's place while it is open: nothing can be written there.
     QDir(m_folder->path()).mkdir(QStringLiteral("Action0.Fil"));
     Messages::queueAnswer(Messages::Answer::Yes);
-    if (leaving == QLatin1String("save button"))
-        QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
-    else if (leaving == QLatin1String("pane"))
-        click(WorksheetPane::CommentsNotes);
-    else if (leaving == QLatin1String("entry"))
-        pressSafeguard(2, 1);
-    else if (leaving == QLatin1String("view"))
-        pressLeft(3);
-    else if (leaving == QLatin1String("tab"))
-        QTest::mouseClick(m_area->tabs()->tab(4), Qt::LeftButton);
-    else
-        m_area->close();
+    leave(leaving);
 
     const QList<Messages::Shown> shown = Messages::takeShown();
     QVERIFY(!shown.isEmpty());
@@ -435,9 +383,24 @@ void TestWorkArea::statusChangesOnlyByPicking()
                 m_folder->read(QStringLiteral("Stat1.Fil")).size());
     QVERIFY(Messages::takeShown().isEmpty());
 
+    // A pick is stored at once, and a fresh Action Area reads it back.
+    list->setCurrentIndex(3);
+    emit list->activated(3);
+    QCOMPARE(m_folder->read(QStringLiteral("Stat1.Fil")).left(11), QByteArray("\x09\x00"
+                                                                              "Completed",
+                                                                              11));
+    QVERIFY(Messages::takeShown().isEmpty());
+    m_area.reset();
+    reopen();
+    pressLeft(2);
+    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
+    pressSafeguard(2, 1);
+    QCOMPARE(sheet()->statusText(), QString());
+
     // A pick that cannot be stored is undone on screen and reported.
     QFile::remove(m_folder->filePath(QStringLiteral("Stat1.Fil")));
     QDir(m_folder->path()).mkdir(QStringLiteral("Stat1.Fil"));
+    list = sheet()->statusList();
     list->setCurrentIndex(3);
     emit list->activated(3);
     QCOMPARE(list->currentIndex(), -1);
@@ -483,42 +446,6 @@ void TestWorkArea::escapeAtTheSavePromptKeepsTheText()
     QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("kept words"));
 }
 
-void TestWorkArea::sampleEntryCannotBeSaved()
-{
-    pressLeft(9);
-    QList<Messages::Shown> shown = Messages::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).title, QStringLiteral("Sample Safeguard Entry"));
-    QCOMPARE(sheet()->statusText(), QStringLiteral("Completed"));
-    QCOMPARE(sheet()->specificationLabel()->text(), QStringLiteral(" Specification: Password Management (A)"));
-    pressLeft(2);
-    pressLeft(9);
-    QVERIFY(Messages::takeShown().isEmpty()); // the notice comes once per run
-    click(WorksheetPane::PoliciesProcedures);
-    Messages::takeShown();
-    QVERIFY(!editor()->isLocked());
-    typeInto(editor(), QStringLiteral("My own policy"));
-    QTest::mouseClick(sheet()->saveButton(), Qt::LeftButton);
-    QCOMPARE(texts(Messages::takeShown()), QStringList{QStringLiteral("Unable to save changes to sample.")});
-    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("SamplePol.Dat"))) ||
-            !m_folder->read(QStringLiteral("SamplePol.Dat")).contains("My own policy"));
-    // Leaving the sample drops the text without a question.
-    pressLeft(2);
-    QVERIFY(Messages::takeShown().isEmpty());
-}
-
-void TestWorkArea::closingAsksToSaveThenEnds()
-{
-    pressLeft(2);
-    click(WorksheetPane::ActionTaken);
-    typeInto(editor(), QStringLiteral("Last words"));
-    Messages::queueAnswer(Messages::Answer::Yes);
-    m_area->close();
-    QCOMPARE(texts(Messages::takeShown()), QStringList{kSavePrompt});
-    QVERIFY(m_folder->read(QStringLiteral("Action0.Fil")).contains("Last words"));
-    QCOMPARE(m_ended, 1);
-}
-
 void TestWorkArea::timelineChangesUseTheSavePrompt()
 {
     const QByteArray original = QByteArray("\"Item\"\r\n").repeated(2500);
@@ -527,10 +454,13 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     QVERIFY(m_area->timeline()->isVisible());
     QVERIFY(!m_area->actions().save->isVisible());
     QVERIFY(m_area->actions().clearGrid->isVisible());
+    const auto clearGrid = [this] {
+        Messages::queueAnswer(Messages::Answer::Yes); // to the question whether to clear it
+        m_area->actions().clearGrid->trigger();
+    };
 
     // Clearing the grid and leaving the view asks; No keeps the file as it was.
-    Messages::queueAnswer(Messages::Answer::Yes);
-    m_area->actions().clearGrid->trigger();
+    clearGrid();
     QVERIFY(changed());
     Messages::takeShown();
     Messages::queueAnswer(Messages::Answer::No);
@@ -541,8 +471,7 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     // Yes writes the cleared grid: still 2500 fields.
     pressLeft(1);
     QCOMPARE(m_area->timeline()->grid()->index(1, 1).data().toString(), QStringLiteral("Item"));
-    Messages::queueAnswer(Messages::Answer::Yes);
-    m_area->actions().clearGrid->trigger();
+    clearGrid();
     Messages::queueAnswer(Messages::Answer::Yes);
     pressLeft(0);
     QCOMPARE(m_folder->read(QStringLiteral("TODOActv.FIL")), QByteArray("\"\"\r\n").repeated(2500));
@@ -551,8 +480,7 @@ void TestWorkArea::timelineChangesUseTheSavePrompt()
     // The timeline's own Save clears the one changed mark: leaving then asks nothing.
     pressLeft(1);
     m_folder->write(QStringLiteral("TODOActv.FIL"), original);
-    Messages::queueAnswer(Messages::Answer::Yes);
-    m_area->actions().clearGrid->trigger();
+    clearGrid();
     QVERIFY(changed());
     QTest::mouseClick(m_area->timeline()->button(TimelinePanel::SaveButton), Qt::LeftButton);
     QVERIFY(!changed());
@@ -598,8 +526,16 @@ void TestWorkArea::f1OpensHelpForTheView()
     QCOMPARE(opened, (QList<int>{3010, 2009, 3010, 3044, 3048, 3010}));
 }
 
+// The Action Area opens at the overview of the first group; it shows the statuses stored.
 void TestWorkArea::overviewShowsStoredStatuses()
 {
+    QCOMPARE(m_area->windowTitle(),
+             QStringLiteral("Action Area - HIPAA Security Standards - Administrative Safeguards"));
+    QVERIFY(!sheet()->isVisible());
+    QVERIFY(ButtonLook::isChosen(m_area->leftHandButton(0)));
+    QVERIFY(ButtonLook::isChosen(m_area->tabs()->tab(0)));
+    QVERIFY(m_area->actions().gridBackground->isVisible());
+    QVERIFY(!m_area->actions().save->isVisible());
     pressLeft(3);
     pressSafeguard(3, 6); // Disposal
     sheet()->statusList()->setCurrentIndex(2);

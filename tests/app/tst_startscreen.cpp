@@ -1,6 +1,6 @@
 // The start screen, the splash pause, the display switches and the background colour, driven offscreen.
+#include "ActionAreaFixture.h"
 #include "FakeClock.h"
-#include "TestFolder.h"
 
 #include "app/DialogSeams.h"
 #include "app/Startfrm.h"
@@ -15,7 +15,7 @@
 #include <QScreen>
 #include <QtTest>
 
-class TestStartScreen : public QObject
+class TestStartScreen : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -33,29 +33,20 @@ private slots:
 private:
     QByteArray displayRecord() const { return m_folder->read(QStringLiteral("GColor3.Fil")).mid(680, 5); }
 
-    std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<FakeClock> m_clock;
-    int m_ended = 0;
 };
 
 void TestStartScreen::init()
 {
-    m_folder = std::make_unique<TestFolder>(false);
+    prepareWorkbook(false);
     // Each reading moves the clock a second on, so the splash's pause passes at once.
     m_clock = std::make_unique<FakeClock>(QDateTime(QDate(2026, 12, 6), QTime(9, 30, 10)), 1000);
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
-    Messages::takeShown();
-    m_ended = 0;
-    ProgramEnd::setTerminator([this] { ++m_ended; });
 }
 
 void TestStartScreen::cleanup()
 {
-    Messages::setScripted(false);
-    ProgramEnd::setTerminator(nullptr);
     m_clock.reset();
-    m_folder.reset();
+    closeWorkbook();
 }
 
 // A first start is full screen and blue and writes nothing, nor does switching to the mode

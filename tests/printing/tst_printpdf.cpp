@@ -2,18 +2,14 @@
 #include "ActionAreaFixture.h"
 #include "RequiredTool.h"
 #include "actionarea/ActionAreaPrinting.h"
-#include "actionarea/WorkArea1.h"
-#include "base/HINFO1.h"
 #include "base/Messages.h"
 #include "printing/PrintDialogSeams.h"
 #include "printing/PrintPanel.h"
 #include "richtext/RichTextBox.h"
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
-#include "worksheets/ActionAreaActions.h"
 #include "worksheets/WorksheetPanel.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QGraphicsItem>
 #include <QGraphicsView>

@@ -6,7 +6,6 @@
 #include "printing/SafeguardReport.h"
 #include "printing/TimelineReport.h"
 
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtTest>
@@ -67,11 +66,10 @@ private slots:
     void everyCellKeepsItsRowLevel();
     void checkBoxRule_data();
     void checkBoxRule();
-    void nothingTickedIsEmpty();
     void tablesNeverRunPastTheMargin();
     void timelineRow500Only();
+    void timelineRepeatsHeadingOnEveryPage_data();
     void timelineRepeatsHeadingOnEveryPage();
-    void timelineWithoutGridLinesHasNoLine();
     void referenceTextsJoinTickedBoxes();
     void guideLineChoiceIsRecord11();
     void longParagraphGoesOnOverPages();
@@ -101,6 +99,9 @@ void TestReportLayout::physicalFollowsAdministrative()
     // The legend is never alone on a page: it stays with the last heading.
     QVERIFY(pageOf(printer, SafeguardReportTables::kPoliciesHeading) >= 0);
     QCOMPARE(pageOf(printer, SafeguardReportTables::kLegend), pageOf(printer, SafeguardReportTables::kPoliciesHeading));
+    // Nothing ticked prints nothing.
+    report.build({});
+    QCOMPARE(printer.document().pageCount(), 0);
 }
 
 void TestReportLayout::everyCellKeepsItsRowLevel()
@@ -152,14 +153,6 @@ void TestReportLayout::checkBoxRule()
     QVERIFY(SafeguardReport::afterToggle(before, changed) == after);
 }
 
-void TestReportLayout::nothingTickedIsEmpty()
-{
-    ReportPrinter printer;
-    QStringList statuses(71);
-    SafeguardReport(printer, statuses, Qt::black).build({});
-    QCOMPARE(printer.document().pageCount(), 0);
-}
-
 void TestReportLayout::tablesNeverRunPastTheMargin()
 {
     ReportPrinter printer;
@@ -189,34 +182,37 @@ void TestReportLayout::timelineRow500Only()
     QVERIFY(!TimelineReport::hasEntries(TimelineReport::Rows(500)));
 }
 
+// Every page repeats the title, the date when asked for and the column headings; the grid
+// lines come only when asked for.
+void TestReportLayout::timelineRepeatsHeadingOnEveryPage_data()
+{
+    QTest::addColumn<bool>("asOfDate");
+    QTest::addColumn<bool>("gridLines");
+    QTest::newRow("date and lines") << true << true;
+    QTest::newRow("neither") << false << false;
+}
+
 void TestReportLayout::timelineRepeatsHeadingOnEveryPage()
 {
+    QFETCH(bool, asOfDate);
+    QFETCH(bool, gridLines);
     ReportPrinter printer;
     PrintSettings settings;
     QList<int> used;
     for (int r = 1; r <= 120; ++r)
         used.append(r);
-    TimelineReport(printer, settings, {true, true, QDate(2026, 3, 7)}).build(timelineRows(used));
+    TimelineReport(printer, settings, {asOfDate, gridLines, QDate(2026, 3, 7)}).build(timelineRows(used));
     QVERIFY(printer.document().pageCount() >= 2);
     for (int p = 0; p < printer.document().pageCount(); ++p) {
         QStringList texts;
         for (const auto& op : ops(printer, p, PrintOperation::Text))
             texts.append(op.text);
         QCOMPARE(texts.value(0), TimelineReport::kTitle);
-        QCOMPARE(texts.value(1), QStringLiteral("As of  March 07, 2026"));
+        QCOMPARE(texts.contains(QStringLiteral("As of  March 07, 2026")), asOfDate);
+        QCOMPARE(texts.value(1), asOfDate ? QStringLiteral("As of  March 07, 2026") : QString());
         QCOMPARE(texts.value(2), QStringLiteral("To Do Item"));
-        QVERIFY(!ops(printer, p, PrintOperation::Line).isEmpty());
+        QCOMPARE(ops(printer, p, PrintOperation::Line).isEmpty(), !gridLines);
     }
-}
-
-void TestReportLayout::timelineWithoutGridLinesHasNoLine()
-{
-    ReportPrinter printer;
-    PrintSettings settings;
-    TimelineReport(printer, settings, {false, false, QDate(2026, 3, 7)}).build(timelineRows({1, 2, 3}));
-    for (int p = 0; p < printer.document().pageCount(); ++p)
-        QVERIFY(ops(printer, p, PrintOperation::Line).isEmpty());
-    QVERIFY(!textOp(printer, QStringLiteral("As of  March 07, 2026")));
 }
 
 void TestReportLayout::referenceTextsJoinTickedBoxes()

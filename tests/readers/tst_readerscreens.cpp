@@ -1,6 +1,6 @@
 // The reader screens driven offscreen: moving between screens, exit, search, fonts, files,
 // help contexts and web links.
-#include "TestFolder.h"
+#include "ActionAreaFixture.h"
 
 #include "actionarea/WorkArea1.h"
 #include "app/ReaderScreens.h"
@@ -8,7 +8,6 @@
 #include "base/HINFO1.h"
 #include "base/Help.h"
 #include "base/Messages.h"
-#include "base/ProgramEnd.h"
 #include "base/WebLinks.h"
 #include "base/WorkScreenMenus.h"
 #include "editing/EditingDialogs.h"
@@ -21,18 +20,18 @@
 #include "readers/SearchPanel.h"
 #include "readers/WebAddresses.h"
 #include "richtext/RichTextBox.h"
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <QtTest>
 
 namespace {
 const QByteArray kRule = "{\\rtf1\\ansi The workforce rule. A workforce member.\\par}";
 }
 
-class TestReaderScreens : public QObject
+class TestReaderScreens : public QObject, private ActionAreaFixture
 {
     Q_OBJECT
 private slots:
@@ -50,27 +49,20 @@ private slots:
     void webLinksAndForms();
 
 private:
-    std::unique_ptr<TestFolder> m_folder;
     QStringList m_opened;
     bool m_openSucceeds = true;
-    int m_ended = 0;
     QList<int> m_helpContexts;
 };
 
 void TestReaderScreens::init()
 {
-    m_folder = std::make_unique<TestFolder>(false);
+    prepareWorkbook(false);
     for (int n : {9, 24})
         m_folder->write(QStringLiteral("PR%1.Hlp").arg(n), kRule);
     for (int n : {1, 2, 3, 5, 9, 10, 12, 56, 57})
         m_folder->write(QStringLiteral("Misc%1.Hlp").arg(n), kRule);
-    HINFO1::state() = HINFO1::State();
-    Messages::setScripted(true);
-    Messages::takeShown();
-    m_ended = 0;
     m_opened.clear();
     m_helpContexts.clear();
-    ProgramEnd::setTerminator([this] { ++m_ended; });
     WebLinks::setOpener([this](const QString& address) {
         m_opened << address;
         return m_openSucceeds;
@@ -80,11 +72,9 @@ void TestReaderScreens::init()
 
 void TestReaderScreens::cleanup()
 {
-    Messages::setScripted(false);
-    ProgramEnd::setTerminator(nullptr);
     WebLinks::setOpener(nullptr);
     Help::setViewer(nullptr);
-    m_folder.reset();
+    closeWorkbook();
 }
 
 void TestReaderScreens::journeyPassesThroughTheActionArea()

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QRandomGenerator>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -20,7 +19,6 @@ private slots:
     void escapesAndCodePage();
     void emptyDocument();
     void defaultFontIsWrittenOut();
-    void formattingSampleRoundTrips();
     void tablesRoundTrip();
     void imagesRoundTrip();
     void hyperlinksRoundTrip();
@@ -123,15 +121,6 @@ void TestRtfWriter::defaultFontIsWrittenOut()
     QVERIFY(RtfReader::read(rtf, &back));
     QCOMPARE(DocumentDigest::describe(back).first(),
              QStringLiteral("left li=0 ri=0 fi=0 sb=0 sa=0 | [Georgia 15] \"text\""));
-}
-
-void TestRtfWriter::formattingSampleRoundTrips()
-{
-    QTextDocument document;
-    DocumentDigest::buildFormattingSample(&document);
-    const QStringList expected = DocumentDigest::describe(document);
-    QCOMPARE(expected.size(), 3);
-    QCOMPARE(roundTrip(document), expected);
 }
 
 void TestRtfWriter::tablesRoundTrip()

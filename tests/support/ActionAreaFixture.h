@@ -16,9 +16,9 @@ class ActionAreaFixture
 {
 protected:
     // From init(): the folder and the state, with no window yet.
-    void prepareWorkbook()
+    void prepareWorkbook(bool withShippedFiles = true)
     {
-        m_folder = std::make_unique<TestFolder>();
+        m_folder = std::make_unique<TestFolder>(withShippedFiles);
         HINFO1::state() = HINFO1::State();
         Messages::setScripted(true);
         Messages::takeShown();

@@ -8,7 +8,6 @@
 #include "timeline/TimelineModel.h"
 #include "timeline/TimelinePanel.h"
 
-#include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QHeaderView>
