@@ -3,7 +3,9 @@
 // The parent launches itself as a child eleven times; each child starts the program's start
 // screen exactly as the program does (same folder set-up, same load) with a clock that makes
 // the splash's pause pass at once, and prints the monotonic time at which the screen was
-// exposed. Run with QT_QPA_PLATFORM=offscreen or under a display.
+// exposed. A bare Qt window that only shows itself is launched the same way, alternately, as
+// the baseline: the ratio of the medians is what start-up costs beyond Qt's own. Run with
+// QT_QPA_PLATFORM=offscreen or under a display.
 #include "app/Startfrm.h"
 #include "base/Clock.h"
 #include "base/DataFolder.h"
@@ -27,6 +29,25 @@ long long monotonicMicros()
     return ts.tv_sec * 1000000LL + ts.tv_nsec / 1000;
 }
 
+// Waits until the window is on the screen, then prints the time.
+void printWhenExposed(QWidget& window)
+{
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+    std::printf("%lld\n", monotonicMicros());
+}
+
+int runBare(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    printWhenExposed(window);
+    return 0;
+}
+
 int runChild(int argc, char* argv[], const QString& folder)
 {
     QApplication app(argc, argv);
@@ -40,11 +61,23 @@ int runChild(int argc, char* argv[], const QString& folder)
     Startfrm screen;
     screen.show();
     screen.activate();
-    while (!screen.windowHandle() || !screen.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-    std::printf("%lld\n", monotonicMicros());
+    printWhenExposed(screen);
     return 0;
+}
+
+// Launches this program with arguments and returns the milliseconds to its window, or -1.
+double launch(const QStringList& arguments)
+{
+    QProcess child;
+    const long long start = monotonicMicros();
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    child.waitForFinished(30000);
+    const long long shown = child.readAllStandardOutput().trimmed().toLongLong();
+    if (child.exitCode() != 0 || shown == 0) {
+        std::fprintf(stderr, "child failed: %s\n", child.readAllStandardError().constData());
+        return -1;
+    }
+    return (shown - start) / 1000.0;
 }
 
 } // namespace
@@ -53,25 +86,28 @@ int main(int argc, char* argv[])
 {
     if (argc == 3 && QByteArray(argv[1]) == "--child")
         return runChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc == 2 && QByteArray(argv[1]) == "--bare")
+        return runBare(argc, argv);
 
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
-    std::vector<double> millis;
+    std::vector<double> program, bare;
     for (int run = 0; run < 11; ++run) {
-        QProcess child;
-        const long long start = monotonicMicros();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), folder.path()});
-        child.waitForFinished(30000);
-        const long long shown = child.readAllStandardOutput().trimmed().toLongLong();
-        if (child.exitCode() != 0 || shown == 0) {
-            std::fprintf(stderr, "child failed: %s\n", child.readAllStandardError().constData());
+        const double p = launch({QStringLiteral("--child"), folder.path()});
+        const double b = launch({QStringLiteral("--bare")});
+        if (p < 0 || b < 0)
             return 1;
-        }
-        millis.push_back((shown - start) / 1000.0);
+        program.push_back(p);
+        bare.push_back(b);
     }
-    std::sort(millis.begin(), millis.end());
-    std::printf("launch to visible start screen (splash pause left out), %zu runs\n", millis.size());
-    std::printf("  min %.1f ms   median %.1f ms   max %.1f ms   (target: under 300 ms)\n", millis.front(),
-                millis[millis.size() / 2], millis.back());
+    std::sort(program.begin(), program.end());
+    std::sort(bare.begin(), bare.end());
+    const double median = program[program.size() / 2];
+    const double bareMedian = bare[bare.size() / 2];
+    std::printf("launch to visible start screen (splash pause left out), %zu runs each\n", program.size());
+    std::printf("  start screen  min %.1f ms   median %.1f ms   max %.1f ms\n", program.front(), median,
+                program.back());
+    std::printf("  bare window   min %.1f ms   median %.1f ms   max %.1f ms\n", bare.front(), bareMedian, bare.back());
+    std::printf("  ratio of medians %.2f  (target: 1.3 or less)\n", median / bareMedian);
     return 0;
 }

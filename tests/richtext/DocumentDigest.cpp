@@ -141,6 +141,16 @@ void buildFormattingSample(QTextDocument* document)
     f = QTextCharFormat();
     f.setFontPointSize(12);
     cursor.insertText(QStringLiteral("right aligned"), f);
+    // Raised and lowered text in the middle of a paragraph, with words after it.
+    cursor.insertBlock(QTextBlockFormat());
+    run(QStringLiteral("mc"), QTextCharFormat(), true);
+    f = QTextCharFormat();
+    f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    run(QStringLiteral("2"), f, true);
+    run(QStringLiteral(" and H"), QTextCharFormat(), true);
+    f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    run(QStringLiteral("2"), f, true);
+    run(QStringLiteral("O stay whole"), QTextCharFormat(), true);
 }
 
 } // namespace DocumentDigest
