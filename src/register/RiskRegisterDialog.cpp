@@ -514,10 +514,15 @@ void RiskRegisterDialog::addRow(Tab tab)
     QTableWidget* t = table(tab);
     if (WorkbookAccess::isReadOnly() || !t)
         return;
+    QTableWidgetItem* first = nullptr; // followed through the sorting that places the new row
     if (tab == RisksTab) {
         Risk risk;
         risk.number = contents().nextRiskNumber();
         addRiskRow(risk);
+        for (int r = 0; r < t->rowCount() && !first; ++r) {
+            if (t->item(r, RiskLabel)->data(kRankRole).toInt() == risk.number)
+                first = t->item(r, RiskAsset);
+        }
     } else {
         const bool sorting = t->isSortingEnabled();
         t->setSortingEnabled(false);
@@ -528,21 +533,15 @@ void RiskRegisterDialog::addRow(Tab tab)
             const bool isDate = tab == AssociatesTab && (c == AssociateSigned || c == AssociateReview);
             t->setItem(row, c, isDate ? dateItem(QDate()) : textItem(QString()));
         }
+        first = t->item(row, 0);
         m_filling = false;
         t->setSortingEnabled(sorting);
     }
     m_changed = true;
-    // The new row is the last until the table is sorted again.
-    int row = t->rowCount() - 1;
-    if (tab == RisksTab) {
-        for (int r = 0; r < t->rowCount(); ++r) {
-            if (t->item(r, RiskLabel)->data(kRankRole).toInt() == contents().nextRiskNumber() - 1)
-                row = r;
-        }
-    }
-    t->setCurrentCell(row, tab == RisksTab ? RiskAsset : 0);
+    t->setCurrentItem(first);
+    t->scrollToItem(first);
     t->setFocus();
-    t->editItem(t->currentItem());
+    t->editItem(first);
 }
 
 void RiskRegisterDialog::removeRow(Tab tab)

@@ -22,6 +22,7 @@ private slots:
     void init();
     void damagedFileIsKeptBeforeTheFirstSave();
     void enteredRiskIsSavedAndExported();
+    void aNewRowIsTheOneEdited();
 };
 
 void TestRegisterWindow::init()
@@ -84,6 +85,24 @@ void TestRegisterWindow::enteredRiskIsSavedAndExported()
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(2).at(3), QString("Theft, of a laptop"));
     QCOMPARE(rows.at(2).at(8), QString("Moderate"));
+}
+
+// The tables stay sorted: a new row sorts to the top, and typing must go into it, not into
+// the row that was last before.
+void TestRegisterWindow::aNewRowIsTheOneEdited()
+{
+    TestFolder folder(false);
+    folder.write(RegisterFile::kFileName, "Tessaly risk register\t1\nassociate\tMedCloud\t\t\t\t\t\n"
+                                          "associate\tTalkLine\t\t\t\t\t\n");
+    RiskRegisterDialog dialog;
+    dialog.showTab(RiskRegisterDialog::AssociatesTab);
+    QTableWidget* associates = dialog.table(RiskRegisterDialog::AssociatesTab);
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+        if (b->text() == "A&dd Associate")
+            QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(associates->rowCount(), 3);
+    QVERIFY(associates->currentItem()->text().isEmpty());
+    QCOMPARE(associates->currentRow(), 0);
 }
 
 QTEST_MAIN(TestRegisterWindow)
