@@ -13,10 +13,13 @@
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
+#include <cctype>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -93,6 +96,11 @@ struct GroupState
     ParaState para;
     Destination destination = Destination::Normal;
     int unicodeSkip = 1;
+    // Text a page carries outside the body (a header, a footer, a shape's text box): read where
+    // it stands, as paragraphs of its own.
+    bool aside = false;
+    // A footnote: its text goes to the notes after the body, its mark stays in the text.
+    bool note = false;
 };
 
 class Reader
@@ -132,6 +140,10 @@ private:
     void startField(const Token&) { m_fieldHref.clear(); }
     void startFieldResult(const Token&);
     void skipDestination(const Token&) { state().destination = Destination::Skip; }
+    void startAside(const Token&) { state().aside = true; }
+    void startNote(const Token&);
+    void noteMark(const Token&);
+    void readInPlace(const Token&) {}
     // Document
     template <int CodePage> void setCodePage(const Token&) { m_codePage = CodePage; }
     void setAnsiCodePage(const Token& word) { m_codePage = std::clamp(word.parameter, 0, kMaxCodePage); }
@@ -221,6 +233,11 @@ private:
     RtfTokenizer m_tokenizer;
     QTextDocument* m_document;
     QTextCursor m_cursor;
+    // The footnotes, numbered in order, and where the body's text stood while one was read.
+    std::unique_ptr<QTextDocument> m_notes;
+    int m_noteCount = 0;
+    QTextCursor m_bodyCursor;
+    bool m_bodyBlockPending = false;
     std::vector<GroupState> m_stack;
     std::size_t m_overflow = 0;
     bool m_done = false;
@@ -347,6 +364,18 @@ void Reader::groupEnd()
         finishFieldInstruction();
     if (ending == Destination::Picture && outer != Destination::Picture)
         finishPicture();
+    const GroupState& inner = state();
+    const GroupState& around = m_stack[m_stack.size() - 2];
+    if (inner.note && !around.note) {
+        // Back to the body, where the footnote's mark stands.
+        flushText();
+        m_cursor = m_bodyCursor;
+        m_blockPending = m_bodyBlockPending;
+    } else if (inner.aside && !around.aside && inner.destination == Destination::Normal && !inner.note) {
+        flushText();
+        if (!m_blockPending && !m_table && m_cursor.block().length() > 1)
+            paragraphEnd();
+    }
     m_stack.pop_back();
 }
 
@@ -372,7 +401,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         // inside \shppict) and field instructions are read; anything else is skipped.
         m_starred = false;
         const std::string_view word = token.text;
-        if (word != "shppict" && word != "fldinst" && word != "pict") {
+        if (word != "shppict" && word != "fldinst" && word != "pict" && word != "shpinst") {
             s.destination = Destination::Skip;
             return;
         }
@@ -417,15 +446,16 @@ const Reader::WordTable& Reader::documentWords()
         // Groups that are not part of the text
         {"stylesheet", &Reader::skipDestination},
         {"info", &Reader::skipDestination},
-        {"header", &Reader::skipDestination},
-        {"headerl", &Reader::skipDestination},
-        {"headerr", &Reader::skipDestination},
-        {"headerf", &Reader::skipDestination},
-        {"footer", &Reader::skipDestination},
-        {"footerl", &Reader::skipDestination},
-        {"footerr", &Reader::skipDestination},
-        {"footerf", &Reader::skipDestination},
-        {"footnote", &Reader::skipDestination},
+        {"header", &Reader::startAside},
+        {"headerl", &Reader::startAside},
+        {"headerr", &Reader::startAside},
+        {"headerf", &Reader::startAside},
+        {"footer", &Reader::startAside},
+        {"footerl", &Reader::startAside},
+        {"footerr", &Reader::startAside},
+        {"footerf", &Reader::startAside},
+        {"footnote", &Reader::startNote},
+        {"chftn", &Reader::noteMark},
         {"annotation", &Reader::skipDestination},
         {"object", &Reader::skipDestination},
         {"objdata", &Reader::skipDestination},
@@ -436,7 +466,11 @@ const Reader::WordTable& Reader::documentWords()
         {"rsidtbl", &Reader::skipDestination},
         {"filetbl", &Reader::skipDestination},
         {"nonshppict", &Reader::skipDestination},
-        {"shp", &Reader::skipDestination},
+        {"shp", &Reader::readInPlace},
+        {"shptxt", &Reader::startAside},
+        {"sp", &Reader::skipDestination},
+        {"shprslt", &Reader::skipDestination},
+        {"nonesttables", &Reader::skipDestination},
         {"template", &Reader::skipDestination},
         {"xe", &Reader::skipDestination},
         {"tc", &Reader::skipDestination},
@@ -985,11 +1019,58 @@ void Reader::finish()
         return;
     m_done = true;
     flushText();
+    if (m_stack.size() > 1 && state().note) {
+        // A file cut off inside a footnote.
+        m_cursor = m_bodyCursor;
+        m_blockPending = m_bodyBlockPending;
+    }
     if (m_table && m_tableRows > m_row + 1)
         m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
     // The last paragraph needs no \par to take its paragraph formatting.
     if (!m_blockPending && !m_table && m_cursor.block().length() > 1)
         applyBlockFormat();
+    if (m_notes) {
+        QTextCursor end(m_document);
+        end.movePosition(QTextCursor::End);
+        if (end.block().length() > 1 || end.currentTable())
+            end.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        QTextCharFormat heading;
+        heading.setFontWeight(QFont::Bold);
+        end.insertText(QStringLiteral("Notes"), heading);
+        end.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        end.insertFragment(QTextDocumentFragment(m_notes.get()));
+    }
+}
+
+void Reader::startNote(const Token&)
+{
+    if (state().note || state().destination != Destination::Normal) {
+        state().destination = Destination::Skip;
+        return;
+    }
+    flushText();
+    m_bodyCursor = m_cursor;
+    m_bodyBlockPending = m_blockPending;
+    if (!m_notes) {
+        m_notes = std::make_unique<QTextDocument>();
+        m_notes->setDefaultFont(m_document->defaultFont());
+    }
+    m_cursor = QTextCursor(m_notes.get());
+    m_cursor.movePosition(QTextCursor::End);
+    if (m_noteCount > 0)
+        m_cursor.insertBlock();
+    m_cursor.insertText(QStringLiteral("[%1] ").arg(++m_noteCount));
+    m_blockPending = false;
+    state().note = true;
+}
+
+void Reader::noteMark(const Token&)
+{
+    // Inside the footnote its number was written already; in the body it marks the next one.
+    if (state().note || state().destination != Destination::Normal)
+        return;
+    for (QChar c : QStringLiteral("[%1]").arg(m_noteCount + 1))
+        appendChar(c);
 }
 
 void Reader::finishFieldInstruction()
@@ -1074,12 +1155,25 @@ bool looksLikeRtf(const QByteArray& rtf)
     return rtf.mid(start, 5) == "{\\rtf";
 }
 
+// RTF without its "{\rtf" head, as a program copies a piece of a document: it starts with a
+// control word ("\pard") or a group that opens with one ("{\b"). Plain text seldom does.
+bool looksLikeFragment(const QByteArray& rtf)
+{
+    const QByteArray start = rtf.trimmed().left(3);
+    const auto word = [](const QByteArray& s, int at) {
+        return s.size() > at + 1 && s[at] == '\\' && std::isalpha(static_cast<unsigned char>(s[at + 1]));
+    };
+    return word(start, 0) || (start.startsWith('{') && word(start, 1));
+}
+
 } // namespace
 
 namespace RtfReader {
 
 bool read(const QByteArray& rtf, QTextDocument* document, QString* error, bool* damaged)
 {
+    if (!looksLikeRtf(rtf) && looksLikeFragment(rtf))
+        return read("{\\rtf1\\ansi " + rtf + "}", document, error, damaged);
     if (!looksLikeRtf(rtf)) {
         if (error)
             *error = QStringLiteral("The file is not a rich-text (RTF) document.");

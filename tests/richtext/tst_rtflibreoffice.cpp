@@ -1,14 +1,17 @@
 // Interoperability with a real word processor: LibreOffice, run headless with a private profile,
 // opens our RTF and saves it as RTF of its own, which must read back into the same document.
 // LibreOffice writes every format again from what it understood, so nothing survives that it
-// did not read.
+// did not read. Files of other programs' kinds (headers, footnotes, text boxes, fragments) must
+// lose no word that LibreOffice shows of them.
 #include "DocumentDigest.h"
 #include "RequiredTool.h"
 
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -19,7 +22,39 @@ class TestRtfLibreOffice : public QObject
     Q_OBJECT
 private slots:
     void formattingSurvivesLibreOffice();
+    void noWordLibreOfficeShowsIsLost_data();
+    void noWordLibreOfficeShowsIsLost();
 };
+
+namespace {
+
+// Converts source with LibreOffice into dir/out as format ("rtf:Rich Text Format", "txt");
+// the converted file's path, or empty when LibreOffice failed.
+QString convert(const QString& soffice, const QTemporaryDir& dir, const QString& source, const QString& format)
+{
+    QProcess process;
+    process.start(soffice, {QStringLiteral("-env:UserInstallation=") +
+                                QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(),
+                            QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                            format, QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out")), source});
+    if (!process.waitForFinished(120000))
+        process.kill();
+    if (process.exitCode() != 0)
+        return QString();
+    const QString extension = format.section(QLatin1Char(':'), 0, 0);
+    return dir.filePath(QStringLiteral("out/") + QFileInfo(source).completeBaseName() + QLatin1Char('.') + extension);
+}
+
+QSet<QString> words(const QString& text)
+{
+    QSet<QString> found;
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    for (auto it = word.globalMatch(text); it.hasNext();)
+        found.insert(it.next().captured().toLower());
+    return found;
+}
+
+} // namespace
 
 void TestRtfLibreOffice::formattingSurvivesLibreOffice()
 {
@@ -50,6 +85,52 @@ void TestRtfLibreOffice::formattingSurvivesLibreOffice()
     QTextDocument back;
     QVERIFY(RtfReader::read(rtf, &back));
     QCOMPARE(DocumentDigest::describe(back), DocumentDigest::describe(sample));
+}
+
+// Small files of our own making, each with what Word and LibreOffice write that a workbook
+// editor has no place for; wanted are words our reader must show, wherever it puts them.
+void TestRtfLibreOffice::noWordLibreOfficeShowsIsLost_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QStringList>("wanted");
+    QTest::newRow("header and footer")
+        << QByteArray("{\\rtf1\\ansi{\\header \\pard Riverside policy manual\\par}{\\footer \\pard Confidential "
+                      "draft}\\pard Workforce members sign the policy.\\par}")
+        << QStringList{"riverside", "confidential", "workforce"};
+    QTest::newRow("footnote")
+        << QByteArray("{\\rtf1\\ansi\\pard Backups are encrypted{\\super\\chftn}{\\footnote\\pard\\plain{\\super"
+                      "\\chftn} See the contingency plan appendix.} before they leave.\\par}")
+        << QStringList{"contingency", "appendix", "before"};
+    QTest::newRow("text box")
+        << QByteArray(
+               "{\\rtf1\\ansi\\pard Before the box.\\par{\\shp{\\*\\shpinst\\shpleft0\\shptop0{\\sp{\\sn "
+               "shapeType}{\\sv 202}}{\\shptxt\\pard Emergency contacts inside\\par}}{\\shprslt{\\*\\do\\dobxcolumn"
+               "{\\dptxbx{\\pard Emergency contacts inside\\par}}}}}\\pard After the box.\\par}")
+        << QStringList{"emergency", "contacts", "after"};
+    QTest::newRow("raised text")
+        << QByteArray("{\\rtf1\\ansi\\pard E = mc\\plain\\super 2\\plain  is raised, more words\\par}")
+        << QStringList{"raised", "more", "words"};
+}
+
+void TestRtfLibreOffice::noWordLibreOfficeShowsIsLost()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QStringList, wanted);
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    REQUIRE_TOOL(!soffice.isEmpty(), "LibreOffice (soffice)");
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("fixture.rtf")));
+    QVERIFY(source.open(QIODevice::WriteOnly) && source.write(rtf) == rtf.size());
+    source.close();
+    QFile text(convert(soffice, dir, source.fileName(), QStringLiteral("txt")));
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QTextDocument ours;
+    QVERIFY(RtfReader::read(rtf, &ours));
+    const QSet<QString> read = words(ours.toPlainText());
+    const QSet<QString> shownByLibreOffice = words(QString::fromUtf8(text.readAll()));
+    QVERIFY2(read.contains(shownByLibreOffice), qPrintable(ours.toPlainText()));
+    for (const QString& word : wanted)
+        QVERIFY2(read.contains(word), qPrintable(word + QStringLiteral(" is missing from: ") + ours.toPlainText()));
 }
 
 QTEST_MAIN(TestRtfLibreOffice)

@@ -80,7 +80,11 @@ void TestRtfReader::rejectsWhatIsNotRtf()
     QVERIFY(!RtfReader::read("plain text", &document, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!RtfReader::read("", &document));
-    QVERIFY(!RtfReader::read("{\\rt", &document));
+    QVERIFY(!RtfReader::read("\\ 12", &document));
+    // A piece of RTF without its head, as programs copy it, is read as RTF.
+    QVERIFY(RtfReader::read("\\pard Only a {\\b fragment}.\\par", &document));
+    QCOMPARE(document.toPlainText(), QStringLiteral("Only a fragment."));
+    document.setPlainText(QStringLiteral("kept"));
     QCOMPARE(document.toPlainText(), QStringLiteral("kept"));
 }
 
