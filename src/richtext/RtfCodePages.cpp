@@ -13,6 +13,14 @@ int RtfCodePages::codePageOfCharset(int charset)
     switch (charset) {
     case 77:
         return 10000;
+    case 78:
+        return 10001;
+    case 79:
+        return 10003;
+    case 80:
+        return 10008;
+    case 81:
+        return 10002;
     case 128:
         return 932;
     case 129:
@@ -74,6 +82,23 @@ QStringDecoder* RtfCodePages::decoderFor(int codePage)
         break;
     case 10000:
         name = "macintosh";
+        break;
+    // The Mac's East Asian code pages differ from these in a few vendor characters only; ICU,
+    // which Qt decodes through, has no converters of their own.
+    case 10001:
+        name = "Shift_JIS";
+        break;
+    case 10002:
+        name = "Big5";
+        break;
+    case 10003:
+        name = "windows-949";
+        break;
+    case 10007:
+        name = "x-mac-cyrillic";
+        break;
+    case 10008:
+        name = "GBK";
         break;
     default:
         name = "windows-" + QByteArray::number(codePage);
