@@ -66,6 +66,7 @@ void TestRegisterWindow::enteredRiskIsSavedAndExported()
     QCOMPARE(risks->rowCount(), 2);
     // Columns: 3 threat, 6 likelihood, 7 impact, 8 level.
     risks->item(1, 3)->setText("Theft, of a laptop");
+    risks->item(1, 4)->setText("Kept in a \"closet\"\nno lock");
     risks->item(1, 6)->setText("Moderate");
     risks->item(1, 7)->setText("High");
     QCOMPARE(risks->item(1, 8)->text(), QString("Moderate"));
@@ -84,6 +85,7 @@ void TestRegisterWindow::enteredRiskIsSavedAndExported()
     const QVector<QStringList> rows = RegisterLinks::parseCsv(folder.read("risks.csv"));
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows.at(2).at(3), QString("Theft, of a laptop"));
+    QCOMPARE(rows.at(2).at(4), QString("Kept in a \"closet\"\nno lock"));
     QCOMPARE(rows.at(2).at(8), QString("Moderate"));
 }
 

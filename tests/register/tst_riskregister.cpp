@@ -1,5 +1,5 @@
-// The risk register's logic: the risk matrix, the file's bytes and its damaged forms, the link
-// to the To Do list and the CSV a spreadsheet reads.
+// The risk register's logic: the risk matrix, the file's bytes and its damaged forms, and the
+// link to the To Do list.
 #include "register/RegisterFile.h"
 #include "register/RegisterLinks.h"
 #include "timeline/TimelineDate.h"
@@ -19,7 +19,6 @@ private slots:
     void damagedFiles_data();
     void damagedFiles();
     void plannedActionGoesOnTheToDoList();
-    void csvReadsBack();
 };
 
 void TestRiskRegister::matrix_data()
@@ -119,26 +118,6 @@ void TestRiskRegister::plannedActionGoesOnTheToDoList()
     QCOMPARE(RegisterLinks::putOnToDoList(grid, risk), 2); // already there
     risk.number = 1;
     QCOMPARE(RegisterLinks::toDoRow(grid, risk), 0); // "R1:" is not "R12:"
-}
-
-void TestRiskRegister::csvReadsBack()
-{
-    Register data;
-    Risk risk;
-    risk.number = 1;
-    risk.threat = "Fire, flood";
-    risk.vulnerability = "Server in \"closet\"\nno sprinkler";
-    risk.likelihood = Rating::Low;
-    risk.impact = Rating::High;
-    risk.safeguards = {0};
-    data.risks.append(risk);
-    const QVector<QStringList> rows = RegisterLinks::parseCsv(RegisterLinks::risksCsv(data));
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(0).size(), rows.at(1).size());
-    QCOMPARE(rows.at(1).at(3), risk.threat);
-    QCOMPARE(rows.at(1).at(4), risk.vulnerability);
-    QCOMPARE(rows.at(1).at(8), QString("Low"));
-    QCOMPARE(rows.at(1).at(13), QString("Risk Analysis"));
 }
 
 QTEST_GUILESS_MAIN(TestRiskRegister)
