@@ -2,6 +2,7 @@
 // control words dispatched through a table per destination, text inserted through a QTextCursor.
 #include "richtext/RtfReader.h"
 
+#include "base/CodePage.h"
 #include "base/HINFO1.h"
 #include "richtext/RtfCodePages.h"
 #include "richtext/RtfHeaderTables.h"
@@ -40,6 +41,27 @@ constexpr int kMaxTwips = 31680;
 constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
 // Distinct character formats kept for reuse; a document rarely has more than a few hundred.
 constexpr qsizetype kFormatCacheSize = 4096;
+
+// The character of a SYMBOL field: a code of the Symbol or Wingdings font, mapped to Unicode
+// for the marks documents use them for; any other font's code read as Windows-1252.
+QChar symbolCharacter(int code, const QString& font)
+{
+    static const QHash<int, char16_t> symbolFont = {
+        {0xB7, 0x2022}, {0xB0, 0x00B0}, {0xB1, 0x00B1}, {0xB4, 0x00D7}, {0xB8, 0x00F7}, {0xA8, 0x2666},
+        {0xA7, 0x2663}, {0xA9, 0x2665}, {0xAA, 0x2660}, {0xAE, 0x2192}, {0xAC, 0x2190}, {0xD2, 0x00AE},
+        {0xD3, 0x00A9}, {0xD4, 0x2122}, {0xE2, 0x00AE}, {0xE3, 0x00A9}, {0xE4, 0x2122}, {0xD7, 0x22C5},
+        {0xB3, 0x2265}, {0xA3, 0x2264}, {0xB9, 0x2260}, {0xBB, 0x2248}, {0xD6, 0x221A}, {0xA5, 0x221E}};
+    static const QHash<int, char16_t> wingdings = {{0xA7, 0x25AA}, {0x6C, 0x25CF}, {0x6E, 0x25A0}, {0x71, 0x2751},
+                                                   {0xD8, 0x27A2}, {0xFC, 0x2714}, {0xFB, 0x2718}, {0xA8, 0x25FB},
+                                                   {0x76, 0x2756}, {0xE0, 0x27A4}};
+    if (code <= 0 || code > 0xFFFF)
+        return QChar();
+    if (font.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+        return QChar(symbolFont.value(code, code < 128 ? char16_t(code) : char16_t(0x2022)));
+    if (font.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
+        return QChar(wingdings.value(code, char16_t(0x2022)));
+    return code < 256 ? CodePage::toUnicode(static_cast<unsigned char>(code)) : QChar(char16_t(code));
+}
 
 enum class Destination
 {
@@ -101,6 +123,8 @@ struct GroupState
     bool aside = false;
     // A footnote: its text goes to the notes after the body, its mark stays in the text.
     bool note = false;
+    // The group of a field (\field), whose result may be left empty for the reader to fill.
+    bool field = false;
 };
 
 class Reader
@@ -137,7 +161,7 @@ private:
     void startColorTable(const Token&);
     void startPicture(const Token&);
     void startFieldInstruction(const Token&);
-    void startField(const Token&) { m_fieldHref.clear(); }
+    void startField(const Token&);
     void startFieldResult(const Token&);
     void skipDestination(const Token&) { state().destination = Destination::Skip; }
     void startAside(const Token&) { state().aside = true; }
@@ -274,6 +298,8 @@ private:
 
     QString m_fieldInstruction;
     QString m_fieldHref;
+    QChar m_fieldSymbol; // what a SYMBOL field shows when its result is empty
+    int m_fieldStart = 0;
     std::vector<QString> m_links;
 
     RtfPicture m_picture;
@@ -366,6 +392,13 @@ void Reader::groupEnd()
         finishPicture();
     const GroupState& inner = state();
     const GroupState& around = m_stack[m_stack.size() - 2];
+    if (inner.field && !around.field && !m_fieldSymbol.isNull()) {
+        // A SYMBOL field written without its result: the reader shows the character itself.
+        flushText();
+        if (m_cursor.position() == m_fieldStart)
+            m_cursor.insertText(QString(m_fieldSymbol), charFormat(around.ch));
+        m_fieldSymbol = QChar();
+    }
     if (inner.note && !around.note) {
         // Back to the body, where the footnote's mark stands.
         flushText();
@@ -624,6 +657,17 @@ void Reader::startFieldInstruction(const Token&)
 {
     state().destination = Destination::FieldInstruction;
     m_fieldInstruction.clear();
+}
+
+void Reader::startField(const Token&)
+{
+    m_fieldHref.clear();
+    m_fieldSymbol = QChar();
+    if (state().destination != Destination::Normal || state().field)
+        return;
+    flushText();
+    m_fieldStart = m_cursor.position();
+    state().field = true;
 }
 
 void Reader::startFieldResult(const Token&)
@@ -1078,6 +1122,10 @@ void Reader::finishFieldInstruction()
     static const QRegularExpression hyperlink(QStringLiteral("^\\s*HYPERLINK\\s+\"([^\"]*)\""));
     const QRegularExpressionMatch match = hyperlink.match(m_fieldInstruction);
     m_fieldHref = match.hasMatch() ? match.captured(1) : QString();
+    static const QRegularExpression symbol(QStringLiteral("^\\s*SYMBOL\\s+(\\d+)(?:.*\\\\f\\s+\"?([^\"\\\\]*))?"));
+    const QRegularExpressionMatch symbolMatch = symbol.match(m_fieldInstruction);
+    if (symbolMatch.hasMatch())
+        m_fieldSymbol = symbolCharacter(symbolMatch.captured(1).toInt(), symbolMatch.captured(2).trimmed());
     m_fieldInstruction.clear();
 }
 
