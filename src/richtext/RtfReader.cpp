@@ -71,6 +71,24 @@ enum class Destination
     ColorTable,
     Picture,
     FieldInstruction,
+    Numbering, // an old-style paragraph number (\pn): its kind, start and the text around it
+};
+
+// Old-style numbering of a paragraph, shown by the reader when the file gives no \pntext.
+struct Numbering
+{
+    enum Kind
+    {
+        None,
+        Bullet,
+        Decimal,
+        LowerLetter,
+        UpperLetter
+    };
+    Kind kind = None;
+    int start = 1;
+    QString before;
+    QString after;
 };
 
 struct CharState
@@ -110,6 +128,7 @@ struct ParaState
     int spaceBefore = 0;
     int spaceAfter = 0;
     bool inTable = false;
+    Numbering numbering;
 };
 
 struct GroupState
@@ -125,6 +144,8 @@ struct GroupState
     bool note = false;
     // The group of a field (\field), whose result may be left empty for the reader to fill.
     bool field = false;
+    // Inside \pntxtb (1) or \pntxta (2): the text before or after the paragraph's number.
+    int numberingText = 0;
 };
 
 class Reader
@@ -168,6 +189,14 @@ private:
     void startNote(const Token&);
     void noteMark(const Token&);
     void readInPlace(const Token&) {}
+    void startNumbering(const Token&);
+    template <Numbering::Kind K> void setNumberingKind(const Token&) { m_numbering.kind = K; }
+    void setNumberingStart(const Token& word) { m_numbering.start = std::clamp(word.parameter, 0, 32767); }
+    template <int Slot> void setNumberingText(const Token&) { state().numberingText = Slot; }
+    // The file shows the number itself (\pntext, \listtext): the reader adds none.
+    void numberShown(const Token&) { m_numberShown = true; }
+    void showNumber();
+    static const WordTable& numberingWords();
     // Document
     template <int CodePage> void setCodePage(const Token&) { m_codePage = CodePage; }
     void setAnsiCodePage(const Token& word) { m_codePage = std::clamp(word.parameter, 0, kMaxCodePage); }
@@ -298,7 +327,11 @@ private:
 
     QString m_fieldInstruction;
     QString m_fieldHref;
-    QChar m_fieldSymbol; // what a SYMBOL field shows when its result is empty
+    QChar m_fieldSymbol;   // what a SYMBOL field shows when its result is empty
+    Numbering m_numbering; // being read in a \pn group
+    bool m_numberShown = false;
+    Numbering::Kind m_lastNumbered = Numbering::None;
+    int m_number = 0;
     int m_fieldStart = 0;
     std::vector<QString> m_links;
 
@@ -392,6 +425,11 @@ void Reader::groupEnd()
         finishPicture();
     const GroupState& inner = state();
     const GroupState& around = m_stack[m_stack.size() - 2];
+    if (inner.destination == Destination::Numbering && around.destination != Destination::Numbering) {
+        if (m_numbering.kind == Numbering::None)
+            m_numbering.kind = Numbering::Decimal;
+        m_stack[m_stack.size() - 2].para.numbering = m_numbering;
+    }
     if (inner.field && !around.field && !m_fieldSymbol.isNull()) {
         // A SYMBOL field written without its result: the reader shows the character itself.
         flushText();
@@ -434,7 +472,7 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         // inside \shppict) and field instructions are read; anything else is skipped.
         m_starred = false;
         const std::string_view word = token.text;
-        if (word != "shppict" && word != "fldinst" && word != "pict" && word != "shpinst") {
+        if (word != "shppict" && word != "fldinst" && word != "pict" && word != "shpinst" && word != "pn") {
             s.destination = Destination::Skip;
             return;
         }
@@ -456,6 +494,9 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         break;
     case Destination::Picture:
         words = &pictureWords();
+        break;
+    case Destination::Numbering:
+        words = &numberingWords();
         break;
     case Destination::Skip:
         return;
@@ -492,7 +533,9 @@ const Reader::WordTable& Reader::documentWords()
         {"annotation", &Reader::skipDestination},
         {"object", &Reader::skipDestination},
         {"objdata", &Reader::skipDestination},
-        {"pn", &Reader::skipDestination},
+        {"pn", &Reader::startNumbering},
+        {"pntext", &Reader::numberShown},
+        {"listtext", &Reader::numberShown},
         {"listtable", &Reader::skipDestination},
         {"listoverridetable", &Reader::skipDestination},
         {"revtbl", &Reader::skipDestination},
@@ -603,6 +646,22 @@ const Reader::WordTable& Reader::fontTableWords()
     return table;
 }
 
+const Reader::WordTable& Reader::numberingWords()
+{
+    static const WordTable table = {
+        {"pnlvlblt", &Reader::setNumberingKind<Numbering::Bullet>},
+        {"pndec", &Reader::setNumberingKind<Numbering::Decimal>},
+        {"pnucrm", &Reader::setNumberingKind<Numbering::Decimal>},
+        {"pnlcrm", &Reader::setNumberingKind<Numbering::Decimal>},
+        {"pnlcltr", &Reader::setNumberingKind<Numbering::LowerLetter>},
+        {"pnucltr", &Reader::setNumberingKind<Numbering::UpperLetter>},
+        {"pnstart", &Reader::setNumberingStart},
+        {"pntxtb", &Reader::setNumberingText<1>},
+        {"pntxta", &Reader::setNumberingText<2>},
+    };
+    return table;
+}
+
 const Reader::WordTable& Reader::colorTableWords()
 {
     static const WordTable table = {
@@ -657,6 +716,41 @@ void Reader::startFieldInstruction(const Token&)
 {
     state().destination = Destination::FieldInstruction;
     m_fieldInstruction.clear();
+}
+
+void Reader::startNumbering(const Token&)
+{
+    if (state().destination != Destination::Normal) {
+        state().destination = Destination::Skip;
+        return;
+    }
+    state().destination = Destination::Numbering;
+    m_numbering = Numbering();
+}
+
+void Reader::showNumber()
+{
+    const Numbering& n = state().para.numbering;
+    m_numberShown = true;
+    if (n.kind == Numbering::None)
+        return;
+    m_number = m_lastNumbered == n.kind ? m_number + 1 : n.start;
+    m_lastNumbered = n.kind;
+    QString label;
+    switch (n.kind) {
+    case Numbering::Bullet:
+        label = QString(QChar(0x2022));
+        break;
+    case Numbering::LowerLetter:
+    case Numbering::UpperLetter:
+        label = n.before + QChar((n.kind == Numbering::LowerLetter ? u'a' : u'A') + (std::max(1, m_number) - 1) % 26) +
+                n.after;
+        break;
+    default:
+        label = n.before + QString::number(m_number) + n.after;
+        break;
+    }
+    m_cursor.insertText(label + QLatin1Char('\t'), charFormat(state().ch));
 }
 
 void Reader::startField(const Token&)
@@ -840,6 +934,12 @@ void Reader::destinationText(std::string_view bytes)
     case Destination::FieldInstruction:
         m_fieldInstruction.append(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
         break;
+    case Destination::Numbering:
+        if (state().numberingText == 1)
+            m_numbering.before += QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        else if (state().numberingText == 2)
+            m_numbering.after += QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        break;
     default:
         break;
     }
@@ -904,6 +1004,10 @@ void Reader::beforeText()
     }
     if (!m_text.isEmpty() && m_textState != state().ch)
         flushText();
+    // An old-style numbered paragraph without its number written out gets it here.
+    if (!m_numberShown && state().destination == Destination::Normal && m_text.isEmpty() &&
+        m_cursor.block().length() <= 1 && state().para.numbering.kind != Numbering::None)
+        showNumber();
     m_textState = state().ch;
 }
 
@@ -1009,6 +1113,9 @@ void Reader::paragraphEnd()
     prepareForContent();
     applyBlockFormat();
     m_blockPending = true;
+    if (!m_numberShown || state().para.numbering.kind == Numbering::None)
+        m_lastNumbered = state().para.numbering.kind == Numbering::None ? Numbering::None : m_lastNumbered;
+    m_numberShown = false;
 }
 
 void Reader::cellEnd()
