@@ -9,7 +9,6 @@
 #include "printing/TimelineReport.h"
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
-#include "worksheets/AddressableDecisions.h"
 #include "worksheets/RecoveryPlanFiles.h"
 #include "worksheets/StatusStore.h"
 #include "worksheets/WorksheetTitles.h"
@@ -40,9 +39,8 @@ QString dateText(const QDate& date)
     return QLocale(QLocale::English).toString(date, kDateFormat);
 }
 
-QString decisionText(int number)
+QString decisionText(const AddressableDecision& decision)
 {
-    const AddressableDecision decision = AddressableDecisions::read(number);
     if (decision.choice == AddressableDecision::Undecided)
         return QStringLiteral("Addressable decision: none recorded.");
     QString text = QStringLiteral("Addressable decision: ") + AddressableDecisions::choiceText(decision.choice);
@@ -111,18 +109,12 @@ bool ComplianceBinder::build(const Progress& progress)
     m_statuses.clear();
     for (int n = 0; n < StatusStore::kSlotCount; ++n)
         m_statuses << store.slot(n);
+    m_decisions = AddressableDecisions::readAll(SafeguardCatalog::kEntryCount);
     int done = 0;
-    const auto step = [&] { return !progress || progress(++done, kSteps); };
-    bool stopped = false;
+    const std::function<bool()> step = [&] { return !progress || progress(++done, kSteps); };
     cover();
     summary();
-    if (!step())
-        return false;
-    safeguards([&](int, int) { return step(); }, &stopped);
-    if (stopped)
-        return false;
-    riskWorksheets([&](int, int) { return step(); }, &stopped);
-    if (stopped)
+    if (!step() || !safeguards(step) || !riskWorksheets(step))
         return false;
     plan();
     if (!step())
@@ -131,7 +123,7 @@ bool ComplianceBinder::build(const Progress& progress)
     if (!step())
         return false;
     documentDates();
-    return step() && step() && step();
+    return step();
 }
 
 void ComplianceBinder::startPrinter(ReportPrinter& printer) const
@@ -276,7 +268,7 @@ void ComplianceBinder::summary()
     appendPart(report, QStringLiteral("Safeguards Report"));
 }
 
-void ComplianceBinder::safeguards(const Progress& progress, bool* stopped)
+bool ComplianceBinder::safeguards(const std::function<bool()>& step)
 {
     for (int code = SafeguardCatalog::kFirstGroupCode; code <= SafeguardCatalog::kLastGroupCode; ++code) {
         const SafeguardGroup* group = SafeguardCatalog::group(code);
@@ -298,24 +290,23 @@ void ComplianceBinder::safeguards(const Progress& progress, bool* stopped)
             const QString status = m_statuses.value(SafeguardCatalog::statusRecord(entry->number)).trimmed();
             lines << QStringLiteral("Current Status: ") + (status.isEmpty() ? QStringLiteral("not set") : status);
             if (ReferenceTexts::isAddressable(entry->number))
-                lines << decisionText(entry->number);
+                lines << decisionText(m_decisions.value(entry->number));
             facts(printer, lines.join(QLatin1Char('\n')));
             for (const auto& document : kDocuments) {
                 const QString file = SafeguardCatalog::documentFileName(entry->number, document.pane);
                 heading(printer, QString::fromLatin1(document.caption), 12);
                 documentText(printer, file);
             }
-            if (!progress(0, 0)) {
-                *stopped = true;
-                return;
-            }
+            if (!step())
+                return false;
         }
         printer.endDoc();
         appendPart(printer, QString());
     }
+    return true;
 }
 
-void ComplianceBinder::riskWorksheets(const Progress& progress, bool* stopped)
+bool ComplianceBinder::riskWorksheets(const std::function<bool()>& step)
 {
     ReportPrinter printer;
     startPrinter(printer);
@@ -327,13 +318,12 @@ void ComplianceBinder::riskWorksheets(const Progress& progress, bool* stopped)
         const QString status = m_statuses.value(StatusStore::worksheetRecord(n)).trimmed();
         facts(printer, QStringLiteral("Compliance Status: ") + (status.isEmpty() ? QStringLiteral("not set") : status));
         documentText(printer, WorksheetTitles::documentFile(n));
-        if (!progress(0, 0)) {
-            *stopped = true;
-            return;
-        }
+        if (!step())
+            return false;
     }
     printer.endDoc();
     appendPart(printer, QString());
+    return true;
 }
 
 void ComplianceBinder::plan()

@@ -7,6 +7,7 @@
 
 #include "binder/PdfOutline.h"
 #include "printing/ReportPrinter.h"
+#include "worksheets/AddressableDecisions.h"
 
 #include <QDate>
 #include <QStringList>
@@ -17,7 +18,9 @@ class ComplianceBinder
 public:
     // Called as each part is laid out, with how much is done of kSteps; false stops the work.
     using Progress = std::function<bool(int done, int total)>;
-    static constexpr int kSteps = 47 + 21 + 6;
+    // One for the opening parts, one per safeguard and worksheet, one each for the plan, the
+    // To Do list and the dates.
+    static constexpr int kSteps = 1 + 47 + 21 + 3;
 
     ComplianceBinder(QString practiceName, const QDate& today, const QPageLayout& paper);
 
@@ -44,8 +47,9 @@ private:
 
     void cover();
     void summary();
-    void safeguards(const Progress& progress, bool* stopped);
-    void riskWorksheets(const Progress& progress, bool* stopped);
+    // step is called after each safeguard or worksheet; false from it stops the part and the binder.
+    bool safeguards(const std::function<bool()>& step);
+    bool riskWorksheets(const std::function<bool()>& step);
     void plan();
     void toDoList();
     void documentDates();
@@ -58,7 +62,8 @@ private:
     QString m_practice;
     QDate m_today;
     QPageLayout m_paper;
-    QStringList m_statuses; // the status slots 0-70
+    QStringList m_statuses;                   // the status slots 0-70
+    QVector<AddressableDecision> m_decisions; // by catalog entry
     PrintedDocument m_binder;
     QVector<PdfOutline::Entry> m_outline;
     // While a part is laid out: where its pages begin in the binder.

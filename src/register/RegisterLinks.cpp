@@ -35,6 +35,10 @@ QString date(const QDate& d)
     return d.isValid() ? d.toString(Qt::ISODate) : QString();
 }
 
+} // namespace
+
+namespace RegisterLinks {
+
 QString safeguardTitles(const QVector<int>& numbers)
 {
     QStringList titles;
@@ -44,10 +48,6 @@ QString safeguardTitles(const QVector<int>& numbers)
     }
     return titles.join(QStringLiteral("; "));
 }
-
-} // namespace
-
-namespace RegisterLinks {
 
 QString toDoItem(const Risk& risk)
 {

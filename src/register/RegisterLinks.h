@@ -20,6 +20,9 @@ int toDoRow(const TimelineModel& grid, const RiskRegister::Risk& risk);
 // date, unless a row already carries it. The row, or 0 when every row is in use.
 int putOnToDoList(TimelineModel& grid, const RiskRegister::Risk& risk);
 
+// The titles of catalog entries (a risk's safeguards), "; " between them.
+QString safeguardTitles(const QVector<int>& numbers);
+
 // The three tables with a heading row, in UTF-8 with a byte-order mark so that spreadsheets
 // read the accents; fields quoted where they hold a comma, a quote or a line break.
 QByteArray assetsCsv(const RiskRegister::Register& data);

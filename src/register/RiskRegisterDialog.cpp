@@ -160,16 +160,6 @@ QDate dateCell(const QTableWidget* table, int row, int column)
     return item ? item->data(Qt::EditRole).toDate() : QDate();
 }
 
-QString safeguardTitles(const QVector<int>& numbers)
-{
-    QStringList titles;
-    for (int n : numbers) {
-        if (const SafeguardEntry* entry = SafeguardCatalog::entry(n))
-            titles << SafeguardCatalog::displayText(entry->fullTitle).trimmed();
-    }
-    return titles.join(QStringLiteral("; "));
-}
-
 QVector<int> safeguardNumbers(const QTableWidgetItem* item)
 {
     QVector<int> numbers;
@@ -419,7 +409,7 @@ void RiskRegisterDialog::addRiskRow(const Risk& r)
     m_risks->setItem(row, RiskOwner, textItem(r.owner));
     m_risks->setItem(row, RiskTarget, dateItem(r.target));
     m_risks->setItem(row, RiskResidual, textItem(ratingText(r.residual)));
-    QTableWidgetItem* safeguards = readOnlyItem(safeguardTitles(r.safeguards));
+    QTableWidgetItem* safeguards = readOnlyItem(RegisterLinks::safeguardTitles(r.safeguards));
     QVariantList numbers;
     for (int n : r.safeguards)
         numbers << n;
@@ -623,7 +613,7 @@ void RiskRegisterDialog::chooseSafeguards()
     }
     QTableWidgetItem* item = m_risks->item(row, RiskSafeguards);
     item->setData(Qt::UserRole, values);
-    item->setText(safeguardTitles(numbers));
+    item->setText(RegisterLinks::safeguardTitles(numbers));
     m_changed = true;
 }
 

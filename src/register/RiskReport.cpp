@@ -1,7 +1,7 @@
 #include "register/RiskReport.h"
 
-#include "catalog/SafeguardCatalog.h"
 #include "printing/ReportPrinter.h"
+#include "register/RegisterLinks.h"
 
 #include <QLocale>
 
@@ -99,11 +99,6 @@ void build(ReportPrinter& printer, const Register& data, const QDate& today)
         printer.setCurrentX(kMargin);
         printer.paragraph(QStringLiteral("%1  %2 risk  %3").arg(risk.label(), level, risk.asset));
         printer.setFontBold(false);
-        QStringList safeguards;
-        for (int n : risk.safeguards) {
-            if (const SafeguardEntry* entry = SafeguardCatalog::entry(n))
-                safeguards << SafeguardCatalog::displayText(entry->fullTitle).trimmed();
-        }
         const QString ratings = QStringLiteral("likelihood %1, impact %2")
                                     .arg(ratingText(risk.likelihood).toLower(), ratingText(risk.impact).toLower());
         lines(printer,
@@ -117,7 +112,7 @@ void build(ReportPrinter& printer, const Register& data, const QDate& today)
                {QStringLiteral("Owner"), risk.owner},
                {QStringLiteral("Target date"), dateText(risk.target)},
                {QStringLiteral("Residual risk"), ratingText(risk.residual)},
-               {QStringLiteral("Safeguards"), safeguards.join(QStringLiteral("; "))}});
+               {QStringLiteral("Safeguards"), RegisterLinks::safeguardTitles(risk.safeguards)}});
     }
 
     heading(printer, QStringLiteral("Where ePHI lives"), 12);

@@ -1113,8 +1113,9 @@ void Reader::paragraphEnd()
     prepareForContent();
     applyBlockFormat();
     m_blockPending = true;
-    if (!m_numberShown || state().para.numbering.kind == Numbering::None)
-        m_lastNumbered = state().para.numbering.kind == Numbering::None ? Numbering::None : m_lastNumbered;
+    // A paragraph without numbering ends the count.
+    if (state().para.numbering.kind == Numbering::None)
+        m_lastNumbered = Numbering::None;
     m_numberShown = false;
 }
 
