@@ -195,6 +195,7 @@ Decoded read()
     if (readFileWithin(path, FileLimits::kDocument, &bytes, &error) != ReadOutcome::Read) {
         Decoded none;
         none.problems << error;
+        none.unreadable = true;
         return none;
     }
     return decode(bytes);

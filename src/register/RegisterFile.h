@@ -31,11 +31,14 @@ struct Decoded
 {
     RiskRegister::Register data;
     QStringList problems; // "Line 7: ..." for each line that was not read as written
+    // The file is there but could not be read at all (refused or unreadable); the refusal was
+    // reported as every refused file is, and nothing may be saved over it.
+    bool unreadable = false;
 };
 Decoded decode(const QByteArray& bytes);
 
 // The workbook's register: empty, without problems, when there is none yet. A file that cannot
-// be read at all is a problem too, and its register is empty.
+// be read at all gives an empty register marked unreadable.
 Decoded read();
 // Replaces the file atomically. False, with *error saying why, when it could not be written.
 bool write(const RiskRegister::Register& data, QString* error = nullptr);

@@ -203,23 +203,34 @@ RiskRegisterDialog::RiskRegisterDialog(QWidget* parent) : QDialog(parent)
     connect(m_saveButton, &QPushButton::clicked, this, &RiskRegisterDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    const RegisterFile::Decoded decoded = RegisterFile::read();
+    fill(decoded.data);
+    // A read-only copy, or a file that could not be read at all (its refusal was shown already):
+    // the register is shown, and nothing is saved over the file.
+    QString unchangeable;
+    if (WorkbookAccess::isReadOnly())
+        unchangeable = WorkbookAccess::readOnlyReason();
+    else if (decoded.unreadable)
+        unchangeable = decoded.problems.join(QLatin1Char(' '));
+    m_writable = unchangeable.isEmpty();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    if (WorkbookAccess::isReadOnly()) {
-        auto* readOnly = new QLabel(
-            QStringLiteral("The register can be read here but not changed: ") + WorkbookAccess::readOnlyReason(), this);
+    if (!m_writable) {
+        auto* readOnly =
+            new QLabel(QStringLiteral("The register can be read here but not changed: ") + unchangeable, this);
+        readOnly->setObjectName(QStringLiteral("registerReadOnly"));
         readOnly->setWordWrap(true);
         layout->addWidget(readOnly);
         m_saveButton->setEnabled(false);
+        m_toDoButton->setEnabled(false);
         for (QTableWidget* t : {m_assets, m_risks, m_associates})
             t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
     layout->addWidget(buttons);
     resize(1100, 640);
 
-    const RegisterFile::Decoded decoded = RegisterFile::read();
-    fill(decoded.data);
-    if (!decoded.problems.isEmpty()) {
+    if (!decoded.unreadable && !decoded.problems.isEmpty()) {
         m_keepOriginal = true;
         Messages::show(parent,
                        QStringLiteral("Not all of the risk register could be read; what could be read is shown.\r"
@@ -319,10 +330,9 @@ QWidget* RiskRegisterDialog::buildRisks()
     auto* safeguards = new QPushButton(QStringLiteral("Safe&guards..."), this);
     safeguards->setObjectName(QStringLiteral("safeguardsButton"));
     connect(safeguards, &QPushButton::clicked, this, &RiskRegisterDialog::chooseSafeguards);
-    auto* toDo = new QPushButton(QStringLiteral("Put on &To Do List"), this);
-    toDo->setObjectName(QStringLiteral("toDoButton"));
-    toDo->setEnabled(!WorkbookAccess::isReadOnly());
-    connect(toDo, &QPushButton::clicked, this, &RiskRegisterDialog::putCurrentRiskOnToDoList);
+    m_toDoButton = new QPushButton(QStringLiteral("Put on &To Do List"), this);
+    m_toDoButton->setObjectName(QStringLiteral("toDoButton"));
+    connect(m_toDoButton, &QPushButton::clicked, this, &RiskRegisterDialog::putCurrentRiskOnToDoList);
     auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("riskFilter"));
@@ -330,7 +340,7 @@ QWidget* RiskRegisterDialog::buildRisks()
     m_filter->setClearButtonEnabled(true);
     filterLabel->setBuddy(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &RiskRegisterDialog::applyFilter);
-    return tablePage(m_risks, add, remove, {safeguards, toDo, filterLabel, m_filter});
+    return tablePage(m_risks, add, remove, {safeguards, m_toDoButton, filterLabel, m_filter});
 }
 
 QWidget* RiskRegisterDialog::buildAssociates()
@@ -502,7 +512,7 @@ void RiskRegisterDialog::showTab(Tab tab)
 void RiskRegisterDialog::addRow(Tab tab)
 {
     QTableWidget* t = table(tab);
-    if (WorkbookAccess::isReadOnly() || !t)
+    if (!m_writable || !t)
         return;
     QTableWidgetItem* first = nullptr; // followed through the sorting that places the new row
     if (tab == RisksTab) {
@@ -538,7 +548,7 @@ void RiskRegisterDialog::removeRow(Tab tab)
 {
     QTableWidget* t = table(tab);
     const int row = t ? t->currentRow() : -1;
-    if (WorkbookAccess::isReadOnly() || row < 0)
+    if (!m_writable || row < 0)
         return;
     const QString name =
         tab == RisksTab ? cell(t, row, RiskLabel) + QLatin1Char(' ') + cell(t, row, RiskThreat) : cell(t, row, 0);
@@ -601,7 +611,7 @@ void RiskRegisterDialog::chooseSafeguards()
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
     chooser.resize(520, 520);
-    if (chooser.exec() != QDialog::Accepted || WorkbookAccess::isReadOnly())
+    if (chooser.exec() != QDialog::Accepted || !m_writable)
         return;
     QVector<int> numbers;
     QVariantList values;
@@ -620,7 +630,7 @@ void RiskRegisterDialog::chooseSafeguards()
 void RiskRegisterDialog::putCurrentRiskOnToDoList()
 {
     const int row = m_risks->currentRow();
-    if (row < 0 || WorkbookAccess::isReadOnly())
+    if (row < 0 || !m_writable)
         return;
     Risk risk;
     risk.number = m_risks->item(row, RiskLabel)->data(kRankRole).toInt();
@@ -700,6 +710,8 @@ void RiskRegisterDialog::askExportCsv()
 
 bool RiskRegisterDialog::save()
 {
+    if (!m_writable)
+        return false;
     QString error;
     if (m_keepOriginal) {
         QString keptAs;
@@ -723,7 +735,7 @@ bool RiskRegisterDialog::save()
 
 void RiskRegisterDialog::done(int result)
 {
-    if (m_changed && !WorkbookAccess::isReadOnly()) {
+    if (m_changed && m_writable) {
         const Messages::Answer answer =
             Messages::show(this, QStringLiteral("Save changes to the risk register?"), kTitle,
                            Messages::Buttons::YesNoCancel, Messages::Icon::Question, Messages::Answer::Yes);

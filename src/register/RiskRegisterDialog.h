@@ -33,7 +33,8 @@ public:
 
     void showTab(Tab tab);
     bool isChanged() const { return m_changed; }
-    // Saves the register; false (with a message shown) when it could not be saved.
+    // Saves the register; false (with a message shown) when it could not be saved, and false
+    // without one where it may not be saved at all.
     bool save();
     // What the tables hold now.
     RiskRegister::Register contents() const;
@@ -80,6 +81,9 @@ private:
     HeatMapView* m_heatMap = nullptr;
     PrintPanel* m_report = nullptr;
     QPushButton* m_saveButton = nullptr;
+    QPushButton* m_toDoButton = nullptr;
+    // Changes may be saved: the workbook is not read-only and the file was readable.
+    bool m_writable = true;
     bool m_changed = false;
     bool m_filling = false;
     // The file was read with problems: a copy of it is kept before the first save.

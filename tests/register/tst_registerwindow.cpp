@@ -23,6 +23,7 @@ private slots:
     void damagedFileIsKeptBeforeTheFirstSave();
     void enteredRiskIsSavedAndExported();
     void aNewRowIsTheOneEdited();
+    void anUnreadableFileIsNeverSavedOver();
 };
 
 void TestRegisterWindow::init()
@@ -105,6 +106,22 @@ void TestRegisterWindow::aNewRowIsTheOneEdited()
     QCOMPARE(associates->rowCount(), 3);
     QVERIFY(associates->currentItem()->text().isEmpty());
     QCOMPARE(associates->currentRow(), 0);
+}
+
+// A register that could not be read at all (here a link, which the program never follows) is
+// not replaced by the empty one shown.
+void TestRegisterWindow::anUnreadableFileIsNeverSavedOver()
+{
+    TestFolder folder(false);
+    folder.write("elsewhere.txt", "kept");
+    QVERIFY(QFile::link(folder.filePath("elsewhere.txt"), folder.filePath(RegisterFile::kFileName)));
+    RiskRegisterDialog dialog;
+    QVERIFY(Messages::takeShown().isEmpty()); // the refusal is reported where files are refused
+    QVERIFY(!dialog.findChild<QPushButton*>("saveRegisterButton")->isEnabled());
+    QVERIFY(!dialog.save());
+    QVERIFY(QFileInfo(folder.filePath(RegisterFile::kFileName)).isSymLink());
+    QCOMPARE(folder.read("elsewhere.txt"), QByteArray("kept"));
+    QVERIFY(QDir(folder.path()).entryList({"RiskReg1 damaged *.Fil"}).isEmpty());
 }
 
 QTEST_MAIN(TestRegisterWindow)
