@@ -6,15 +6,18 @@
 #include "base/HINFO1.h"
 #include "richtext/RtfCodePages.h"
 #include "richtext/RtfHeaderTables.h"
+#include "richtext/RtfListTables.h"
 #include "richtext/RtfPicture.h"
 #include "richtext/RtfTokenizer.h"
 
 #include <QColor>
 #include <QHash>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextList>
 #include <QTextTable>
 #include <QUrl>
 
@@ -36,6 +39,9 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxCodePage = 65535;
 constexpr int kMaxColorIndex = 4095;
 constexpr int kMaxTableColumns = 63;
+// Cell edges closer than this (in twips) are one column edge: writers round widths differently.
+constexpr int kEdgeTolerance = 20;
+constexpr int kListIndentPixels = 40; // QTextDocument's indent step, in which a list draws its marks
 // Indents and spacing, in twips: 22 inches, beyond any page.
 constexpr int kMaxTwips = 31680;
 constexpr double kTwipsPerPixel = HINFO1::kTwipsPerPixel;
@@ -72,6 +78,7 @@ enum class Destination
     Picture,
     FieldInstruction,
     Numbering, // an old-style paragraph number (\pn): its kind, start and the text around it
+    ListTable, // the list definitions (\listtable) or their overrides (\listoverridetable)
 };
 
 // Old-style numbering of a paragraph, shown by the reader when the file gives no \pntext.
@@ -129,6 +136,8 @@ struct ParaState
     int spaceAfter = 0;
     bool inTable = false;
     Numbering numbering;
+    int list = 0; // \lsN: the paragraph is an item of list N (0: none)
+    int listLevel = 0;
 };
 
 struct GroupState
@@ -146,6 +155,27 @@ struct GroupState
     bool field = false;
     // Inside \pntxtb (1) or \pntxta (2): the text before or after the paragraph's number.
     int numberingText = 0;
+    // Inside \listtext, the item's mark written out: dropped when the item joins a real list.
+    bool listText = false;
+    // Inside a list level's \leveltext.
+    bool levelText = false;
+    // Inside \nesttableprops: the row words there describe a table nested in a cell, which is
+    // read flattened into that cell, and must not change the outer table's row.
+    bool nestedRow = false;
+};
+
+// A cell of a row's definition: its right edge (\cellxN, in twips) and how it merges.
+struct CellDefinition
+{
+    enum Merge
+    {
+        MergeFirst = 1,     // \clmgf: the first of horizontally merged cells
+        MergeNext = 2,      // \clmrg: merged into the cell before
+        MergeDownFirst = 4, // \clvmgf: the top of vertically merged cells
+        MergeDownNext = 8,  // \clvmrg: merged into the cell above
+    };
+    int right = 0;
+    int merge = 0;
 };
 
 class Reader
@@ -197,6 +227,21 @@ private:
     void numberShown(const Token&) { m_numberShown = true; }
     void showNumber();
     static const WordTable& numberingWords();
+    // Lists
+    void startListTable(const Token&);
+    void startOverrideTable(const Token&);
+    void startListText(const Token&);
+    void startLevelText(const Token&) { state().levelText = true; }
+    void startList(const Token&) { m_lists.startList(); }
+    void startLevel(const Token&) { m_lists.startLevel(); }
+    void setLevelNumberFormat(const Token& word) { m_lists.setNumberFormat(word.parameter); }
+    void setListId(const Token& word) { m_lists.setListId(word.parameter); }
+    void startOverride(const Token&) { m_lists.startOverride(); }
+    void setOverrideNumber(const Token& word) { m_lists.setOverrideNumber(word.parameter); }
+    void setListNumber(const Token& word) { state().para.list = std::max(0, word.parameter); }
+    void setListLevel(const Token& word) { state().para.listLevel = std::clamp(word.parameter, 0, 8); }
+    static const WordTable& listTableWords();
+    void applyList(const ParaState& p);
     // Document
     template <int CodePage> void setCodePage(const Token&) { m_codePage = CodePage; }
     void setAnsiCodePage(const Token& word) { m_codePage = std::clamp(word.parameter, 0, kMaxCodePage); }
@@ -229,7 +274,13 @@ private:
     template <char16_t Character> void insertCharacter(const Token&) { appendChar(QChar(Character)); }
     // Tables
     void setInTable(const Token&) { state().para.inTable = true; }
-    void resetRow(const Token&) { m_cellRight.clear(); }
+    void resetRow(const Token&);
+    template <int Merge> void setCellMerge(const Token&)
+    {
+        if (!state().nestedRow)
+            m_nextCellMerge |= Merge;
+    }
+    void startNestedRow(const Token&) { state().nestedRow = true; }
     void addCellBoundary(const Token& word);
     void endCell(const Token&);
     void endRow(const Token&);
@@ -270,6 +321,10 @@ private:
     void startTable();
     void endTable();
     void moveToCell();
+    // The first and one-past-last table column of each cell of the row being read.
+    std::vector<std::pair<int, int>> rowLayout() const;
+    void fitGridToRow();
+    void mergeRowCells();
     void paragraphEnd();
     void cellEnd();
     void rowEnd();
@@ -302,7 +357,14 @@ private:
     int m_defaultFont = 0;
     RtfFontTable m_fonts;
     RtfColorTable m_colors;
+    RtfListTables m_lists;
     RtfCodePages m_codePages;
+    // The lists made so far, by list number and level: an item joins the list of its number,
+    // which keeps counting across the paragraphs between its items.
+    QHash<int, QPointer<QTextList>> m_madeLists;
+    // Where the current paragraph's \listtext mark stands, while it may still be dropped.
+    int m_listTextStart = -1;
+    int m_listTextEnd = -1;
 
     QString m_text;
     CharState m_textState;
@@ -315,7 +377,8 @@ private:
     bool m_blockPending = false;
     QTextTable* m_table = nullptr;
     int m_row = 0;
-    int m_column = 0;
+    int m_cellIndex = 0; // of the cell being read in its row
+    bool m_rowMerged = false;
     // The table's size as built so far. Qt rebuilds a table's cell grid after every change
     // of its rows or columns, so rows are added in growing batches (the spare ones are
     // removed at the table's end) and the counts are kept here rather than asked for.
@@ -323,7 +386,17 @@ private:
     int m_tableColumns = 0;
     bool m_rowPending = false;
     bool m_cellPending = false;
-    std::vector<int> m_cellRight;
+    // The row's cells as defined so far, and the merge words waiting for their \cellx.
+    std::vector<CellDefinition> m_cells;
+    int m_nextCellMerge = 0;
+    // The table's column edges, in twips: the first row's, split where a later row has an edge
+    // between them. A cell spans the columns between its edges.
+    std::vector<int> m_grid;
+    // Per column: the row where cells merging downwards started, or -1.
+    std::vector<int> m_mergeDownFrom;
+    // rowLayout() of the row's cells, kept until they or the columns change.
+    std::vector<std::pair<int, int>> m_layout;
+    bool m_layoutStale = true;
 
     QString m_fieldInstruction;
     QString m_fieldHref;
@@ -437,6 +510,11 @@ void Reader::groupEnd()
             m_cursor.insertText(QString(m_fieldSymbol), charFormat(around.ch));
         m_fieldSymbol = QChar();
     }
+    if (inner.listText && !around.listText) {
+        flushText();
+        if (m_listTextStart >= 0)
+            m_listTextEnd = m_cursor.position();
+    }
     if (inner.note && !around.note) {
         // Back to the body, where the footnote's mark stands.
         flushText();
@@ -472,7 +550,8 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         // inside \shppict) and field instructions are read; anything else is skipped.
         m_starred = false;
         const std::string_view word = token.text;
-        if (word != "shppict" && word != "fldinst" && word != "pict" && word != "shpinst" && word != "pn") {
+        if (word != "shppict" && word != "fldinst" && word != "pict" && word != "shpinst" && word != "pn" &&
+            word != "listtable" && word != "listoverridetable" && word != "nesttableprops") {
             s.destination = Destination::Skip;
             return;
         }
@@ -497,6 +576,9 @@ void Reader::controlWord(const RtfTokenizer::Token& token)
         break;
     case Destination::Numbering:
         words = &numberingWords();
+        break;
+    case Destination::ListTable:
+        words = &listTableWords();
         break;
     case Destination::Skip:
         return;
@@ -535,9 +617,11 @@ const Reader::WordTable& Reader::documentWords()
         {"objdata", &Reader::skipDestination},
         {"pn", &Reader::startNumbering},
         {"pntext", &Reader::numberShown},
-        {"listtext", &Reader::numberShown},
-        {"listtable", &Reader::skipDestination},
-        {"listoverridetable", &Reader::skipDestination},
+        {"listtext", &Reader::startListText},
+        {"listtable", &Reader::startListTable},
+        {"listoverridetable", &Reader::startOverrideTable},
+        {"ls", &Reader::setListNumber},
+        {"ilvl", &Reader::setListLevel},
         {"revtbl", &Reader::skipDestination},
         {"rsidtbl", &Reader::skipDestination},
         {"filetbl", &Reader::skipDestination},
@@ -625,6 +709,11 @@ const Reader::WordTable& Reader::documentWords()
         // Tables
         {"intbl", &Reader::setInTable},
         {"trowd", &Reader::resetRow},
+        {"clmgf", &Reader::setCellMerge<CellDefinition::MergeFirst>},
+        {"clmrg", &Reader::setCellMerge<CellDefinition::MergeNext>},
+        {"clvmgf", &Reader::setCellMerge<CellDefinition::MergeDownFirst>},
+        {"clvmrg", &Reader::setCellMerge<CellDefinition::MergeDownNext>},
+        {"nesttableprops", &Reader::startNestedRow},
         {"cellx", &Reader::addCellBoundary},
         {"cell", &Reader::endCell},
         {"row", &Reader::endRow},
@@ -658,6 +747,22 @@ const Reader::WordTable& Reader::numberingWords()
         {"pnstart", &Reader::setNumberingStart},
         {"pntxtb", &Reader::setNumberingText<1>},
         {"pntxta", &Reader::setNumberingText<2>},
+    };
+    return table;
+}
+
+const Reader::WordTable& Reader::listTableWords()
+{
+    static const WordTable table = {
+        {"list", &Reader::startList},
+        {"listlevel", &Reader::startLevel},
+        {"levelnfc", &Reader::setLevelNumberFormat},
+        {"leveltext", &Reader::startLevelText},
+        {"listid", &Reader::setListId},
+        {"listoverride", &Reader::startOverride},
+        {"ls", &Reader::setOverrideNumber},
+        {"listname", &Reader::skipDestination},
+        {"levelnumbers", &Reader::skipDestination},
     };
     return table;
 }
@@ -806,6 +911,8 @@ void Reader::unicodeCharacter(const Token& word)
             appendChar(QChar(static_cast<char16_t>(code)));
         } else if (s.destination == Destination::FieldInstruction) {
             m_fieldInstruction.append(QChar(static_cast<char16_t>(code)));
+        } else if (s.destination == Destination::ListTable && s.levelText) {
+            m_lists.appendLevelText(QChar(static_cast<char16_t>(code)));
         }
     }
     m_skipFallback = s.unicodeSkip;
@@ -818,10 +925,23 @@ void Reader::endParagraph(const Token&)
         paragraphEnd();
 }
 
+void Reader::resetRow(const Token&)
+{
+    if (state().nestedRow)
+        return;
+    m_cells.clear();
+    m_nextCellMerge = 0;
+    m_layoutStale = true;
+}
+
 void Reader::addCellBoundary(const Token& word)
 {
-    if (m_cellRight.size() < static_cast<std::size_t>(kMaxTableColumns))
-        m_cellRight.push_back(std::clamp(word.parameter, 0, kMaxTwips * 4));
+    if (state().nestedRow)
+        return;
+    if (m_cells.size() < static_cast<std::size_t>(kMaxTableColumns))
+        m_cells.push_back({std::clamp(word.parameter, 0, kMaxTwips * 4), m_nextCellMerge});
+    m_nextCellMerge = 0;
+    m_layoutStale = true;
 }
 
 void Reader::endCell(const Token&)
@@ -832,7 +952,7 @@ void Reader::endCell(const Token&)
 
 void Reader::endRow(const Token&)
 {
-    if (state().destination == Destination::Normal)
+    if (state().destination == Destination::Normal && !state().nestedRow)
         rowEnd();
 }
 
@@ -900,6 +1020,11 @@ void Reader::hexByte(unsigned char byte)
             beforeText();
         m_bytesCodePage = codePage;
         m_bytes.append(c);
+    } else if (destination == Destination::ListTable) {
+        if (m_skipFallback > 0)
+            --m_skipFallback;
+        else if (state().levelText)
+            m_lists.appendLevelText(QChar(byte));
     } else if (destination == Destination::FontTable || destination == Destination::FieldInstruction) {
         // Names and instructions are short; the document code page is good enough for them.
         QString decoded;
@@ -933,6 +1058,16 @@ void Reader::destinationText(std::string_view bytes)
         break;
     case Destination::FieldInstruction:
         m_fieldInstruction.append(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        break;
+    case Destination::ListTable:
+        if (state().levelText) {
+            for (char c : bytes) {
+                if (m_skipFallback > 0)
+                    --m_skipFallback;
+                else
+                    m_lists.appendLevelText(QLatin1Char(c));
+            }
+        }
         break;
     case Destination::Numbering:
         if (state().numberingText == 1)
@@ -1002,6 +1137,8 @@ void Reader::beforeText()
         flushText();
         prepareForContent();
     }
+    if (state().listText && m_listTextStart < 0)
+        m_listTextStart = m_cursor.position() + static_cast<int>(m_text.size());
     if (!m_text.isEmpty() && m_textState != state().ch)
         flushText();
     // An old-style numbered paragraph without its number written out gets it here.
@@ -1036,9 +1173,11 @@ void Reader::prepareForContent(bool forceTable)
                 m_tableRows += added;
             }
             ++m_row;
-            m_column = 0;
+            m_cellIndex = 0;
             m_rowPending = false;
+            m_rowMerged = false;
             m_cellPending = false;
+            fitGridToRow();
             moveToCell();
         }
         if (m_cellPending) {
@@ -1056,7 +1195,12 @@ void Reader::prepareForContent(bool forceTable)
 
 void Reader::startTable()
 {
-    const int columns = std::max<int>(1, static_cast<int>(m_cellRight.size()));
+    m_grid.clear();
+    for (const CellDefinition& cell : m_cells) {
+        if (m_grid.empty() || cell.right > m_grid.back() + kEdgeTolerance)
+            m_grid.push_back(cell.right);
+    }
+    const int columns = std::max<int>(1, static_cast<int>(m_grid.size()));
     QTextTableFormat format;
     format.setBorder(1);
     format.setCellSpacing(0);
@@ -1064,7 +1208,7 @@ void Reader::startTable()
     format.setBorderCollapse(true);
     QList<QTextLength> widths;
     int left = 0;
-    for (int right : m_cellRight) {
+    for (int right : m_grid) {
         widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
         left = right;
     }
@@ -1075,9 +1219,12 @@ void Reader::startTable()
     m_table = m_cursor.insertTable(1, columns, format);
     m_tableRows = 1;
     m_tableColumns = columns;
+    m_mergeDownFrom.assign(columns, -1);
+    m_layoutStale = true;
     m_row = 0;
-    m_column = 0;
+    m_cellIndex = 0;
     m_rowPending = false;
+    m_rowMerged = false;
     m_cellPending = false;
 }
 
@@ -1093,18 +1240,122 @@ void Reader::endTable()
     m_cellPending = false;
 }
 
-void Reader::moveToCell()
+std::vector<std::pair<int, int>> Reader::rowLayout() const
 {
-    if (m_column >= m_tableColumns) {
-        if (m_tableColumns >= kMaxTableColumns) {
-            m_column = m_tableColumns - 1;
-        } else {
-            m_table->appendColumns(m_column - m_tableColumns + 1);
-            m_tableColumns = m_column + 1;
+    std::vector<std::pair<int, int>> layout;
+    layout.reserve(m_cells.size());
+    int column = 0;
+    const int columns = static_cast<int>(m_grid.size());
+    for (const CellDefinition& cell : m_cells) {
+        int end = column + 1;
+        while (end < columns && m_grid[end - 1] < cell.right - kEdgeTolerance)
+            ++end;
+        layout.emplace_back(column, end);
+        column = end;
+    }
+    return layout;
+}
+
+// A row with a cell edge the table's columns do not have gets a column of its own there; the
+// cells of the rows before that spanned the place are widened over it, so they stay whole.
+void Reader::fitGridToRow()
+{
+    bool changed = false;
+    for (const CellDefinition& cell : m_cells) {
+        if (m_tableColumns >= kMaxTableColumns || m_grid.empty())
+            break;
+        const auto at = std::lower_bound(m_grid.begin(), m_grid.end(), cell.right - kEdgeTolerance);
+        if (at != m_grid.end() && *at <= cell.right + kEdgeTolerance)
+            continue;
+        const int column = static_cast<int>(at - m_grid.begin());
+        changed = true;
+        if (at == m_grid.end()) {
+            m_grid.push_back(cell.right);
+            if (m_tableColumns < static_cast<int>(m_grid.size())) {
+                m_table->appendColumns(1);
+                ++m_tableColumns;
+                m_mergeDownFrom.push_back(-1);
+            }
+            continue;
+        }
+        // The new column is the right part of the column split; the cells ending at the split
+        // column take it in, keeping their text where it is.
+        m_grid.insert(at, cell.right);
+        m_table->insertColumns(column + 1, 1);
+        ++m_tableColumns;
+        m_mergeDownFrom.insert(m_mergeDownFrom.begin() + column + 1, -1);
+        for (int row = 0; row < m_row; ++row) {
+            const QTextTableCell old = m_table->cellAt(row, column);
+            if (old.row() == row && old.column() + old.columnSpan() - 1 == column)
+                m_table->mergeCells(row, old.column(), old.rowSpan(), old.columnSpan() + 1);
         }
     }
-    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+    if (!changed)
+        return;
+    QTextTableFormat format = m_table->format();
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int right : m_grid) {
+        widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
+        left = right;
+    }
+    format.setColumnWidthConstraints(widths);
+    m_table->setFormat(format);
+    m_layoutStale = true;
+}
+
+void Reader::moveToCell()
+{
+    if (m_layoutStale) {
+        m_layout = rowLayout();
+        m_layoutStale = false;
+    }
+    const int defined = static_cast<int>(m_layout.size());
+    int column = m_cellIndex < defined ? m_layout[m_cellIndex].first
+                                       : (m_layout.empty() ? 0 : m_layout.back().second) + m_cellIndex - defined;
+    if (column >= m_tableColumns) {
+        if (m_tableColumns >= kMaxTableColumns) {
+            column = m_tableColumns - 1;
+        } else {
+            m_table->appendColumns(column - m_tableColumns + 1);
+            m_mergeDownFrom.resize(column + 1, -1);
+            m_tableColumns = column + 1;
+        }
+    }
+    m_cursor = m_table->cellAt(m_row, column).lastCursorPosition();
     m_blockPending = false;
+}
+
+// At the row's end its cells are merged as its definition says: a cell wider than one column
+// spans them, \clmrg cells join the cell before, and \clvmrg cells the cell above.
+void Reader::mergeRowCells()
+{
+    if (m_rowMerged)
+        return;
+    m_rowMerged = true;
+    if (m_layoutStale) {
+        m_layout = rowLayout();
+        m_layoutStale = false;
+    }
+    for (std::size_t k = 0; k < m_layout.size();) {
+        const int start = m_layout[k].first;
+        int end = m_layout[k].second;
+        const int merge = m_cells[k].merge;
+        std::size_t next = k + 1;
+        while (next < m_layout.size() && (m_cells[next].merge & CellDefinition::MergeNext))
+            end = m_layout[next++].second;
+        k = next;
+        end = std::min(end, m_tableColumns);
+        if (start >= end)
+            break;
+        if (end - start > 1)
+            m_table->mergeCells(m_row, start, 1, end - start);
+        int& from = m_mergeDownFrom[start];
+        if ((merge & CellDefinition::MergeDownNext) && from >= 0 && from < m_row)
+            m_table->mergeCells(from, start, m_row - from + 1, end - start);
+        else
+            from = (merge & CellDefinition::MergeDownFirst) ? m_row : -1;
+    }
 }
 
 void Reader::paragraphEnd()
@@ -1124,7 +1375,7 @@ void Reader::cellEnd()
     flushText();
     prepareForContent(true);
     applyBlockFormat();
-    ++m_column;
+    ++m_cellIndex;
     m_cellPending = true;
     m_blockPending = false;
 }
@@ -1134,6 +1385,7 @@ void Reader::rowEnd()
     flushText();
     if (!m_table)
         return;
+    mergeRowCells();
     m_rowPending = true;
     m_cellPending = false;
     m_blockPending = false;
@@ -1142,27 +1394,77 @@ void Reader::rowEnd()
 void Reader::applyBlockFormat()
 {
     const ParaState& p = state().para;
+    const bool listItem = p.list > 0 && m_lists.style(p.list, p.listLevel).has_value();
     QTextBlockFormat format;
     if (p.alignment != Qt::AlignLeft)
         format.setAlignment(p.alignment);
-    if (p.leftIndent)
-        format.setLeftMargin(p.leftIndent / kTwipsPerPixel);
+    // A list draws its items' marks in an indent of its own, which the item's indent includes.
+    const int listIndentTwips = listItem ? static_cast<int>((p.listLevel + 1) * kListIndentPixels * kTwipsPerPixel) : 0;
+    if (const int left = listItem ? std::max(0, p.leftIndent - listIndentTwips) : p.leftIndent)
+        format.setLeftMargin(left / kTwipsPerPixel);
     if (p.rightIndent)
         format.setRightMargin(p.rightIndent / kTwipsPerPixel);
-    if (p.firstIndent)
+    if (p.firstIndent && !listItem)
         format.setTextIndent(p.firstIndent / kTwipsPerPixel);
     // A hanging first line ("bullet, tab, text") tabs to the indent, as word processors do,
     // rather than to the next default stop far to the right. Qt measures tab stops from the
     // start of the line, which the hanging indent has moved left.
-    if (p.firstIndent < 0 && p.leftIndent > 0)
+    if (p.firstIndent < 0 && p.leftIndent > 0 && !listItem)
         format.setTabPositions({QTextOption::Tab(-p.firstIndent / kTwipsPerPixel, QTextOption::LeftTab)});
     if (p.spaceBefore)
         format.setTopMargin(p.spaceBefore / kTwipsPerPixel);
     if (p.spaceAfter)
         format.setBottomMargin(p.spaceAfter / kTwipsPerPixel);
     m_cursor.setBlockFormat(format);
+    if (listItem)
+        applyList(p);
+    m_listTextStart = m_listTextEnd = -1;
     if (m_cursor.block().length() <= 1)
         m_cursor.setBlockCharFormat(charFormat(state().ch));
+}
+
+// The paragraph joins its list; the mark its \listtext wrote out is dropped, since the list
+// draws its own.
+void Reader::applyList(const ParaState& p)
+{
+    const QTextBlock block = m_cursor.block();
+    if (m_listTextStart >= block.position() && m_listTextEnd > m_listTextStart &&
+        m_listTextEnd <= block.position() + block.length() - 1) {
+        QTextCursor mark(m_cursor);
+        mark.setPosition(m_listTextStart);
+        mark.setPosition(m_listTextEnd, QTextCursor::KeepAnchor);
+        mark.removeSelectedText();
+    }
+    const int key = p.list * 16 + p.listLevel;
+    QPointer<QTextList>& list = m_madeLists[key];
+    if (list) {
+        list->add(m_cursor.block());
+        return;
+    }
+    QTextListFormat format;
+    format.setStyle(*m_lists.style(p.list, p.listLevel));
+    format.setIndent(p.listLevel + 1);
+    list = m_cursor.createList(format);
+}
+
+void Reader::startListTable(const Token&)
+{
+    state().destination = Destination::ListTable;
+    m_lists.setInOverrideTable(false);
+}
+
+void Reader::startOverrideTable(const Token&)
+{
+    state().destination = Destination::ListTable;
+    m_lists.setInOverrideTable(true);
+}
+
+void Reader::startListText(const Token& word)
+{
+    numberShown(word);
+    flushText();
+    state().listText = true;
+    m_listTextStart = m_listTextEnd = -1;
 }
 
 void Reader::finish()

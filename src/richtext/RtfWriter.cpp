@@ -19,6 +19,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -29,6 +30,47 @@ constexpr int kTextWidthTwips = 9360; // 6.5 inches: a letter page with one-inch
 // What separates words in a cell's text: white space and the cell's paragraph ends.
 const QRegularExpression kWordGaps(QStringLiteral("[\\s\\x{2029}]+"));
 constexpr int kIndentWidthPixels = 40; // QTextDocument's default indent step
+
+// Lists: the hanging indent of an item's mark, the levels each list defines, and the first
+// list id (any number unique in the file; word processors write large random ones).
+constexpr int kListHangTwips = 360;
+constexpr int kListLevels = 9;
+constexpr int kListIdBase = 1000;
+
+// How a list style is numbered in RTF (\levelnfc) and, for bullets, the bullet character.
+struct ListStyle
+{
+    int nfc = 0;
+    char16_t bullet = 0;
+};
+
+ListStyle listStyle(QTextListFormat::Style style)
+{
+    switch (style) {
+    case QTextListFormat::ListDisc:
+        return {23, 0x2022};
+    case QTextListFormat::ListCircle:
+        return {23, 0x25E6};
+    case QTextListFormat::ListSquare:
+        return {23, 0x25AA};
+    case QTextListFormat::ListUpperRoman:
+        return {1, 0};
+    case QTextListFormat::ListLowerRoman:
+        return {2, 0};
+    case QTextListFormat::ListUpperAlpha:
+        return {3, 0};
+    case QTextListFormat::ListLowerAlpha:
+        return {4, 0};
+    default:
+        return {0, 0};
+    }
+}
+
+// A list's level in RTF (\ilvl, from 0): one less than its indent in the document.
+int listLevel(const QTextListFormat& format)
+{
+    return std::clamp(format.indent() - 1, 0, kListLevels - 1);
+}
 
 // Font sizes of the relative size steps (-2 .. +4) Qt's HTML and Markdown importers use.
 constexpr double kSizeAdjustment[] = {0.7, 0.8, 1.0, 1.2, 1.5, 2.0, 2.4};
@@ -119,6 +161,9 @@ private:
     void writeBlock(const QTextBlock& block, bool inTable, const char* terminator);
     void writeParagraphWords(const QTextBlock& block, bool inTable);
     void writeListMark(const QTextBlock& block);
+    int listNumber(QTextList* list);
+    void writeListTables(QByteArray* out) const;
+    void appendRunWords(const QByteArray& words);
     void writeImage(const QTextImageFormat& format);
     QImage imageOf(const QString& name) const;
 
@@ -130,6 +175,12 @@ private:
     std::vector<QColor> m_colors;
     QHash<QRgb, int> m_colorIndex;
     QHash<int, Run> m_runs;
+    // The document's lists in the order met; list n is written as \lsn (counted from 1).
+    std::vector<QTextListFormat> m_lists;
+    QHash<const QTextList*, int> m_listNumbers;
+    // The paragraph's words that follow every \plain again (\intbl, \ls, \ilvl): pandoc takes
+    // \plain to end them as well as the character formatting.
+    QByteArray m_paragraphTail;
 };
 
 QByteArray Writer::run()
@@ -157,7 +208,9 @@ QByteArray Writer::run()
         appendWord(&out, "\\blue", color.blue());
         out.append(';');
     }
-    out.append("}\r\n\\viewkind4\r\n");
+    out.append("}\r\n");
+    writeListTables(&out);
+    out.append("\\viewkind4\r\n");
     out.append(m_body);
     out.append("}\r\n");
     return out;
@@ -389,9 +442,16 @@ void Writer::writeCell(const QTextTableCell& cell)
 void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
 {
     const QTextBlockFormat format = block.blockFormat();
-    m_body.append("\\pard");
+    m_paragraphTail.clear();
     if (inTable)
-        m_body.append("\\intbl");
+        m_paragraphTail.append("\\intbl");
+    QTextList* list = block.textList();
+    if (list) {
+        appendWord(&m_paragraphTail, "\\ls", listNumber(list));
+        appendWord(&m_paragraphTail, "\\ilvl", listLevel(list->format()));
+    }
+    m_body.append("\\pard");
+    m_body.append(m_paragraphTail);
     const Qt::Alignment alignment = format.alignment();
     if (alignment & Qt::AlignHCenter)
         m_body.append("\\qc");
@@ -402,9 +462,9 @@ void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
 
     double left = format.leftMargin() + format.indent() * kIndentWidthPixels;
     int first = twips(format.textIndent());
-    if (QTextList* list = block.textList()) {
+    if (list) {
         left += list->format().indent() * kIndentWidthPixels;
-        first = -360;
+        first = -kListHangTwips;
     }
     if (const int li = twips(left))
         appendWord(&m_body, "\\li", li);
@@ -418,27 +478,102 @@ void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
         appendWord(&m_body, "\\sa", sa);
 }
 
+int Writer::listNumber(QTextList* list)
+{
+    auto found = m_listNumbers.constFind(list);
+    if (found != m_listNumbers.constEnd())
+        return found.value();
+    m_lists.push_back(list->format());
+    const int number = static_cast<int>(m_lists.size());
+    m_listNumbers.insert(list, number);
+    return number;
+}
+
+// One list definition and one override per list. Every level carries the list's own style,
+// since each level of a nested list in the document is a list of its own.
+void Writer::writeListTables(QByteArray* out) const
+{
+    if (m_lists.empty())
+        return;
+    out->append("{\\*\\listtable\r\n");
+    for (std::size_t n = 0; n < m_lists.size(); ++n) {
+        const ListStyle style = listStyle(m_lists[n].style());
+        out->append("{\\list\\listtemplateid");
+        out->append(QByteArray::number(kListIdBase + static_cast<int>(n)));
+        for (int level = 0; level < kListLevels; ++level) {
+            appendWord(out, "{\\listlevel\\levelnfc", style.nfc);
+            appendWord(out, "\\levelnfcn", style.nfc);
+            out->append("\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext");
+            if (style.bullet) {
+                out->append("\\'01");
+                appendWord(out, "\\u", static_cast<int16_t>(style.bullet));
+                out->append(" ?;}{\\levelnumbers;}");
+            } else {
+                // The level's own number between the list's prefix and suffix.
+                const QString prefix = m_lists[n].numberPrefix();
+                const QString suffix = m_lists[n].hasProperty(QTextFormat::ListNumberSuffix) ? m_lists[n].numberSuffix()
+                                                                                             : QStringLiteral(".");
+                out->append("\\'");
+                const int length = static_cast<int>(prefix.size() + 1 + suffix.size());
+                out->append(kHex[(length >> 4) & 15]);
+                out->append(kHex[length & 15]);
+                appendText(out, prefix);
+                out->append("\\'0");
+                out->append(kHex[level]);
+                appendText(out, suffix);
+                out->append(";}{\\levelnumbers\\'");
+                out->append(kHex[((prefix.size() + 1) >> 4) & 15]);
+                out->append(kHex[(prefix.size() + 1) & 15]);
+                out->append(";}");
+            }
+            appendWord(out, "\\fi", -kListHangTwips);
+            appendWord(out, "\\li", twips((level + 1) * kIndentWidthPixels));
+            out->append("}");
+        }
+        appendWord(out, "\\listid", kListIdBase + static_cast<int>(n));
+        out->append("}\r\n");
+    }
+    out->append("}\r\n{\\*\\listoverridetable");
+    for (std::size_t n = 0; n < m_lists.size(); ++n) {
+        appendWord(out, "{\\listoverride\\listid", kListIdBase + static_cast<int>(n));
+        appendWord(out, "\\listoverridecount0\\ls", static_cast<int>(n + 1));
+        out->append("}");
+    }
+    out->append("}\r\n");
+}
+
+// The item's mark as text, for readers that do not know lists: ignored by those that do.
 void Writer::writeListMark(const QTextBlock& block)
 {
     QTextList* list = block.textList();
     if (!list)
         return;
-    switch (list->format().style()) {
-    case QTextListFormat::ListDisc:
-    case QTextListFormat::ListCircle:
-    case QTextListFormat::ListSquare:
-        m_body.append("\\'95\\tab ");
-        break;
-    default:
+    m_body.append("{\\listtext");
+    appendRunWords(runOf(block.charFormat(), block.charFormatIndex()).words);
+    const ListStyle style = listStyle(list->format().style());
+    if (style.bullet)
+        appendText(&m_body, QString(QChar(style.bullet)));
+    else
         appendText(&m_body, list->itemText(block));
-        m_body.append("\\tab ");
-        break;
+    m_body.append("\\tab}");
+}
+
+// A run's words, with the paragraph's words that must follow each \plain.
+void Writer::appendRunWords(const QByteArray& words)
+{
+    if (m_paragraphTail.isEmpty()) {
+        m_body.append(words);
+        return;
     }
+    m_body.append(words.constData(), words.size() - 1);
+    m_body.append(m_paragraphTail);
+    m_body.append(' ');
 }
 
 void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* terminator)
 {
     writeParagraphWords(block, inTable);
+    writeListMark(block);
 
     int lastIndex = -1; // the run whose words are in effect; -1 for none
     bool written = false;
@@ -449,11 +584,6 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
         const QTextCharFormat format = fragment.charFormat();
         const int index = fragment.charFormatIndex();
         const Run run = runOf(format, index); // a copy: runOf may add to the table below
-        if (!written && block.textList()) {
-            m_body.append(run.grouped ? runOf(block.charFormat(), block.charFormatIndex()).words : run.words);
-            writeListMark(block);
-            lastIndex = run.grouped ? -1 : index;
-        }
         written = true;
         const bool link = !run.href.isEmpty();
         const bool grouped = run.grouped && !link;
@@ -461,12 +591,12 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
             m_body.append("{\\field{\\*\\fldinst{HYPERLINK \"");
             appendText(&m_body, run.href);
             m_body.append("\"}}{\\fldrslt{");
-            m_body.append(run.words);
+            appendRunWords(run.words);
         } else if (grouped) {
             m_body.append('{');
-            m_body.append(run.words);
+            appendRunWords(run.words);
         } else if (lastIndex != index) {
-            m_body.append(run.words);
+            appendRunWords(run.words);
             lastIndex = index;
         }
         if (format.isImageFormat()) {
@@ -483,8 +613,7 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable, const char* termi
     }
     if (!written && block.length() <= 1) {
         // An empty paragraph: its mark still carries a size, which sets the line height.
-        m_body.append(runOf(block.charFormat(), block.charFormatIndex()).words);
-        writeListMark(block);
+        appendRunWords(runOf(block.charFormat(), block.charFormatIndex()).words);
     }
     m_body.append(terminator);
     m_body.append("\r\n");

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QTextTable>
 
 #include <cmath>
@@ -72,6 +73,11 @@ QStringList describe(const QTextDocument& document)
                         .arg(table->rows())
                         .arg(table->columns());
         }
+        if (const QTextList* list = block.textList())
+            line += QStringLiteral("list %1/%2 #%3: ")
+                        .arg(-list->format().style())
+                        .arg(list->format().indent())
+                        .arg(list->itemText(block));
         const QTextBlockFormat format = block.blockFormat();
         line += QStringLiteral("%1 li=%2 ri=%3 fi=%4 sb=%5 sa=%6 |")
                     .arg(alignmentName(format.alignment()))

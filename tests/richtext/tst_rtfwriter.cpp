@@ -22,7 +22,7 @@ private slots:
     void tablesRoundTrip();
     void imagesRoundTrip();
     void hyperlinksRoundTrip();
-    void listsBecomeLeadingMarks();
+    void listsRoundTrip();
     void randomDocumentsRoundTrip_data();
     void randomDocumentsRoundTrip();
 };
@@ -213,18 +213,28 @@ void TestRtfWriter::hyperlinksRoundTrip()
         rtf.contains("{\\field{\\*\\fldinst{HYPERLINK \"https://www.hhs.gov/hipaa/index.html\"}}{\\fldrslt{\\plain"));
 }
 
-void TestRtfWriter::listsBecomeLeadingMarks()
+// Lists are written as lists: numbered, bulleted and nested ones come back as they were, the
+// numbering carries on past a paragraph between items, and readers without lists get the marks.
+void TestRtfWriter::listsRoundTrip()
 {
     QTextDocument document;
-    arialDocument(&document)->setMarkdown(QStringLiteral("Steps:\n\n1. first\n2. second\n\n- one\n- two\n"));
-    QTextDocument back;
-    QVERIFY(RtfReader::read(RtfWriter::write(document), &back));
-    const QString text = back.toPlainText();
-    QVERIFY2(text.contains(QStringLiteral("1.\tfirst\n2.\tsecond")), qPrintable(text));
-    QVERIFY2(text.contains(QString::fromUtf16(u"\u2022\tone\n\u2022\ttwo")), qPrintable(text));
-    QTextCursor cursor = back.find(QStringLiteral("second"));
-    QVERIFY(cursor.block().blockFormat().leftMargin() > 0);
-    QVERIFY(cursor.block().blockFormat().textIndent() < 0);
+    arialDocument(&document)->setMarkdown(
+        QStringLiteral("Steps:\n\n1. first\n2. second\n   - one\n   - two\n3. third\n"));
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    QTextListFormat roman;
+    roman.setStyle(QTextListFormat::ListUpperRoman);
+    cursor.insertBlock();
+    cursor.createList(roman);
+    cursor.insertText(QStringLiteral("last"));
+    QByteArray rtf;
+    const QStringList back = roundTrip(document, &rtf);
+    QCOMPARE(back, DocumentDigest::describe(document));
+    QVERIFY2(back.filter(QStringLiteral("list 4/1 #3.")).size() == 1, qPrintable(back.join(QLatin1Char('\n'))));
+    // Each \\plain is followed by the item's list words again, which pandoc needs.
+    QVERIFY(rtf.contains("{\\listtext\\plain\\f0\\fs20\\ls1\\ilvl0 2.\\tab}\\plain\\f0\\fs20\\ls1\\ilvl0 second"));
+    QVERIFY(rtf.contains("\\ls2\\ilvl1 \\'95\\tab}"));
+    QVERIFY(rtf.contains("\\pard\\ls2\\ilvl1\\li1200\\fi-360"));
 }
 
 void TestRtfWriter::randomDocumentsRoundTrip_data()

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QTextTable>
 #include <QtTest>
 
@@ -67,8 +68,10 @@ void TestShippedDocuments::markdownBecomesRtf()
     QVERIFY(RtfReader::read(rtf, &document));
     const QString text = document.toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Workstation Security\nA short policy")));
-    QVERIFY(text.contains(QStringLiteral("1.\tPosition monitors")));
-    QVERIFY(text.contains(QString::fromUtf16(u"\u2022\tReport a lost badge")));
+    const QTextBlock numbered = document.find(QStringLiteral("Position monitors")).block();
+    QVERIFY(numbered.textList() && numbered.textList()->itemText(numbered) == QStringLiteral("1."));
+    const QTextBlock bulleted = document.find(QStringLiteral("Report a lost badge")).block();
+    QVERIFY(bulleted.textList() && bulleted.textList()->format().style() == QTextListFormat::ListDisc);
 
     const QTextCharFormat title = formatOf(document, QStringLiteral("Workstation Security"));
     QCOMPARE(title.fontWeight(), int(QFont::Bold));
