@@ -15,9 +15,9 @@ esac
 packages=(build-essential cmake ninja-build qt6-base-dev libssl-dev libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us libqpdf-dev
     fonts-dejavu-core)
 if [ "$mode" = test ]; then
-    # Tests check our RTF against a real word processor, our PDFs with poppler, the installed menu
-    # entry and AppStream data, and the sources' formatting.
-    packages+=(libreoffice-writer-nogui desktop-file-utils appstream poppler-utils clang-format)
+    # Tests check our RTF against a real word processor and pandoc, our PDFs with poppler, the
+    # installed menu entry and AppStream data, and the sources' formatting.
+    packages+=(libreoffice-writer-nogui pandoc desktop-file-utils appstream poppler-utils clang-format)
 fi
 
 missing=()

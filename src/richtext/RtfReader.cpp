@@ -186,7 +186,7 @@ public:
     }
 
     void run();
-    bool isTruncated() const { return m_truncated; }
+    bool isDamaged() const { return m_damaged; }
 
 private:
     GroupState& state() { return m_stack.back(); }
@@ -309,6 +309,9 @@ private:
     void controlSymbol(unsigned char symbol);
     bool isSkipped();
     void text(std::string_view bytes);
+    // A text run of 32 or more hexadecimal digits in the text itself, or one following such a run.
+    bool isHexRun(std::string_view bytes);
+    void flushHexRun();
     void hexByte(unsigned char byte);
     void destinationText(std::string_view bytes);
 
@@ -349,7 +352,10 @@ private:
     std::vector<GroupState> m_stack;
     std::size_t m_overflow = 0;
     bool m_done = false;
-    bool m_truncated = false;
+    bool m_damaged = false;
+    // Text made of hexadecimal digits only, held back: long enough, it is the data of a picture
+    // or object whose group a damaged file lost, and is left out rather than shown as text.
+    QByteArray m_hexRun;
     bool m_starred = false;
     int m_skipFallback = 0;
 
@@ -421,6 +427,12 @@ void Reader::run()
         // Nothing counts before the document's outer group opens.
         if (m_stack.empty() && token.type != RtfTokenizer::Type::GroupStart)
             continue;
+        if (token.type == RtfTokenizer::Type::Text && isHexRun(token.text)) {
+            m_hexRun.append(token.text.data(), static_cast<qsizetype>(token.text.size()));
+            continue;
+        }
+        if (!m_hexRun.isEmpty())
+            flushHexRun();
         switch (token.type) {
         case RtfTokenizer::Type::GroupStart:
             groupStart();
@@ -451,7 +463,7 @@ void Reader::run()
     }
     // A truncated file: whatever was read so far is the document.
     if (!m_stack.empty()) {
-        m_truncated = true;
+        m_damaged = true;
         finish();
     }
 }
@@ -1004,6 +1016,27 @@ void Reader::text(std::string_view bytes)
     }
 }
 
+bool Reader::isHexRun(std::string_view bytes)
+{
+    if (state().destination != Destination::Normal || m_skipFallback > 0)
+        return false;
+    if (bytes.size() < 32 && m_hexRun.isEmpty())
+        return false;
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return RtfTokenizer::hexValue(c) >= 0; });
+}
+
+// Hex of 256 digits or more is never prose: the file is damaged and the digits are left out.
+// Shorter runs (a checksum, a key's fingerprint) are text like any other.
+void Reader::flushHexRun()
+{
+    constexpr qsizetype kLongestHexText = 256;
+    const QByteArray run = std::exchange(m_hexRun, QByteArray());
+    if (run.size() >= kLongestHexText)
+        m_damaged = true;
+    else
+        text(std::string_view(run.constData(), static_cast<std::size_t>(run.size())));
+}
+
 void Reader::hexByte(unsigned char byte)
 {
     const char c = static_cast<char>(byte);
@@ -1435,7 +1468,10 @@ void Reader::applyList(const ParaState& p)
         mark.setPosition(m_listTextEnd, QTextCursor::KeepAnchor);
         mark.removeSelectedText();
     }
+    // An item ends the lists of the levels below it: a deeper item after it starts counting anew.
     const int key = p.list * 16 + p.listLevel;
+    for (int deeper = p.listLevel + 1; deeper < 9; ++deeper)
+        m_madeLists.remove(p.list * 16 + deeper);
     QPointer<QTextList>& list = m_madeLists[key];
     if (list) {
         list->add(m_cursor.block());
@@ -1472,6 +1508,8 @@ void Reader::finish()
     if (m_done)
         return;
     m_done = true;
+    if (!m_hexRun.isEmpty())
+        flushHexRun();
     flushText();
     if (m_stack.size() > 1 && state().note) {
         // A file cut off inside a footnote.
@@ -1647,7 +1685,7 @@ bool read(const QByteArray& rtf, QTextDocument* document, QString* error, bool* 
         reader.run();
         batch.endEditBlock();
         if (damaged)
-            *damaged = reader.isTruncated();
+            *damaged = reader.isDamaged();
     }
     document->setUndoRedoEnabled(undo);
     document->setModified(false);

@@ -15,7 +15,8 @@ namespace RtfReader {
 // never run; pictures other than PNG and JPEG are left out. Headers, footers and the text of
 // shapes are read where they stand, as paragraphs; footnotes keep a "[1]" mark in the text
 // and follow the body, numbered, under "Notes". *damaged (if given) tells
-// whether the RTF ended before its groups were closed, as a cut-off file does.
+// whether the RTF ended before its groups were closed, as a cut-off file does, or held the
+// hex data of a picture or object outside its group, which is left out rather than shown.
 bool read(const QByteArray& rtf, QTextDocument* document, QString* error = nullptr, bool* damaged = nullptr);
 
 } // namespace RtfReader

@@ -20,7 +20,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -88,6 +90,14 @@ void appendWord(QByteArray* out, const char* word, int value)
 
 const char kHex[] = "0123456789abcdef";
 
+// \'hh: a byte as two hexadecimal digits.
+void appendHexByte(QByteArray* out, int byte)
+{
+    out->append("\\'");
+    out->append(kHex[(byte >> 4) & 15]);
+    out->append(kHex[byte & 15]);
+}
+
 // Text in RTF: ASCII as is, Windows-1252 as \'hh, everything else as \uN?.
 void appendText(QByteArray* out, const QString& text)
 {
@@ -123,9 +133,7 @@ void appendText(QByteArray* out, const QString& text)
             continue;
         unsigned char byte = 0;
         if (CodePage::fromUnicode(ch, &byte) && byte >= 0x80) {
-            out->append("\\'");
-            out->append(kHex[byte >> 4]);
-            out->append(kHex[byte & 15]);
+            appendHexByte(out, byte);
         } else {
             appendWord(out, "\\u", static_cast<int16_t>(u));
             out->append('?');
@@ -161,7 +169,8 @@ private:
     void writeBlock(const QTextBlock& block, bool inTable, const char* terminator);
     void writeParagraphWords(const QTextBlock& block, bool inTable);
     void writeListMark(const QTextBlock& block);
-    int listNumber(QTextList* list);
+    // The RTF list (\lsN, from 1) a document list is written as, and its level in it.
+    std::pair<int, int> listPlace(QTextList* list);
     void writeListTables(QByteArray* out) const;
     void appendRunWords(const QByteArray& words);
     void writeImage(const QTextImageFormat& format);
@@ -175,9 +184,13 @@ private:
     std::vector<QColor> m_colors;
     QHash<QRgb, int> m_colorIndex;
     QHash<int, Run> m_runs;
-    // The document's lists in the order met; list n is written as \lsn (counted from 1).
-    std::vector<QTextListFormat> m_lists;
-    QHash<const QTextList*, int> m_listNumbers;
+    // The RTF lists in the order met; list n is written as \ls(n+1). A list nested in another
+    // is a deeper level of the same RTF list, as word processors write them, so that the outer
+    // list goes on after it; each level has the format of the first document list placed there.
+    std::vector<std::array<std::optional<QTextListFormat>, kListLevels>> m_lists;
+    QHash<const QTextList*, std::pair<int, int>> m_listPlaces;
+    int m_lastList = 0; // the RTF list of the paragraph before, if it was a list item
+
     // The paragraph's words that follow every \plain again (\intbl, \ls, \ilvl): pandoc takes
     // \plain to end them as well as the character formatting.
     QByteArray m_paragraphTail;
@@ -447,9 +460,11 @@ void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
         m_paragraphTail.append("\\intbl");
     QTextList* list = block.textList();
     if (list) {
-        appendWord(&m_paragraphTail, "\\ls", listNumber(list));
-        appendWord(&m_paragraphTail, "\\ilvl", listLevel(list->format()));
+        const auto [number, level] = listPlace(list);
+        appendWord(&m_paragraphTail, "\\ls", number);
+        appendWord(&m_paragraphTail, "\\ilvl", level);
     }
+    m_lastList = list ? listPlace(list).first : 0;
     m_body.append("\\pard");
     m_body.append(m_paragraphTail);
     const Qt::Alignment alignment = format.alignment();
@@ -478,59 +493,70 @@ void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
         appendWord(&m_body, "\\sa", sa);
 }
 
-int Writer::listNumber(QTextList* list)
+std::pair<int, int> Writer::listPlace(QTextList* list)
 {
-    auto found = m_listNumbers.constFind(list);
-    if (found != m_listNumbers.constEnd())
+    auto found = m_listPlaces.constFind(list);
+    if (found != m_listPlaces.constEnd())
         return found.value();
-    m_lists.push_back(list->format());
-    const int number = static_cast<int>(m_lists.size());
-    m_listNumbers.insert(list, number);
-    return number;
+    const int level = listLevel(list->format());
+    int number = m_lastList;
+    if (level == 0 || number == 0 ||
+        (m_lists[number - 1][level] && m_lists[number - 1][level]->style() != list->format().style())) {
+        m_lists.emplace_back();
+        number = static_cast<int>(m_lists.size());
+    }
+    if (!m_lists[number - 1][level])
+        m_lists[number - 1][level] = list->format();
+    const std::pair<int, int> place(number, level);
+    m_listPlaces.insert(list, place);
+    return place;
 }
 
-// One list definition and one override per list. Every level carries the list's own style,
-// since each level of a nested list in the document is a list of its own.
+// One list definition and one override per RTF list. A level no document list was placed at
+// takes the format of the nearest one that was.
 void Writer::writeListTables(QByteArray* out) const
 {
     if (m_lists.empty())
         return;
     out->append("{\\*\\listtable\r\n");
     for (std::size_t n = 0; n < m_lists.size(); ++n) {
-        const ListStyle style = listStyle(m_lists[n].style());
-        out->append("{\\list\\listtemplateid");
-        out->append(QByteArray::number(kListIdBase + static_cast<int>(n)));
+        const int id = kListIdBase + static_cast<int>(n);
+        appendWord(out, "{\\list\\listtemplateid", id);
         for (int level = 0; level < kListLevels; ++level) {
+            std::optional<QTextListFormat> placed;
+            for (int distance = 0; distance < kListLevels && !placed; ++distance) {
+                for (int near : {level - distance, level + distance}) {
+                    if (!placed && near >= 0 && near < kListLevels)
+                        placed = m_lists[n][near];
+                }
+            }
+            const QTextListFormat format = placed.value_or(QTextListFormat());
+            const ListStyle style = listStyle(format.style());
             appendWord(out, "{\\listlevel\\levelnfc", style.nfc);
             appendWord(out, "\\levelnfcn", style.nfc);
             out->append("\\leveljc0\\levelfollow0\\levelstartat1{\\leveltext");
             if (style.bullet) {
-                out->append("\\'01");
+                appendHexByte(out, 1);
                 appendWord(out, "\\u", static_cast<int16_t>(style.bullet));
                 out->append(" ?;}{\\levelnumbers;}");
             } else {
-                // The level's own number between the list's prefix and suffix.
-                const QString prefix = m_lists[n].numberPrefix();
-                const QString suffix = m_lists[n].hasProperty(QTextFormat::ListNumberSuffix) ? m_lists[n].numberSuffix()
-                                                                                             : QStringLiteral(".");
-                out->append("\\'");
-                const int length = static_cast<int>(prefix.size() + 1 + suffix.size());
-                out->append(kHex[(length >> 4) & 15]);
-                out->append(kHex[length & 15]);
+                // The level's own number (the byte holding its level) between the prefix and suffix.
+                const QString prefix = format.numberPrefix();
+                const QString suffix =
+                    format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix() : QStringLiteral(".");
+                appendHexByte(out, static_cast<int>(prefix.size() + 1 + suffix.size()));
                 appendText(out, prefix);
-                out->append("\\'0");
-                out->append(kHex[level]);
+                appendHexByte(out, level);
                 appendText(out, suffix);
-                out->append(";}{\\levelnumbers\\'");
-                out->append(kHex[((prefix.size() + 1) >> 4) & 15]);
-                out->append(kHex[(prefix.size() + 1) & 15]);
+                out->append(";}{\\levelnumbers");
+                appendHexByte(out, static_cast<int>(prefix.size() + 1));
                 out->append(";}");
             }
             appendWord(out, "\\fi", -kListHangTwips);
             appendWord(out, "\\li", twips((level + 1) * kIndentWidthPixels));
             out->append("}");
         }
-        appendWord(out, "\\listid", kListIdBase + static_cast<int>(n));
+        appendWord(out, "\\listid", id);
         out->append("}\r\n");
     }
     out->append("}\r\n{\\*\\listoverridetable");

@@ -67,11 +67,14 @@ QStringList describe(const QTextDocument& document)
         QTextCursor cursor(block);
         if (QTextTable* table = cursor.currentTable()) {
             const QTextTableCell cell = table->cellAt(cursor);
-            line += QStringLiteral("cell %1,%2 of %3x%4: ")
+            line += QStringLiteral("cell %1,%2 of %3x%4")
                         .arg(cell.row())
                         .arg(cell.column())
                         .arg(table->rows())
                         .arg(table->columns());
+            if (cell.rowSpan() > 1 || cell.columnSpan() > 1)
+                line += QStringLiteral(" span %1x%2").arg(cell.rowSpan()).arg(cell.columnSpan());
+            line += QStringLiteral(": ");
         }
         if (const QTextList* list = block.textList())
             line += QStringLiteral("list %1/%2 #%3: ")
@@ -157,6 +160,32 @@ void buildFormattingSample(QTextDocument* document)
     f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     run(QStringLiteral("2"), f, true);
     run(QStringLiteral("O stay whole"), QTextCharFormat(), true);
+    // A numbered list with a bulleted one inside it, and its numbering going on after it.
+    cursor.insertBlock(QTextBlockFormat());
+    QTextListFormat numbered;
+    numbered.setStyle(QTextListFormat::ListDecimal);
+    QTextList* steps = cursor.createList(numbered);
+    cursor.insertText(QStringLiteral("Lock the screen"));
+    cursor.insertBlock();
+    QTextListFormat bullets;
+    bullets.setStyle(QTextListFormat::ListDisc);
+    bullets.setIndent(2);
+    cursor.createList(bullets);
+    cursor.insertText(QStringLiteral("Windows key and L"));
+    cursor.insertBlock();
+    steps->add(cursor.block());
+    cursor.insertText(QStringLiteral("Log off at night"));
+    // A table with a heading across both columns and a cell across two rows.
+    cursor.insertBlock(QTextBlockFormat());
+    QTextTableFormat grid;
+    grid.setBorder(1);
+    QTextTable* table = cursor.insertTable(3, 2, grid);
+    table->mergeCells(0, 0, 1, 2);
+    table->mergeCells(1, 0, 2, 1);
+    table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("Workstations"));
+    table->cellAt(1, 0).firstCursorPosition().insertText(QStringLiteral("Front desk"));
+    table->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("Screen faces away"));
+    table->cellAt(2, 1).firstCursorPosition().insertText(QStringLiteral("Privacy filter"));
 }
 
 } // namespace DocumentDigest

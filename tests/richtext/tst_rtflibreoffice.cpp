@@ -1,4 +1,4 @@
-// Interoperability with a real word processor: LibreOffice, run headless with a private profile,
+// Interoperability with a real word processor and with pandoc. LibreOffice, run headless with a private profile,
 // opens our RTF and saves it as RTF of its own, which must read back into the same document.
 // LibreOffice writes every format again from what it understood, so nothing survives that it
 // did not read. Files of other programs' kinds (headers, footnotes, text boxes, fragments) must
@@ -10,6 +10,9 @@
 #include "richtext/RtfWriter.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -22,6 +25,7 @@ class TestRtfLibreOffice : public QObject
     Q_OBJECT
 private slots:
     void formattingSurvivesLibreOffice();
+    void pandocSeesListsAndOneTable();
     void noWordLibreOfficeShowsIsLost_data();
     void noWordLibreOfficeShowsIsLost();
 };
@@ -85,6 +89,36 @@ void TestRtfLibreOffice::formattingSurvivesLibreOffice()
     QTextDocument back;
     QVERIFY(RtfReader::read(rtf, &back));
     QCOMPARE(DocumentDigest::describe(back), DocumentDigest::describe(sample));
+}
+
+// pandoc reads the sample's lists as lists, the bulleted one inside the numbered one, and its
+// table as one table of three rows. (pandoc 2.17 starts the outer list anew after a nested one,
+// which it does with word processors' files too.)
+void TestRtfLibreOffice::pandocSeesListsAndOneTable()
+{
+    const QString pandoc = QStandardPaths::findExecutable(QStringLiteral("pandoc"));
+    REQUIRE_TOOL(!pandoc.isEmpty(), "pandoc");
+    QTextDocument sample;
+    DocumentDigest::buildFormattingSample(&sample);
+    QProcess process;
+    process.start(pandoc, {QStringLiteral("-f"), QStringLiteral("rtf"), QStringLiteral("-t"), QStringLiteral("json")});
+    process.write(RtfWriter::write(sample));
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonArray blocks =
+        QJsonDocument::fromJson(process.readAllStandardOutput()).object().value("blocks").toArray();
+    QStringList kinds;
+    for (const QJsonValue& block : blocks)
+        kinds.append(block.toObject().value("t").toString());
+    QVERIFY2(kinds.contains(QStringLiteral("OrderedList")), qPrintable(kinds.join(QLatin1Char(' '))));
+    QCOMPARE(kinds.count(QStringLiteral("Table")), 1);
+    const QJsonArray firstItem =
+        blocks[kinds.indexOf(QStringLiteral("OrderedList"))].toObject().value("c").toArray()[1].toArray()[0].toArray();
+    QVERIFY(QJsonDocument(firstItem).toJson().contains("\"BulletList\""));
+    // The table's body holds its rows.
+    const QJsonArray table = blocks[kinds.indexOf(QStringLiteral("Table"))].toObject().value("c").toArray();
+    QCOMPARE(table[4].toArray()[0].toArray()[3].toArray().size(), 3);
 }
 
 // Small files of our own making, each with what Word and LibreOffice write that a workbook

@@ -24,8 +24,11 @@ private slots:
     void paragraphFormatting();
     void picturesBecomeImages();
     void tables();
+    void lists();
     void foreignWriters_data();
     void foreignWriters();
+    void damagedFilesAreSaidToBe_data();
+    void damagedFilesAreSaidToBe();
     void brokenFilesNeverCrash_data();
     void brokenFilesNeverCrash();
     void deepNestingIsBounded();
@@ -208,6 +211,25 @@ void TestRtfReader::tables()
     QCOMPARE(layout("{\\rtf1 before\\par\\trowd\\cellx2000\\pard\\intbl x\\nestcell y\\nestrow\\cell\\row"
                     "\\pard after\\par}"),
              (QStringList{"\"before\"", QStringLiteral("cell 0,0 of 1x1: \"x\ty\u2028\""), "\"after\""}));
+    // Merged cells: across by \\clmgf/\\clmrg or by one wide cell, down by \\clvmgf/\\clvmrg, and a
+    // heading row over columns that only the next row has.
+    QCOMPARE(
+        layout("{\\rtf1 \\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl A\\cell\\cell C\\cell\\row"
+               "\\trowd\\clvmgf\\cellx2000\\cellx6000\\pard\\intbl D\\cell E\\cell\\row"
+               "\\trowd\\clvmrg\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl\\cell F\\cell G\\cell\\row\\pard}"),
+        (QStringList{"", "cell 0,0 of 3x3 span 1x2: \"A\"", "cell 0,2 of 3x3: \"C\"", "cell 1,0 of 3x3 span 2x1: \"D\"",
+                     "cell 1,1 of 3x3 span 1x2: \"E\"", "cell 2,1 of 3x3: \"F\"", "cell 2,2 of 3x3: \"G\"", ""}));
+    QCOMPARE(layout("{\\rtf1 \\trowd\\cellx6000\\pard\\intbl Title\\cell\\row"
+                    "\\trowd\\cellx3000\\cellx6010\\pard\\intbl A\\cell B\\cell\\row\\pard}"),
+             (QStringList{"", "cell 0,0 of 2x2 span 1x2: \"Title\"", "cell 1,0 of 2x2: \"A\"", "cell 1,1 of 2x2: \"B\"",
+                          ""}));
+    // The row words of a nested table leave the outer row alone; its fallback text is not shown.
+    QCOMPARE(
+        layout("{\\rtf1 \\trowd\\cellx2000\\cellx4000\\pard\\intbl\\itap2 x\\nestcell y\\nestcell{\\*\\nesttableprops"
+               "\\trowd\\cellx500\\cellx900\\cellx1300\\nestrow}{\\nonesttables x y\\par}\\pard\\intbl\\cell "
+               "z\\cell\\row\\pard}"),
+        (QStringList{"", QStringLiteral("cell 0,0 of 1x2: \"x\ty\t\u2028\""), "cell 0,1 of 1x2: \"z\"", ""}));
+
     QTextDocument document;
     QVERIFY(RtfReader::read("{\\rtf1 \\trowd\\cellx1440\\cellx4320 \\pard\\intbl A1\\cell\\row}", &document));
     QTextCursor cursor(&document);
@@ -216,6 +238,28 @@ void TestRtfReader::tables()
     const QList<QTextLength> widths = cursor.currentTable()->format().columnWidthConstraints();
     QCOMPARE(widths.value(0).rawValue(), 96.0);
     QCOMPARE(widths.value(1).rawValue(), 192.0);
+}
+
+// Lists as word processors write them: the mark as \\listtext before the item's \\pard, a nested
+// level whose numbering starts again under each outer item, and a list the file does not define.
+// An item's indent beyond the list's own (40 pixels a level, 600 twips) is its margin.
+void TestRtfReader::lists()
+{
+    const QByteArray tables =
+        "{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+        "{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01);}}\\listid7}"
+        "{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}}\\listid9}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}{\\listoverride\\listid9\\ls2}}";
+    QCOMPARE(layout("{\\rtf1 " + tables +
+                    "{\\listtext 1.\\tab}\\pard\\ls1\\li600\\fi-360 one\\par"
+                    "{\\listtext a)\\tab}\\pard\\ls1\\ilvl1\\li1440\\fi-360 sub\\par"
+                    "{\\listtext 2.\\tab}\\pard\\ls1\\li600\\fi-360 two\\par"
+                    "{\\listtext a)\\tab}\\pard\\ls1\\ilvl1\\li1200\\fi-360 again\\par"
+                    "\\pard\\ls2\\li600\\fi-360{\\listtext\\'b7\\tab}bullet\\par"
+                    "\\pard\\ls5{\\listtext 9.\\tab}unknown\\par}"),
+             (QStringList{"list 4/1 #1.: \"one\"", "list 5/2 #a.: left li=16 ri=0 fi=0 sb=0 sa=0 | \"sub\"",
+                          "list 4/1 #2.: \"two\"", "list 5/2 #a.: \"again\"", "list 1/1 #.: \"bullet\"",
+                          "\"9.\tunknown\""}));
 }
 
 void TestRtfReader::foreignWriters_data()
@@ -245,6 +289,32 @@ void TestRtfReader::foreignWriters()
     QTextDocument document;
     QVERIFY(RtfReader::read(fixture(name), &document));
     QTEST(DocumentDigest::describe(document), "digest");
+}
+
+void TestRtfReader::damagedFilesAreSaidToBe_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("damaged");
+    const QByteArray picture = QByteArray(300, 'a').replace(0, 8, "89504e47") + "\r\n" + QByteArray(200, '0');
+    QTest::newRow("whole") << QByteArray("{\\rtf1 Kept.\\par}") << "Kept." << false;
+    QTest::newRow("cut off") << QByteArray("{\\rtf1 {\\b Kept") << "Kept" << true;
+    // A picture whose \\pict word was damaged: its data would be pages of digits.
+    QTest::newRow("picture data loose") << "{\\rtf1 Before {\\pixt\\pngblip\r\n" + picture + "} after.\\par}"
+                                        << "Before  after." << true;
+    QTest::newRow("fingerprint") << QByteArray("{\\rtf1 Key 0123456789abcdef0123456789abcdef ok\\par}")
+                                 << "Key 0123456789abcdef0123456789abcdef ok" << false;
+}
+
+void TestRtfReader::damagedFilesAreSaidToBe()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, damaged);
+    QTextDocument document;
+    bool said = !damaged;
+    QVERIFY(RtfReader::read(rtf, &document, nullptr, &said));
+    QTEST(document.toPlainText(), "text");
+    QCOMPARE(said, damaged);
 }
 
 void TestRtfReader::brokenFilesNeverCrash_data()
