@@ -120,6 +120,12 @@ struct CharState
     bool operator!=(const CharState& o) const { return !(*this == o); }
 };
 
+constexpr CharState kNoState = [] {
+    CharState none;
+    none.halfPoints = -1;
+    return none;
+}();
+
 size_t qHash(const CharState& ch, size_t seed = 0)
 {
     return qHashMulti(seed, ch.font, ch.halfPoints, ch.bold, ch.italic, ch.underline, ch.strike, ch.foreground,
@@ -337,7 +343,8 @@ private:
     void finishFieldInstruction();
     void finishPicture();
 
-    QTextCharFormat charFormat(const CharState& ch);
+    // The format of a character state; the reference holds until the next call.
+    const QTextCharFormat& charFormat(const CharState& ch);
     const RtfFontTable::Font* fontEntry(int number) const;
     int codePageOfCurrentFont() const;
 
@@ -379,6 +386,8 @@ private:
     // Documents switch back and forth between their formats; each is built once, and the
     // shared copies let Qt find a format it already holds without comparing it afresh.
     QHash<CharState, QTextCharFormat> m_formats;
+    // A size no run has: the two places start empty.
+    std::pair<CharState, QTextCharFormat> m_recentFormats[2] = {{kNoState, {}}, {kNoState, {}}};
 
     bool m_blockPending = false;
     QTextTable* m_table = nullptr;
@@ -1175,8 +1184,8 @@ void Reader::beforeText()
     if (!m_text.isEmpty() && m_textState != state().ch)
         flushText();
     // An old-style numbered paragraph without its number written out gets it here.
-    if (!m_numberShown && state().destination == Destination::Normal && m_text.isEmpty() &&
-        m_cursor.block().length() <= 1 && state().para.numbering.kind != Numbering::None)
+    if (state().para.numbering.kind != Numbering::None && !m_numberShown &&
+        state().destination == Destination::Normal && m_text.isEmpty() && m_cursor.block().length() <= 1)
         showNumber();
     m_textState = state().ch;
 }
@@ -1610,11 +1619,21 @@ int Reader::codePageOfCurrentFont() const
     return m_codePage;
 }
 
-QTextCharFormat Reader::charFormat(const CharState& ch)
+const QTextCharFormat& Reader::charFormat(const CharState& ch)
 {
+    // Runs mostly go back to the format of the run before the last, so the last two are kept.
+    for (const auto& [state, format] : m_recentFormats) {
+        if (state == ch)
+            return format;
+    }
+    std::swap(m_recentFormats[0], m_recentFormats[1]);
+    auto& recent = m_recentFormats[0];
+    recent.first = ch;
     const auto cached = m_formats.constFind(ch);
-    if (cached != m_formats.constEnd())
-        return cached.value();
+    if (cached != m_formats.constEnd()) {
+        recent.second = cached.value();
+        return recent.second;
+    }
     QTextCharFormat format;
     if (const RtfFontTable::Font* font = fontEntry(ch.font))
         format.setFontFamilies(QStringList{font->name});
@@ -1638,7 +1657,8 @@ QTextCharFormat Reader::charFormat(const CharState& ch)
     if (m_formats.size() >= kFormatCacheSize)
         m_formats.clear();
     m_formats.insert(ch, format);
-    return format;
+    recent.second = format;
+    return recent.second;
 }
 
 bool looksLikeRtf(const QByteArray& rtf)
