@@ -141,6 +141,22 @@ void TestRtfLibreOffice::noWordLibreOfficeShowsIsLost_data()
                "shapeType}{\\sv 202}}{\\shptxt\\pard Emergency contacts inside\\par}}{\\shprslt{\\*\\do\\dobxcolumn"
                "{\\dptxbx{\\pard Emergency contacts inside\\par}}}}}\\pard After the box.\\par}")
         << QStringList{"emergency", "contacts", "after"};
+    QTest::newRow("merged cells")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\cellx6000\\pard\\intbl Workstation inventory\\cell\\row\\trowd\\clvmgf"
+                      "\\cellx3000\\cellx6000\\pard\\intbl Reception\\cell Laptop\\cell\\row\\trowd\\clvmrg\\cellx3000"
+                      "\\cellx6000\\pard\\intbl\\cell Printer\\cell\\row\\pard Checked monthly.\\par}")
+        << QStringList{"inventory", "reception", "printer", "monthly"};
+    QTest::newRow("word processor list")
+        << QByteArray(
+               "{\\rtf1\\ansi{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid5}}"
+               "{\\*\\listoverridetable{\\listoverride\\listid5\\ls1}}{\\listtext 1.\\tab}\\pard\\ls1\\li720\\fi-360 "
+               "Encrypt laptops\\par{\\listtext 2.\\tab}\\pard\\ls1\\li720\\fi-360 Wipe old drives\\par}")
+        << QStringList{"encrypt", "wipe", "drives"};
+    QTest::newRow("nested table")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\cellx4000\\cellx8000\\pard\\intbl\\itap2 Server\\nestcell Locked\\nestcell"
+                      "{\\*\\nesttableprops\\trowd\\cellx2000\\cellx4000\\nestrow}{\\nonesttables Server Locked\\par}"
+                      "\\pard\\intbl\\itap1\\cell Closet\\cell\\row\\pard Done.\\par}")
+        << QStringList{"server", "locked", "closet", "done"};
     QTest::newRow("raised text")
         << QByteArray("{\\rtf1\\ansi\\pard E = mc\\plain\\super 2\\plain  is raised, more words\\par}")
         << QStringList{"raised", "more", "words"};
