@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextDocument>
 
 namespace {
 
@@ -90,8 +91,36 @@ void WorksheetDocument::changeAsProgram(const std::function<void()>& change)
 {
     const bool wasLoading = m_loading;
     m_loading = true;
+    if (!wasLoading)
+        holdLayout();
     change();
+    if (!wasLoading)
+        releaseLayout();
     m_loading = wasLoading;
+}
+
+void WorksheetDocument::holdLayout()
+{
+    // Qt lays out the paragraphs a reader adds as it goes, all of them and at once. A document
+    // without a page size is not laid out; given its size back, it is laid out afresh, the
+    // visible part first and the rest while the program waits for the user. A resize of the
+    // editor while held gives the document a size again: that is the one it gets back.
+    QTextDocument* document = m_editor->document();
+    if (document->pageSize().isNull())
+        return;
+    m_heldPageSize = document->pageSize();
+    document->setPageSize(QSizeF(0, 0));
+}
+
+void WorksheetDocument::releaseLayout()
+{
+    if (!m_heldPageSize)
+        return;
+    QTextDocument* document = m_editor->document();
+    // A resize of the editor meanwhile has given the document its new size already.
+    if (document->pageSize().isNull())
+        document->setPageSize(*m_heldPageSize);
+    m_heldPageSize.reset();
 }
 
 void WorksheetDocument::onEditorChanged()
@@ -208,6 +237,8 @@ void WorksheetDocument::noteForeignFile(bool damaged)
     if (m_notedFiles.contains(m_fileName))
         return;
     m_notedFiles.insert(m_fileName);
+    // The text shows behind the message.
+    releaseLayout();
     const QString what = damaged
                              ? QStringLiteral("%1 is damaged: Tessaly shows what could be read from it.")
                              : QStringLiteral("%1 is not in Tessaly's document format, so it is shown as plain text.");

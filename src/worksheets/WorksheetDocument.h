@@ -7,8 +7,10 @@
 
 #include <QObject>
 #include <QSet>
+#include <QSizeF>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 class RichTextBox;
@@ -40,9 +42,12 @@ public:
     // A view that keeps its document itself; the editor's changes are not tracked.
     void openKept(Keeper keeper);
 
-    // Changes to the editor made by the program rather than the user.
+    // Changes to the editor made by the program rather than the user. The editor lays its
+    // text out once the outermost change is over.
     void clearEditor();
     void changeAsProgram(const std::function<void()>& change);
+    // Within a change: the editor, resized meanwhile, lays nothing out until the change is over.
+    void holdLayout();
 
     QString fileName() const { return m_fileName; }
     bool isChanged() const { return m_changed; }
@@ -90,6 +95,7 @@ private:
     bool finishSave(bool saved);
     bool keepOriginal(QString* error);
     void noteForeignFile(bool damaged);
+    void releaseLayout();
 
     RichTextBox* m_editor;
     QWidget* m_owner;
@@ -98,6 +104,7 @@ private:
     Keeper m_keeper;
     bool m_changed = false;
     bool m_loading = false;
+    std::optional<QSizeF> m_heldPageSize;
     // The file as opened was not the program's RTF: keep a copy before replacing it.
     bool m_originalToKeep = false;
     QSet<QString> m_notedFiles;

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -284,15 +285,21 @@ void WorksheetPanel::showPlanLayout()
 void WorksheetPanel::showEntry(const SafeguardEntry& entry)
 {
     setSpecificationPaneEnabled(!entry.isOverview);
-    m_document->openReadOnly();
-    m_document->clearEditor();
-    reopenSelectedPane();
-    if (!m_paneGroup->checkedButton())
-        waitForPane();
-    setStatusText(m_statuses.slot(SafeguardCatalog::statusRecord(entry.number)));
-    showDecision(ReferenceTexts::isAddressable(entry.number) ? std::optional<int>(entry.number) : std::nullopt);
-    setTemplateButtonEnabled(isPaneSelected(WorksheetPane::PoliciesProcedures) && !entry.isOverview);
-    setHeadings(entry);
+    // One change from the last entry's text to the next one's. The headings, status and
+    // decision give the editor its size first, and the text is laid out once, at that size.
+    m_document->changeAsProgram([&] {
+        m_document->openReadOnly();
+        m_document->clearEditor();
+        setStatusText(m_statuses.slot(SafeguardCatalog::statusRecord(entry.number)));
+        showDecision(ReferenceTexts::isAddressable(entry.number) ? std::optional<int>(entry.number) : std::nullopt);
+        setHeadings(entry);
+        settleLayout();
+        m_document->holdLayout();
+        reopenSelectedPane();
+        if (!m_paneGroup->checkedButton())
+            waitForPane();
+        setTemplateButtonEnabled(isPaneSelected(WorksheetPane::PoliciesProcedures) && !entry.isOverview);
+    });
 }
 
 void WorksheetPanel::showSample()
@@ -683,11 +690,24 @@ bool WorksheetPanel::eventFilter(QObject* watched, QEvent* event)
     // The header is placed by hand over the editor's area, so its layout does not reach the
     // window's: its least width, which changes with its texts, is passed on here, and the
     // window leaves it that much. Headings that wrap differently move the editor's top.
-    if (watched == m_header && event->type() == QEvent::LayoutRequest) {
-        m_editorArea->setMinimumWidth(m_header->minimumSizeHint().width());
-        layoutEditor();
-    }
+    if (watched == m_header && event->type() == QEvent::LayoutRequest)
+        followHeaderWidth();
     return QWidget::eventFilter(watched, event);
+}
+
+void WorksheetPanel::settleLayout()
+{
+    // The layouts the new texts asked for run now rather than after the editor has laid its
+    // text out at a size it is about to leave.
+    followHeaderWidth();
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+void WorksheetPanel::followHeaderWidth()
+{
+    m_editorArea->setMinimumWidth(m_header->minimumSizeHint().width());
+    layoutEditor();
 }
 
 void WorksheetPanel::layoutEditor()

@@ -129,6 +129,8 @@ private:
     void showDecision(std::optional<int> entryNumber);
     void editDecision();
     void layoutEditor();
+    void followHeaderWidth();
+    void settleLayout();
     QString documentFile(WorksheetPane pane) const;
 
     ActionAreaState& m_state;

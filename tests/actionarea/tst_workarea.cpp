@@ -215,6 +215,9 @@ void TestWorkArea::newEntryShowsItsDocumentAtOnce()
     pressSafeguard(2, 1);
     QVERIFY(Messages::takeShown().isEmpty());
     QCOMPARE(editor()->text().trimmed(), QStringLiteral("Comments of the second entry"));
+    // Held while the entry was changing, the text is laid out at the editor's width afterwards.
+    QCOMPARE(editor()->document()->pageSize().width(), qreal(editor()->viewport()->width()));
+    QVERIFY(editor()->document()->size().height() > 0);
     QVERIFY(sheet()->paneButton(WorksheetPane::CommentsNotes)->isChecked());
     QVERIFY(!changed());
 }
