@@ -1469,14 +1469,19 @@ void Reader::applyBlockFormat()
 // draws its own.
 void Reader::applyList(const ParaState& p)
 {
-    const QTextBlock block = m_cursor.block();
+    QTextBlock block = m_cursor.block();
     if (m_listTextStart >= block.position() && m_listTextEnd > m_listTextStart &&
         m_listTextEnd <= block.position() + block.length() - 1) {
         QTextCursor mark(m_cursor);
         mark.setPosition(m_listTextStart);
         mark.setPosition(m_listTextEnd, QTextCursor::KeepAnchor);
         mark.removeSelectedText();
+        block = m_cursor.block();
     }
+    // The list draws the item's mark in the paragraph's own format, which a new paragraph took
+    // over from the one before: the mark is given the format of the item's first characters.
+    if (!block.begin().atEnd())
+        m_cursor.setBlockCharFormat(block.begin().fragment().charFormat());
     // An item ends the lists of the levels below it: a deeper item after it starts counting anew.
     const int key = p.list * 16 + p.listLevel;
     for (int deeper = p.listLevel + 1; deeper < 9; ++deeper)

@@ -574,8 +574,12 @@ void Writer::writeListMark(const QTextBlock& block)
     QTextList* list = block.textList();
     if (!list)
         return;
+    // The mark takes the format of the item's first characters, as word processors draw it.
     m_body.append("{\\listtext");
-    appendRunWords(runOf(block.charFormat(), block.charFormatIndex()).words);
+    const QTextFragment first = block.begin().atEnd() ? QTextFragment() : block.begin().fragment();
+    const Run& run = first.isValid() ? runOf(first.charFormat(), first.charFormatIndex())
+                                     : runOf(block.charFormat(), block.charFormatIndex());
+    appendRunWords(run.grouped ? runOf(block.charFormat(), block.charFormatIndex()).words : run.words);
     const ListStyle style = listStyle(list->format().style());
     if (style.bullet)
         appendText(&m_body, QString(QChar(style.bullet)));
