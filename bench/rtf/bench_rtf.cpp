@@ -117,6 +117,21 @@ QByteArray generateMixedWithTable()
     return rtf + "\\pard After the table.\\par}";
 }
 
+// Seconds one read takes, the mean of several; each pass reads into a new document, as a
+// screen does when it opens a file.
+double secondsToRead(const QByteArray& rtf)
+{
+    QElapsedTimer timer;
+    qint64 nanoseconds = 0;
+    for (int i = 0; i < kRepeats; ++i) {
+        QTextDocument fresh;
+        timer.restart();
+        RtfReader::read(rtf, &fresh);
+        nanoseconds += timer.nsecsElapsed();
+    }
+    return nanoseconds / 1e9 / kRepeats;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,17 +157,9 @@ int main(int argc, char** argv)
     }
     std::printf("tokenizer alone: %.1f MiB/s\n", mebibytes(rtf.size()) / (tokenizerNanoseconds / 1e9 / kRepeats));
 
-    // Each pass reads into a new document, as a screen does when it opens a file.
-    qint64 readNanoseconds = 0;
-    for (int i = 0; i < kRepeats; ++i) {
-        QTextDocument fresh;
-        timer.restart();
-        RtfReader::read(rtf, &fresh);
-        readNanoseconds += timer.nsecsElapsed();
-    }
     QTextDocument document;
     RtfReader::read(rtf, &document);
-    const double readSeconds = readNanoseconds / 1e9 / kRepeats;
+    const double readSeconds = secondsToRead(rtf);
     std::printf("read:  %.3f s per pass, %.1f MiB/s (%d paragraphs, %lld characters)\n", readSeconds,
                 mebibytes(rtf.size()) / readSeconds, document.blockCount(),
                 static_cast<long long>(document.characterCount()));
@@ -165,27 +172,12 @@ int main(int argc, char** argv)
     std::printf("write: %.3f s per pass, %.1f MiB/s (%.2f MiB written)\n", writeSeconds,
                 mebibytes(written.size()) / writeSeconds, mebibytes(written.size()));
     // The program's own documents are written by our writer; its runs carry more control words.
-    qint64 rereadNanoseconds = 0;
-    for (int i = 0; i < kRepeats; ++i) {
-        QTextDocument fresh;
-        timer.restart();
-        RtfReader::read(written, &fresh);
-        rereadNanoseconds += timer.nsecsElapsed();
-    }
-    std::printf("read of the writer's output: %.1f MiB/s\n",
-                mebibytes(written.size()) / (rereadNanoseconds / 1e9 / kRepeats));
+    std::printf("read of the writer's output: %.1f MiB/s\n", mebibytes(written.size()) / secondsToRead(written));
     std::printf("peak memory: %.1f MiB (%.1f MiB before reading)\n", peakKilobytes() / 1024.0, baseline / 1024.0);
 
     const QByteArray mixed = generateMixedWithTable();
-    qint64 mixedNanoseconds = 0;
-    for (int i = 0; i < kRepeats; ++i) {
-        QTextDocument fresh;
-        timer.restart();
-        RtfReader::read(mixed, &fresh);
-        mixedNanoseconds += timer.nsecsElapsed();
-    }
     std::printf("read of %.2f MiB, half paragraphs and half one table: %.1f MiB/s\n", mebibytes(mixed.size()),
-                mebibytes(mixed.size()) / (mixedNanoseconds / 1e9 / kRepeats));
+                mebibytes(mixed.size()) / secondsToRead(mixed));
 
     // Tables must read in time proportional to their rows.
     for (int rows : {10000, 20000}) {

@@ -120,6 +120,18 @@ struct CharState
     bool operator!=(const CharState& o) const { return !(*this == o); }
 };
 
+// The widths of a table's columns from their right edges, in twips.
+QList<QTextLength> columnWidths(const std::vector<int>& edges)
+{
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int right : edges) {
+        widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
+        left = right;
+    }
+    return widths;
+}
+
 constexpr CharState kNoState = [] {
     CharState none;
     none.halfPoints = -1;
@@ -1248,14 +1260,8 @@ void Reader::startTable()
     format.setCellSpacing(0);
     format.setCellPadding(2);
     format.setBorderCollapse(true);
-    QList<QTextLength> widths;
-    int left = 0;
-    for (int right : m_grid) {
-        widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
-        left = right;
-    }
-    if (!widths.isEmpty())
-        format.setColumnWidthConstraints(widths);
+    if (!m_grid.empty())
+        format.setColumnWidthConstraints(columnWidths(m_grid));
     // The table follows the current paragraph; a paragraph still to be opened is not needed.
     m_blockPending = false;
     m_table = m_cursor.insertTable(1, columns, format);
@@ -1335,13 +1341,7 @@ void Reader::fitGridToRow()
     if (!changed)
         return;
     QTextTableFormat format = m_table->format();
-    QList<QTextLength> widths;
-    int left = 0;
-    for (int right : m_grid) {
-        widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
-        left = right;
-    }
-    format.setColumnWidthConstraints(widths);
+    format.setColumnWidthConstraints(columnWidths(m_grid));
     m_table->setFormat(format);
     m_layoutStale = true;
 }
