@@ -1196,8 +1196,11 @@ void Reader::beforeText()
     if (!m_text.isEmpty() && m_textState != state().ch)
         flushText();
     // An old-style numbered paragraph without its number written out gets it here.
-    if (state().para.numbering.kind != Numbering::None && !m_numberShown &&
-        state().destination == Destination::Normal && m_text.isEmpty() && m_cursor.block().length() <= 1)
+    // An item of a list the file defines has its mark drawn by the list instead.
+    const ParaState& para = state().para;
+    if (para.numbering.kind != Numbering::None && !m_numberShown && state().destination == Destination::Normal &&
+        m_text.isEmpty() && m_cursor.block().length() <= 1 &&
+        !(para.list > 0 && m_lists.style(para.list, para.listLevel)))
         showNumber();
     m_textState = state().ch;
 }

@@ -256,10 +256,11 @@ void TestRtfReader::lists()
                     "{\\listtext 2.\\tab}\\pard\\ls1\\li600\\fi-360 two\\par"
                     "{\\listtext a)\\tab}\\pard\\ls1\\ilvl1\\li1200\\fi-360 again\\par"
                     "\\pard\\ls2\\li600\\fi-360{\\listtext\\'b7\\tab}bullet\\par"
-                    "\\pard\\ls5{\\listtext 9.\\tab}unknown\\par}"),
+                    "\\pard\\ls5{\\listtext 9.\\tab}unknown\\par"
+                    "\\pard\\ls1\\li600{\\*\\pn\\pnlvlbody\\pndec}three\\par}"),
              (QStringList{"list 4/1 #1.: \"one\"", "list 5/2 #a.: left li=16 ri=0 fi=0 sb=0 sa=0 | \"sub\"",
                           "list 4/1 #2.: \"two\"", "list 5/2 #a.: \"again\"", "list 1/1 #.: \"bullet\"",
-                          "\"9.\tunknown\""}));
+                          "\"9.\tunknown\"", "list 4/1 #3.: \"three\""}));
 }
 
 void TestRtfReader::foreignWriters_data()
