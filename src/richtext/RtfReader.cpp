@@ -41,6 +41,7 @@ constexpr int kMaxColorIndex = 4095;
 constexpr int kMaxTableColumns = 63;
 // Cell edges closer than this (in twips) are one column edge: writers round widths differently.
 constexpr int kEdgeTolerance = 20;
+constexpr int kExtraColumnTwips = 1440;
 constexpr int kListIndentPixels = 40; // QTextDocument's indent step, in which a list draws its marks
 // Indents and spacing, in twips: 22 inches, beyond any page.
 constexpr int kMaxTwips = 31680;
@@ -417,7 +418,8 @@ private:
     std::vector<CellDefinition> m_cells;
     int m_nextCellMerge = 0;
     // The table's column edges, in twips: the first row's, split where a later row has an edge
-    // between them. A cell spans the columns between its edges.
+    // between them; one a column (Qt's column widths must be as many as its columns), or none
+    // when the first row gave none. A cell spans the columns between its edges.
     std::vector<int> m_grid;
     // Per column: the row where cells merging downwards started, or -1.
     std::vector<int> m_mergeDownFrom;
@@ -1322,11 +1324,9 @@ void Reader::fitGridToRow()
         changed = true;
         if (at == m_grid.end()) {
             m_grid.push_back(cell.right);
-            if (m_tableColumns < static_cast<int>(m_grid.size())) {
-                m_table->appendColumns(1);
-                ++m_tableColumns;
-                m_mergeDownFrom.push_back(-1);
-            }
+            m_table->appendColumns(1);
+            ++m_tableColumns;
+            m_mergeDownFrom.push_back(-1);
             continue;
         }
         // The new column is the right part of the column split; the cells ending at the split
@@ -1362,9 +1362,13 @@ void Reader::moveToCell()
         if (m_tableColumns >= kMaxTableColumns) {
             column = m_tableColumns - 1;
         } else {
+            // Cells beyond the row's edges: the columns added for them get an inch each, so
+            // that the edges stay one a column.
             m_table->appendColumns(column - m_tableColumns + 1);
             m_mergeDownFrom.resize(column + 1, -1);
             m_tableColumns = column + 1;
+            while (!m_grid.empty() && static_cast<int>(m_grid.size()) < m_tableColumns)
+                m_grid.push_back(m_grid.back() + kExtraColumnTwips);
         }
     }
     m_cursor = m_table->cellAt(m_row, column).lastCursorPosition();
