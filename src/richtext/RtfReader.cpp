@@ -347,6 +347,7 @@ private:
     std::vector<std::pair<int, int>> rowLayout() const;
     void fitGridToRow();
     void mergeRowCells();
+    void finishTable();
     void paragraphEnd();
     void cellEnd();
     void rowEnd();
@@ -421,8 +422,15 @@ private:
     // between them; one a column (Qt's column widths must be as many as its columns), or none
     // when the first row gave none. A cell spans the columns between its edges.
     std::vector<int> m_grid;
-    // Per column: the row where cells merging downwards started, or -1.
-    std::vector<int> m_mergeDownFrom;
+    // The table's merged cells, made when the table ends: Qt's tables can corrupt memory when
+    // rows are removed or columns inserted around merged cells, so no cell is merged before.
+    struct Span
+    {
+        int row, column, rows, columns;
+    };
+    std::vector<Span> m_spans;
+    // Per column: the span of cells merging downwards from there (an index in m_spans), or -1.
+    std::vector<int> m_mergeDown;
     // rowLayout() of the row's cells, kept until they or the columns change.
     std::vector<std::pair<int, int>> m_layout;
     bool m_layoutStale = true;
@@ -1272,7 +1280,8 @@ void Reader::startTable()
     m_table = m_cursor.insertTable(1, columns, format);
     m_tableRows = 1;
     m_tableColumns = columns;
-    m_mergeDownFrom.assign(columns, -1);
+    m_mergeDown.assign(columns, -1);
+    m_spans.clear();
     m_layoutStale = true;
     m_row = 0;
     m_cellIndex = 0;
@@ -1283,8 +1292,7 @@ void Reader::startTable()
 
 void Reader::endTable()
 {
-    if (m_tableRows > m_row + 1)
-        m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
+    finishTable();
     m_cursor = m_table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
@@ -1326,7 +1334,7 @@ void Reader::fitGridToRow()
             m_grid.push_back(cell.right);
             m_table->appendColumns(1);
             ++m_tableColumns;
-            m_mergeDownFrom.push_back(-1);
+            m_mergeDown.push_back(-1);
             continue;
         }
         // The new column is the right part of the column split; the cells ending at the split
@@ -1334,11 +1342,20 @@ void Reader::fitGridToRow()
         m_grid.insert(at, cell.right);
         m_table->insertColumns(column + 1, 1);
         ++m_tableColumns;
-        m_mergeDownFrom.insert(m_mergeDownFrom.begin() + column + 1, -1);
+        m_mergeDown.insert(m_mergeDown.begin() + column + 1, -1);
+        std::vector<bool> spanned(m_row, false);
+        for (Span& span : m_spans) {
+            if (span.column > column) {
+                ++span.column;
+            } else if (span.column + span.columns > column) {
+                ++span.columns;
+                for (int row = span.row; row < std::min(m_row, span.row + span.rows); ++row)
+                    spanned[row] = true;
+            }
+        }
         for (int row = 0; row < m_row; ++row) {
-            const QTextTableCell old = m_table->cellAt(row, column);
-            if (old.row() == row && old.column() + old.columnSpan() - 1 == column)
-                m_table->mergeCells(row, old.column(), old.rowSpan(), old.columnSpan() + 1);
+            if (!spanned[row])
+                m_spans.push_back({row, column, 1, 2});
         }
     }
     if (!changed)
@@ -1365,7 +1382,7 @@ void Reader::moveToCell()
             // Cells beyond the row's edges: the columns added for them get an inch each, so
             // that the edges stay one a column.
             m_table->appendColumns(column - m_tableColumns + 1);
-            m_mergeDownFrom.resize(column + 1, -1);
+            m_mergeDown.resize(column + 1, -1);
             m_tableColumns = column + 1;
             while (!m_grid.empty() && static_cast<int>(m_grid.size()) < m_tableColumns)
                 m_grid.push_back(m_grid.back() + kExtraColumnTwips);
@@ -1398,13 +1415,48 @@ void Reader::mergeRowCells()
         if (start >= end)
             break;
         if (end - start > 1)
-            m_table->mergeCells(m_row, start, 1, end - start);
-        int& from = m_mergeDownFrom[start];
-        if ((merge & CellDefinition::MergeDownNext) && from >= 0 && from < m_row)
-            m_table->mergeCells(from, start, m_row - from + 1, end - start);
-        else
-            from = (merge & CellDefinition::MergeDownFirst) ? m_row : -1;
+            m_spans.push_back({m_row, start, 1, end - start});
+        int& down = m_mergeDown[start];
+        if ((merge & CellDefinition::MergeDownNext) && down >= 0) {
+            Span& span = m_spans[down];
+            span.rows = m_row - span.row + 1;
+            span.columns = std::max(span.columns, end - start);
+        } else if (merge & CellDefinition::MergeDownFirst) {
+            down = static_cast<int>(m_spans.size());
+            m_spans.push_back({m_row, start, 1, end - start});
+        } else {
+            down = -1;
+        }
     }
+}
+
+// The table's end: the rows added ahead that stayed empty go, then the cells are merged. A span
+// that would cut through a cell merged before (a damaged file's) is left out.
+void Reader::finishTable()
+{
+    if (m_tableRows > m_row + 1)
+        m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
+    m_tableRows = m_row + 1;
+    for (const Span& span : m_spans) {
+        const int lastRow = std::min(span.row + span.rows, m_tableRows) - 1;
+        const int lastColumn = std::min(span.column + span.columns, m_tableColumns) - 1;
+        if (lastRow < span.row || lastColumn < span.column || (lastRow == span.row && lastColumn == span.column))
+            continue;
+        // Only the cells on the span's edges can reach out of it.
+        auto inside = [&](int row, int column) {
+            const QTextTableCell cell = m_table->cellAt(row, column);
+            return cell.row() >= span.row && cell.row() + cell.rowSpan() - 1 <= lastRow &&
+                   cell.column() >= span.column && cell.column() + cell.columnSpan() - 1 <= lastColumn;
+        };
+        bool whole = true;
+        for (int row = span.row; row <= lastRow && whole; ++row)
+            whole = inside(row, span.column) && inside(row, lastColumn);
+        for (int column = span.column; column <= lastColumn && whole; ++column)
+            whole = inside(span.row, column) && inside(lastRow, column);
+        if (whole)
+            m_table->mergeCells(span.row, span.column, lastRow - span.row + 1, lastColumn - span.column + 1);
+    }
+    m_spans.clear();
 }
 
 void Reader::paragraphEnd()
@@ -1537,8 +1589,8 @@ void Reader::finish()
         m_cursor = m_bodyCursor;
         m_blockPending = m_bodyBlockPending;
     }
-    if (m_table && m_tableRows > m_row + 1)
-        m_table->removeRows(m_row + 1, m_tableRows - m_row - 1);
+    if (m_table)
+        finishTable();
     // The last paragraph needs no \par to take its paragraph formatting.
     if (!m_blockPending && !m_table && m_cursor.block().length() > 1)
         applyBlockFormat();
