@@ -264,7 +264,9 @@ void WorksheetPanel::enterView(int viewCode)
 {
     setSpecificationPaneEnabled(true);
     m_document->openReadOnly();
-    m_document->clearEditor();
+    // A group's first entry follows at once and replaces the text itself.
+    if (!ActionAreaState::isCatalogView(viewCode))
+        m_document->clearEditor();
     if (viewCode != RiskAnalysisView)
         setTemplateCaption(QStringLiteral("Insert Template"));
     setTemplateButtonEnabled(false);
@@ -288,13 +290,13 @@ void WorksheetPanel::showEntry(const SafeguardEntry& entry)
     // One change from the last entry's text to the next one's. The headings, status and
     // decision give the editor its size first, and the text is laid out once, at that size.
     m_document->changeAsProgram([&] {
-        m_document->openReadOnly();
-        m_document->clearEditor();
         setStatusText(m_statuses.slot(SafeguardCatalog::statusRecord(entry.number)));
         showDecision(ReferenceTexts::isAddressable(entry.number) ? std::optional<int>(entry.number) : std::nullopt);
         setHeadings(entry);
         settleLayout();
         m_document->holdLayout();
+        m_document->openReadOnly();
+        m_document->clearEditor();
         reopenSelectedPane();
         if (!m_paneGroup->checkedButton())
             waitForPane();
