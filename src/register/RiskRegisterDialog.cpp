@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -224,6 +225,8 @@ RiskRegisterDialog::RiskRegisterDialog(QWidget* parent) : QDialog(parent)
         layout->addWidget(readOnly);
         m_saveButton->setEnabled(false);
         m_toDoButton->setEnabled(false);
+        for (QPushButton* button : std::as_const(m_changeButtons))
+            button->setEnabled(false);
         for (QTableWidget* t : {m_assets, m_risks, m_associates})
             t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
@@ -258,6 +261,12 @@ QTableWidget* RiskRegisterDialog::makeTable(const QStringList& headings)
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     connect(table, &QTableWidget::itemChanged, this, &RiskRegisterDialog::cellChanged);
+    // Delete or Backspace on a cell that is not being edited empties it, a date included.
+    for (const QKeySequence& key : {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)}) {
+        auto* shortcut = new QShortcut(key, table);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, table] { clearCurrentCell(table); });
+    }
     return table;
 }
 
@@ -292,6 +301,7 @@ QWidget* RiskRegisterDialog::buildAssets()
                                                            true, this));
     auto* add = new QPushButton(QStringLiteral("A&dd Asset"), this);
     auto* remove = new QPushButton(QStringLiteral("Re&move Asset"), this);
+    m_changeButtons << add << remove;
     connect(add, &QPushButton::clicked, this, [this] { addRow(AssetsTab); });
     connect(remove, &QPushButton::clicked, this, [this] { removeRow(AssetsTab); });
     return tablePage(m_assets, add, remove);
@@ -325,10 +335,12 @@ QWidget* RiskRegisterDialog::buildRisks()
 
     auto* add = new QPushButton(QStringLiteral("A&dd Risk"), this);
     auto* remove = new QPushButton(QStringLiteral("Re&move Risk"), this);
+    m_changeButtons << add << remove;
     connect(add, &QPushButton::clicked, this, [this] { addRow(RisksTab); });
     connect(remove, &QPushButton::clicked, this, [this] { removeRow(RisksTab); });
     auto* safeguards = new QPushButton(QStringLiteral("Safe&guards..."), this);
     safeguards->setObjectName(QStringLiteral("safeguardsButton"));
+    m_changeButtons << safeguards;
     connect(safeguards, &QPushButton::clicked, this, &RiskRegisterDialog::chooseSafeguards);
     m_toDoButton = new QPushButton(QStringLiteral("Put on &To Do List"), this);
     m_toDoButton->setObjectName(QStringLiteral("toDoButton"));
@@ -351,6 +363,7 @@ QWidget* RiskRegisterDialog::buildAssociates()
     m_associates->setObjectName(QStringLiteral("associateTable"));
     auto* add = new QPushButton(QStringLiteral("A&dd Associate"), this);
     auto* remove = new QPushButton(QStringLiteral("Re&move Associate"), this);
+    m_changeButtons << add << remove;
     connect(add, &QPushButton::clicked, this, [this] { addRow(AssociatesTab); });
     connect(remove, &QPushButton::clicked, this, [this] { removeRow(AssociatesTab); });
     return tablePage(m_associates, add, remove);
@@ -542,6 +555,17 @@ void RiskRegisterDialog::addRow(Tab tab)
     t->scrollToItem(first);
     t->setFocus();
     t->editItem(first);
+}
+
+void RiskRegisterDialog::clearCurrentCell(QTableWidget* table)
+{
+    QTableWidgetItem* item = table->currentItem();
+    if (!m_writable || !item || !(item->flags() & Qt::ItemIsEditable))
+        return;
+    if (item->data(Qt::EditRole).typeId() == QMetaType::QDate)
+        item->setData(Qt::EditRole, QDate());
+    else
+        item->setData(Qt::EditRole, QString());
 }
 
 void RiskRegisterDialog::removeRow(Tab tab)

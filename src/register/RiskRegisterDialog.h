@@ -72,6 +72,7 @@ private:
     void refreshViews();
     void applyFilter();
     void askExportCsv();
+    void clearCurrentCell(QTableWidget* table);
 
     QTabWidget* m_tabs = nullptr;
     QTableWidget* m_assets = nullptr;
@@ -82,6 +83,8 @@ private:
     PrintPanel* m_report = nullptr;
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_toDoButton = nullptr;
+    // The buttons that change the tables, greyed in a register that cannot be changed.
+    QList<QPushButton*> m_changeButtons;
     // Changes may be saved: the workbook is not read-only and the file was readable.
     bool m_writable = true;
     bool m_changed = false;

@@ -106,6 +106,16 @@ void TestRegisterWindow::aNewRowIsTheOneEdited()
     QCOMPARE(associates->rowCount(), 3);
     QVERIFY(associates->currentItem()->text().isEmpty());
     QCOMPARE(associates->currentRow(), 0);
+
+    // A date once set can be emptied again: Delete on the cell, outside its editor.
+    const int row = associates->findItems("TalkLine", Qt::MatchExactly).value(0)->row();
+    associates->item(row, 4)->setData(Qt::EditRole, QDate(2027, 3, 1));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    associates->setCurrentCell(row, 4);
+    associates->setFocus();
+    QTest::keyClick(associates, Qt::Key_Delete);
+    QVERIFY(associates->item(row, 4)->data(Qt::EditRole).toDate().isNull());
 }
 
 // A register that could not be read at all (here a link, which the program never follows) is
@@ -118,6 +128,8 @@ void TestRegisterWindow::anUnreadableFileIsNeverSavedOver()
     RiskRegisterDialog dialog;
     QVERIFY(Messages::takeShown().isEmpty()); // the refusal is reported where files are refused
     QVERIFY(!dialog.findChild<QPushButton*>("saveRegisterButton")->isEnabled());
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+        QVERIFY2(!b->text().startsWith("A&dd") || !b->isEnabled(), qPrintable(b->text()));
     QVERIFY(!dialog.save());
     QVERIFY(QFileInfo(folder.filePath(RegisterFile::kFileName)).isSymLink());
     QCOMPARE(folder.read("elsewhere.txt"), QByteArray("kept"));
