@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace {
 
@@ -118,9 +120,35 @@ void WorksheetDocument::releaseLayout()
         return;
     QTextDocument* document = m_editor->document();
     // A resize of the editor meanwhile has given the document its new size already.
-    if (document->pageSize().isNull())
-        document->setPageSize(*m_heldPageSize);
+    if (document->pageSize().isNull()) {
+        showScrollBarAhead();
+        if (document->pageSize().isNull())
+            document->setPageSize(*m_heldPageSize);
+    }
     m_heldPageSize.reset();
+}
+
+void WorksheetDocument::showScrollBarAhead()
+{
+    // A text longer than the editor, laid out without the scroll bar, would be laid out again
+    // when the bar comes and narrows it. Paragraphs enough to fill the editor at one line each
+    // bring the bar first; the narrower editor then lays the text out once. Qt still decides
+    // after the layout whether the bar stays.
+    QScrollBar* bar = m_editor->verticalScrollBar();
+    if (!m_editor->isVisible() || bar->isVisible() || m_editor->verticalScrollBarPolicy() != Qt::ScrollBarAsNeeded)
+        return;
+    const int enough = m_editor->viewport()->height() / qMax(1, m_editor->fontMetrics().lineSpacing()) + 1;
+    int paragraphs = 0;
+    for (QTextFrame::iterator it = m_editor->document()->rootFrame()->begin(); !it.atEnd() && paragraphs < enough;
+         ++it) {
+        if (it.currentBlock().isValid())
+            ++paragraphs;
+    }
+    if (paragraphs >= enough) {
+        bar->setRange(0, 1);
+        // The scroll area answers a new range through a queued call: it comes now.
+        QCoreApplication::sendPostedEvents(m_editor, QEvent::MetaCall);
+    }
 }
 
 void WorksheetDocument::onEditorChanged()

@@ -96,6 +96,7 @@ private:
     bool keepOriginal(QString* error);
     void noteForeignFile(bool damaged);
     void releaseLayout();
+    void showScrollBarAhead();
 
     RichTextBox* m_editor;
     QWidget* m_owner;

@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -220,6 +221,14 @@ void TestWorkArea::newEntryShowsItsDocumentAtOnce()
     QVERIFY(editor()->document()->size().height() > 0);
     QVERIFY(sheet()->paneButton(WorksheetPane::CommentsNotes)->isChecked());
     QVERIFY(!changed());
+    // A long text gets its scroll bar and is laid out beside it; a short one after it has none.
+    m_folder->write(QStringLiteral("Comment2.Fil"), "{\\rtf1\\ansi " + QByteArray("A line.\\par ").repeated(200) + "}");
+    pressSafeguard(2, 2);
+    QTRY_VERIFY(editor()->verticalScrollBar()->isVisible());
+    QCOMPARE(editor()->document()->pageSize().width(), qreal(editor()->viewport()->width()));
+    pressSafeguard(2, 1);
+    QTRY_VERIFY(!editor()->verticalScrollBar()->isVisible());
+    QCOMPARE(editor()->document()->pageSize().width(), qreal(editor()->viewport()->width()));
 }
 
 void TestWorkArea::overviewEntriesGreyTheSpecificationPane()
