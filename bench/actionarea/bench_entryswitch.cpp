@@ -4,13 +4,13 @@
 // views, the timeline holding 500 rows. Every switch is timed from the click to the end of the
 // events it posts; a pause of 50 ms follows, untimed, as before a user's next click. Run with
 // QT_QPA_PLATFORM=offscreen or under a display.
+#include "FullTimeline.h"
 #include "actionarea/SafeguardButtonPanel.h"
 #include "actionarea/WorkArea1.h"
 #include "base/DataFolder.h"
 #include "base/Messages.h"
 #include "catalog/SafeguardCatalog.h"
 #include "richtext/RtfWriter.h"
-#include "timeline/TimelineDate.h"
 #include "timeline/TimelineFiles.h"
 #include "timeline/TimelineModel.h"
 #include "worksheets/WorksheetPanel.h"
@@ -55,19 +55,10 @@ QByteArray actionDocument(int number)
     return rtf;
 }
 
-// Every one of the timeline's 500 rows in use.
 bool writeFullTimeline()
 {
     TimelineModel grid;
-    const QDate start(2004, 1, 5);
-    for (int r = 1; r <= TimelineModel::kItemRows; ++r) {
-        grid.setText(
-            r, 1,
-            QStringLiteral("Review access logs for workstation group %1").arg(r, 3, 10, QLatin1Char('0')).left(45));
-        grid.setText(r, 2, TimelineDate::cellText(start.addDays(r)));
-        grid.setText(r, 3, TimelineDate::cellText(start.addDays(r + 7)));
-        grid.setText(r, 5, TimelineDate::cellText(start.addDays(r + 365)));
-    }
+    fillFullTimeline(grid);
     return TimelineFiles::saveGridRows(grid);
 }
 

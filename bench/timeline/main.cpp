@@ -1,4 +1,5 @@
 // Times loading and saving a To Do grid with all 500 rows in use; prints the median of several runs.
+#include "FullTimeline.h"
 #include "MedianTime.h"
 #include "base/DataFolder.h"
 #include "timeline/ItemNameList.h"
@@ -16,20 +17,6 @@ namespace {
 
 constexpr int kRuns = 15;
 
-void fillGrid(TimelineModel& grid)
-{
-    const QDate start(2004, 1, 5);
-    for (int r = 1; r <= TimelineModel::kItemRows; ++r) {
-        // 45 characters, the longest item the item box takes.
-        grid.setText(
-            r, 1,
-            QStringLiteral("Review access logs for workstation group %1").arg(r, 3, 10, QLatin1Char('0')).left(45));
-        grid.setText(r, 2, TimelineDate::cellText(start.addDays(r)));
-        grid.setText(r, 3, TimelineDate::cellText(start.addDays(r + 7)));
-        grid.setText(r, 5, TimelineDate::cellText(start.addDays(r + 365)));
-    }
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -39,7 +26,7 @@ int main(int argc, char* argv[])
     DataFolder::setRoot(folder.path());
 
     TimelineModel full;
-    fillGrid(full);
+    fillFullTimeline(full);
     bool ok = true;
     const double saveMs = medianMs(kRuns, [&] { ok = TimelineFiles::saveGridRows(full) && ok; });
     TimelineModel loaded;
