@@ -459,12 +459,14 @@ void Writer::writeParagraphWords(const QTextBlock& block, bool inTable)
     if (inTable)
         m_paragraphTail.append("\\intbl");
     QTextList* list = block.textList();
+    int listNumber = 0;
     if (list) {
         const auto [number, level] = listPlace(list);
         appendWord(&m_paragraphTail, "\\ls", number);
         appendWord(&m_paragraphTail, "\\ilvl", level);
+        listNumber = number;
     }
-    m_lastList = list ? listPlace(list).first : 0;
+    m_lastList = listNumber;
     m_body.append("\\pard");
     m_body.append(m_paragraphTail);
     const Qt::Alignment alignment = format.alignment();
